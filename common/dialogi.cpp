@@ -1,0 +1,228 @@
+#include "dialogi.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace {
+Dialogi *g_dialogi = nullptr;
+
+QMessageBox::StandardButton pokaz(QWidget *rodzic, QMessageBox::Icon ikona, const QString &tytul,
+                                  const QString &tekst, QMessageBox::StandardButtons przyciski)
+{
+    QMessageBox okno(ikona, tytul, tekst, przyciski, rodzic);
+    okno.setTextFormat(Qt::PlainText);
+    return static_cast<QMessageBox::StandardButton>(okno.exec());
+}
+
+QString wybierzPlik(QWidget *rodzic, const UstawieniaPliku &u, QFileDialog::AcceptMode tryb)
+{
+    QFileDialog okno(rodzic);
+    okno.setAcceptMode(tryb);
+    okno.setFileMode(QFileDialog::AnyFile);
+    okno.setNameFilter(u.filtr);
+    okno.setDefaultSuffix(u.rozszerzenie);
+    if (!u.katalog.isEmpty() && QFileInfo(u.katalog).isDir())
+        okno.setDirectory(u.katalog);
+    if (!u.nazwa.isEmpty())
+        okno.selectFile(u.nazwa);
+    okno.setOption(QFileDialog::DontConfirmOverwrite, !u.pytajONadpisanie);
+    if (okno.exec() != QDialog::Accepted || okno.selectedFiles().isEmpty())
+        return {};
+    return dodajRozszerzenie(okno.selectedFiles().constFirst(), u.rozszerzenie);
+}
+} // namespace
+
+Dialogi &dialogi()
+{
+    static PrawdziweDialogi prawdziwe;
+    return g_dialogi ? *g_dialogi : prawdziwe;
+}
+
+void ustawDialogi(Dialogi *d)
+{
+    g_dialogi = d;
+}
+
+void pokazBlad(QWidget *rodzic, const BladIO &blad)
+{
+    dialogi().blad(rodzic, blad.tekst());
+}
+
+QString dodajRozszerzenie(const QString &sciezka, const QString &rozszerzenie)
+{
+    if (sciezka.isEmpty() || rozszerzenie.isEmpty())
+        return sciezka;
+    if (QFileInfo(sciezka).fileName().contains(u'.'))
+        return sciezka;
+    return sciezka + u'.' + rozszerzenie;
+}
+
+// ---- the real dialogs
+
+bool PrawdziweDialogi::pytanie(QWidget *rodzic, const QString &tekst)
+{
+    return pokaz(rodzic, QMessageBox::NoIcon, QStringLiteral("Pytanie"), tekst,
+                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+void PrawdziweDialogi::informacja(QWidget *rodzic, const QString &tekst)
+{
+    pokaz(rodzic, QMessageBox::NoIcon, QStringLiteral("Informacja"), tekst, QMessageBox::Ok);
+}
+
+void PrawdziweDialogi::blad(QWidget *rodzic, const QString &tekst)
+{
+    pokaz(rodzic, QMessageBox::Critical, QApplication::applicationDisplayName(), tekst, QMessageBox::Ok);
+}
+
+QString PrawdziweDialogi::otworzPlik(QWidget *rodzic, const UstawieniaPliku &u)
+{
+    return wybierzPlik(rodzic, u, QFileDialog::AcceptOpen);
+}
+
+QString PrawdziweDialogi::zapiszPlik(QWidget *rodzic, const UstawieniaPliku &u)
+{
+    return wybierzPlik(rodzic, u, QFileDialog::AcceptSave);
+}
+
+std::optional<QString> PrawdziweDialogi::wpisz(QWidget *rodzic, const QString &tytul, const QString &zacheta)
+{
+    bool ok = false;
+    const QString tekst = QInputDialog::getText(rodzic, tytul, zacheta, QLineEdit::Normal, QString(), &ok);
+    if (!ok)
+        return std::nullopt;
+    return tekst;
+}
+
+bool PrawdziweDialogi::drukuj(QWidget *rodzic, QPrinter *drukarka)
+{
+    QPrintDialog okno(drukarka, rodzic);
+    return okno.exec() == QDialog::Accepted;
+}
+
+std::optional<WyborCzcionki> PrawdziweDialogi::czcionka(QWidget *rodzic, const WyborCzcionki &poczatkowa)
+{
+    bool ok = false;
+    const QFont f = QFontDialog::getFont(&ok, poczatkowa.czcionka, rodzic);
+    if (!ok)
+        return std::nullopt;
+    return WyborCzcionki{f, poczatkowa.kolor};
+}
+
+// ---- the scripted dialogs
+
+SkryptDialogi &SkryptDialogi::tak() { m_odpowiedzi.append({Rodzaj::Tak, {}, {}, {}}); return *this; }
+SkryptDialogi &SkryptDialogi::nie() { m_odpowiedzi.append({Rodzaj::Nie, {}, {}, {}}); return *this; }
+SkryptDialogi &SkryptDialogi::plik(const QString &s) { m_odpowiedzi.append({Rodzaj::Plik, s, {}, {}}); return *this; }
+SkryptDialogi &SkryptDialogi::anuluj() { m_odpowiedzi.append({Rodzaj::Anuluj, {}, {}, {}}); return *this; }
+SkryptDialogi &SkryptDialogi::tekst(const QString &t) { m_odpowiedzi.append({Rodzaj::Tekst, t, {}, {}}); return *this; }
+SkryptDialogi &SkryptDialogi::drukarka(std::function<void(QPrinter *)> ustaw)
+{
+    m_odpowiedzi.append({Rodzaj::Drukarka, {}, std::move(ustaw), {}});
+    return *this;
+}
+SkryptDialogi &SkryptDialogi::czcionka(const WyborCzcionki &w)
+{
+    m_odpowiedzi.append({Rodzaj::Czcionka, {}, {}, w});
+    return *this;
+}
+
+QStringList SkryptDialogi::teksty(const QString &rodzaj) const
+{
+    QStringList wynik;
+    for (const auto &w : wywolania)
+        if (w.rodzaj == rodzaj)
+            wynik.append(w.tekst);
+    return wynik;
+}
+
+void SkryptDialogi::wyczysc()
+{
+    wywolania.clear();
+    niespodziewane.clear();
+    m_odpowiedzi.clear();
+}
+
+std::optional<SkryptDialogi::Odpowiedz> SkryptDialogi::wez(const QString &rodzaj,
+                                                            std::initializer_list<Rodzaj> pasujace)
+{
+    if (!m_odpowiedzi.isEmpty()) {
+        for (Rodzaj r : pasujace) {
+            if (m_odpowiedzi.constFirst().rodzaj == r)
+                return m_odpowiedzi.takeFirst();
+        }
+    }
+    niespodziewane.append(rodzaj + QStringLiteral(": ") +
+                          (wywolania.isEmpty() ? QString() : wywolania.constLast().tekst));
+    return std::nullopt;
+}
+
+bool SkryptDialogi::pytanie(QWidget *, const QString &tekst)
+{
+    wywolania.append({QStringLiteral("pytanie"), tekst, {}, {}});
+    const auto o = wez(QStringLiteral("pytanie"), {Rodzaj::Tak, Rodzaj::Nie});
+    return o && o->rodzaj == Rodzaj::Tak;
+}
+
+void SkryptDialogi::informacja(QWidget *, const QString &tekst)
+{
+    wywolania.append({QStringLiteral("informacja"), tekst, {}, {}});
+}
+
+void SkryptDialogi::blad(QWidget *, const QString &tekst)
+{
+    wywolania.append({QStringLiteral("blad"), tekst, {}, {}});
+}
+
+QString SkryptDialogi::otworzPlik(QWidget *, const UstawieniaPliku &u)
+{
+    wywolania.append({QStringLiteral("otworz"), u.katalog, u, {}});
+    const auto o = wez(QStringLiteral("otworz"), {Rodzaj::Plik, Rodzaj::Anuluj});
+    if (!o || o->rodzaj != Rodzaj::Plik)
+        return {};
+    return dodajRozszerzenie(o->tekst, u.rozszerzenie);
+}
+
+QString SkryptDialogi::zapiszPlik(QWidget *, const UstawieniaPliku &u)
+{
+    wywolania.append({QStringLiteral("zapisz"), u.katalog, u, {}});
+    const auto o = wez(QStringLiteral("zapisz"), {Rodzaj::Plik, Rodzaj::Anuluj});
+    if (!o || o->rodzaj != Rodzaj::Plik)
+        return {};
+    return dodajRozszerzenie(o->tekst, u.rozszerzenie);
+}
+
+std::optional<QString> SkryptDialogi::wpisz(QWidget *, const QString &tytul, const QString &zacheta)
+{
+    wywolania.append({QStringLiteral("wpisz"), tytul + u'|' + zacheta, {}, {}});
+    const auto o = wez(QStringLiteral("wpisz"), {Rodzaj::Tekst, Rodzaj::Anuluj});
+    if (!o || o->rodzaj != Rodzaj::Tekst)
+        return std::nullopt;
+    return o->tekst;
+}
+
+bool SkryptDialogi::drukuj(QWidget *, QPrinter *drukarka)
+{
+    wywolania.append({QStringLiteral("drukuj"), {}, {}, {}});
+    const auto o = wez(QStringLiteral("drukuj"), {Rodzaj::Drukarka, Rodzaj::Anuluj});
+    if (!o || o->rodzaj != Rodzaj::Drukarka)
+        return false;
+    if (o->ustaw)
+        o->ustaw(drukarka);
+    return true;
+}
+
+std::optional<WyborCzcionki> SkryptDialogi::czcionka(QWidget *, const WyborCzcionki &poczatkowa)
+{
+    wywolania.append({QStringLiteral("czcionka"), poczatkowa.czcionka.family(), {}, poczatkowa});
+    const auto o = wez(QStringLiteral("czcionka"), {Rodzaj::Czcionka, Rodzaj::Anuluj});
+    if (!o || o->rodzaj != Rodzaj::Czcionka)
+        return std::nullopt;
+    return o->czcionka;
+}

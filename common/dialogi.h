@@ -1,0 +1,132 @@
+// Every question, notice, error box and standard dialog of the program goes through
+// one Dialogi object, so that tests can answer them by script (SkryptDialogi).
+#pragma once
+
+#include "rekord.h"
+
+#include <QFont>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+class QPrinter;
+class QWidget;
+
+struct UstawieniaPliku
+{
+    QString filtr;         // e.g. "Lista klientów (*.dat)"
+    QString rozszerzenie;  // default extension without the dot, added to a bare name
+    QString katalog;       // initial folder; empty: the platform's choice
+    QString nazwa;         // offered in the file-name box
+    bool pytajONadpisanie = true; // save dialogs only
+};
+
+// A font as the font dialog presets and returns it; `kolor` is the stored colour
+// value (an explicit RGB with red in the lowest byte, or 0xFF0000nn for system colour nn).
+struct WyborCzcionki
+{
+    QFont czcionka;
+    qint32 kolor = 0;
+};
+
+class Dialogi
+{
+public:
+    virtual ~Dialogi() = default;
+
+    // Yes/No box captioned "Pytanie", no icon; true for Yes.
+    virtual bool pytanie(QWidget *rodzic, const QString &tekst) = 0;
+    // OK box captioned "Informacja", no icon.
+    virtual void informacja(QWidget *rodzic, const QString &tekst) = 0;
+    // The application's standard error box.
+    virtual void blad(QWidget *rodzic, const QString &tekst) = 0;
+    // File dialogs; an empty result means the user cancelled.
+    virtual QString otworzPlik(QWidget *rodzic, const UstawieniaPliku &u) = 0;
+    virtual QString zapiszPlik(QWidget *rodzic, const UstawieniaPliku &u) = 0;
+    // Text input box with a caption, a prompt, one field, OK and Cancel.
+    virtual std::optional<QString> wpisz(QWidget *rodzic, const QString &tytul, const QString &zacheta) = 0;
+    // Print dialog: chooses the printer (and may set it to print to a file).
+    virtual bool drukuj(QWidget *rodzic, QPrinter *drukarka) = 0;
+    // Font dialog with effects (underline, strike-out, colour).
+    virtual std::optional<WyborCzcionki> czcionka(QWidget *rodzic, const WyborCzcionki &poczatkowa) = 0;
+};
+
+// The dialogs in use: the real ones unless a test put others in place.
+Dialogi &dialogi();
+// Puts `d` in place (not owned); nullptr brings back the real dialogs.
+void ustawDialogi(Dialogi *d);
+
+// Reports an input/output error with the standard error box.
+void pokazBlad(QWidget *rodzic, const BladIO &blad);
+
+// A name typed without an extension gets `rozszerzenie`.
+QString dodajRozszerzenie(const QString &sciezka, const QString &rozszerzenie);
+
+// The real dialogs: message boxes with Polish buttons and the platform's file, print and
+// font dialogs.
+class PrawdziweDialogi : public Dialogi
+{
+public:
+    bool pytanie(QWidget *rodzic, const QString &tekst) override;
+    void informacja(QWidget *rodzic, const QString &tekst) override;
+    void blad(QWidget *rodzic, const QString &tekst) override;
+    QString otworzPlik(QWidget *rodzic, const UstawieniaPliku &u) override;
+    QString zapiszPlik(QWidget *rodzic, const UstawieniaPliku &u) override;
+    std::optional<QString> wpisz(QWidget *rodzic, const QString &tytul, const QString &zacheta) override;
+    bool drukuj(QWidget *rodzic, QPrinter *drukarka) override;
+    std::optional<WyborCzcionki> czcionka(QWidget *rodzic, const WyborCzcionki &poczatkowa) override;
+};
+
+// Answers dialogs from a script, for tests. Every call is recorded. A dialog that needs
+// an answer and finds none (or one of another kind) gets the cancelling answer, and the
+// call is listed in `niespodziewane`, so a test can fail on it instead of hanging.
+class SkryptDialogi : public Dialogi
+{
+public:
+    struct Wywolanie
+    {
+        QString rodzaj; // "pytanie", "informacja", "blad", "otworz", "zapisz", "wpisz", "drukuj", "czcionka"
+        QString tekst;  // the message, or the caption/prompt, or the dialog's folder
+        UstawieniaPliku plik; // for the file dialogs
+        WyborCzcionki czcionka; // for the font dialog: its preset
+    };
+
+    SkryptDialogi &tak();              // next question: Yes
+    SkryptDialogi &nie();              // next question: No
+    SkryptDialogi &plik(const QString &sciezka); // next file dialog: this path
+    SkryptDialogi &anuluj();           // next file, input, print or font dialog: Cancel
+    SkryptDialogi &tekst(const QString &t);      // next input box: OK with this text
+    // next print dialog: OK, after `ustaw` has prepared the printer (e.g. PDF output)
+    SkryptDialogi &drukarka(std::function<void(QPrinter *)> ustaw);
+    SkryptDialogi &czcionka(const WyborCzcionki &w);  // next font dialog: OK with this font
+
+    QList<Wywolanie> wywolania;
+    QStringList niespodziewane;
+    int pozostaleOdpowiedzi() const { return int(m_odpowiedzi.size()); }
+    // The texts of the recorded calls of one kind.
+    QStringList teksty(const QString &rodzaj) const;
+    void wyczysc();
+
+    bool pytanie(QWidget *rodzic, const QString &tekst) override;
+    void informacja(QWidget *rodzic, const QString &tekst) override;
+    void blad(QWidget *rodzic, const QString &tekst) override;
+    QString otworzPlik(QWidget *rodzic, const UstawieniaPliku &u) override;
+    QString zapiszPlik(QWidget *rodzic, const UstawieniaPliku &u) override;
+    std::optional<QString> wpisz(QWidget *rodzic, const QString &tytul, const QString &zacheta) override;
+    bool drukuj(QWidget *rodzic, QPrinter *drukarka) override;
+    std::optional<WyborCzcionki> czcionka(QWidget *rodzic, const WyborCzcionki &poczatkowa) override;
+
+private:
+    enum class Rodzaj { Tak, Nie, Plik, Anuluj, Tekst, Drukarka, Czcionka };
+    struct Odpowiedz
+    {
+        Rodzaj rodzaj;
+        QString tekst;
+        std::function<void(QPrinter *)> ustaw;
+        WyborCzcionki czcionka;
+    };
+    std::optional<Odpowiedz> wez(const QString &rodzaj, std::initializer_list<Rodzaj> pasujace);
+    QList<Odpowiedz> m_odpowiedzi;
+};

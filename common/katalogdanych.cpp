@@ -1,0 +1,50 @@
+#include "katalogdanych.h"
+
+#include "sciezki.h"
+#include "tekst.h"
+
+#include <QDir>
+
+QByteArray UstawienieSieci::domyslne(const QString &katalogStartowy)
+{
+    QByteArray rekord(Rozmiar, '\0');
+    rekord[Tryb] = 1;
+    zapiszTekst(rekord, SciezkaLokalna, PojemnoscSciezki, katalogStartowy);
+    return rekord;
+}
+
+KatalogDanych rozwiazKatalogDanych(const QString &katalogStartowy)
+{
+    KatalogDanych wynik{katalogStartowy, {}};
+    const QString sciezka = sciezkaDanych(katalogStartowy, QStringLiteral("\\Admini\\siec.dat"));
+
+    if (!plikIstnieje(sciezka)) {
+        wynik.blad = zapiszRekord(sciezka, UstawienieSieci::domyslne(QDir::toNativeSeparators(katalogStartowy)));
+        if (wynik.blad)
+            return wynik;
+    }
+
+    QByteArray rekord;
+    wynik.blad = czytajRekord(sciezka, rekord, UstawienieSieci::Rozmiar);
+    if (wynik.blad)
+        return wynik;
+
+    switch (static_cast<unsigned char>(rekord[UstawienieSieci::Tryb])) {
+    case 1:
+        wynik.katalog = sciezkaZWindows(czytajTekst(rekord, UstawienieSieci::SciezkaLokalna,
+                                                    UstawienieSieci::PojemnoscSciezki));
+        break;
+    case 2:
+        wynik.katalog = sciezkaZWindows(czytajTekst(rekord, UstawienieSieci::SciezkaSieciowa,
+                                                    UstawienieSieci::PojemnoscSciezki));
+        break;
+    default:
+        break;
+    }
+    return wynik;
+}
+
+KatalogDanych rozwiazKatalogDanych()
+{
+    return rozwiazKatalogDanych(QDir::currentPath());
+}

@@ -1,0 +1,34 @@
+// The data root: the folder under which the data folders lie, chosen by the suite's
+// network setting file "Admini\siec.dat" under the start directory.
+#pragma once
+
+#include "rekord.h"
+
+#include <QByteArray>
+#include <QString>
+
+// The network setting record.
+namespace UstawienieSieci {
+constexpr qsizetype Rozmiar = 403;
+constexpr qsizetype Tryb = 0;           // 1 local path, 2 network path, else the start directory
+constexpr qsizetype SciezkaLokalna = 1; // text, capacity 200
+constexpr qsizetype SciezkaSieciowa = 202; // text, capacity 200
+constexpr int PojemnoscSciezki = 200;
+
+// The record written when the file is missing: mode 1, the start directory as the local path.
+QByteArray domyslne(const QString &katalogStartowy);
+} // namespace UstawienieSieci
+
+struct KatalogDanych
+{
+    QString katalog; // the data root as a platform path
+    BladIO blad;     // set when the setting file could not be created or read
+};
+
+// Resolves the data root from `katalogStartowy`: creates a missing setting file with the
+// default record (the folder Admini is not created), reads it and picks the path its
+// mode names. On an error the data root stays the start directory.
+KatalogDanych rozwiazKatalogDanych(const QString &katalogStartowy);
+
+// The same from the process's current directory.
+KatalogDanych rozwiazKatalogDanych();

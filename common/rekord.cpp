@@ -1,0 +1,153 @@
+#include "rekord.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+QString BladIO::tekst() const
+{
+    switch (kod) {
+    case NieZnaleziono: return QStringLiteral("File not found");
+    case ZlaNazwa: return QStringLiteral("Invalid filename");
+    case ZaDuzoPlikow: return QStringLiteral("Too many open files");
+    case OdmowaDostepu: return QStringLiteral("File access denied");
+    case KoniecPliku: return QStringLiteral("Read beyond end of file");
+    case PelnyDysk: return QStringLiteral("Disk full");
+    case ZlaLiczba: return QStringLiteral("Invalid numeric input");
+    default: return QStringLiteral("I/O error %1").arg(kod);
+    }
+}
+
+namespace {
+
+bool katalogIstnieje(const QString &sciezka)
+{
+    const QFileInfo plik(sciezka);
+    const QFileInfo katalog(plik.absolutePath());
+    return katalog.exists() && katalog.isDir();
+}
+
+} // namespace
+
+BladIO BladIO::zErrno(int numer, const QString &sciezka)
+{
+    switch (numer) {
+    case 0: return {Brak};
+    case ENOENT: return {katalogIstnieje(sciezka) ? NieZnaleziono : ZlaNazwa};
+    case ENOTDIR:
+    case ENAMETOOLONG:
+    case EINVAL:
+    case ELOOP: return {ZlaNazwa};
+    case EMFILE:
+    case ENFILE: return {ZaDuzoPlikow};
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR:
+    case ETXTBSY:
+    case EBUSY: return {OdmowaDostepu};
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG: return {PelnyDysk};
+    default: return {numer};
+    }
+}
+
+BladIO czytajRekord(const QString &sciezka, QByteArray &rekord, qsizetype rozmiar)
+{
+    if (sciezka.isEmpty())
+        return {BladIO::NieZnaleziono};
+    const QByteArray nazwa = QFile::encodeName(sciezka);
+    int fd;
+    do {
+        fd = ::open(nazwa.constData(), O_RDWR | O_CLOEXEC);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0)
+        return BladIO::zErrno(errno, sciezka);
+
+    QByteArray bufor(rozmiar, '\0');
+    qsizetype przeczytane = 0;
+    BladIO blad;
+    while (przeczytane < rozmiar) {
+        const ssize_t n = ::read(fd, bufor.data() + przeczytane, size_t(rozmiar - przeczytane));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            blad = BladIO::zErrno(errno, sciezka);
+            break;
+        }
+        if (n == 0) {
+            blad = {BladIO::KoniecPliku};
+            break;
+        }
+        przeczytane += n;
+    }
+    ::close(fd);
+    if (blad)
+        return blad;
+    rekord = bufor;
+    return {};
+}
+
+BladIO zapiszRekord(const QString &sciezka, const QByteArray &rekord)
+{
+    if (sciezka.isEmpty())
+        return {BladIO::NieZnaleziono};
+    const QByteArray nazwa = QFile::encodeName(sciezka);
+
+    // What a plain create-or-truncate would have refused, refuse here too, before a
+    // temporary file is made: a missing folder, a folder in the file's place, a
+    // read-only file.
+    if (!katalogIstnieje(sciezka))
+        return {BladIO::ZlaNazwa};
+    struct stat st {};
+    const bool istnieje = ::stat(nazwa.constData(), &st) == 0;
+    if (istnieje) {
+        if (S_ISDIR(st.st_mode))
+            return {BladIO::OdmowaDostepu};
+        if (::access(nazwa.constData(), W_OK) != 0)
+            return BladIO::zErrno(errno, sciezka);
+    }
+
+    QSaveFile plik(sciezka);
+    // Unbuffered, so a full disk shows at the write itself; the flush below is checked
+    // as well, since a failure there alone would still let commit() succeed.
+    errno = 0;
+    if (!plik.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        const int e = errno;
+        return e ? BladIO::zErrno(e, sciezka) : BladIO{BladIO::OdmowaDostepu};
+    }
+    errno = 0;
+    if (plik.write(rekord) != rekord.size() || !plik.flush()) {
+        const int e = errno;
+        const bool pelny = plik.error() == QFileDevice::ResourceError;
+        plik.cancelWriting();
+        if (pelny || e == 0)
+            return {BladIO::PelnyDysk};
+        return BladIO::zErrno(e, sciezka);
+    }
+    errno = 0;
+    if (!plik.commit()) {
+        const int e = errno;
+        return e ? BladIO::zErrno(e, sciezka) : BladIO{BladIO::PelnyDysk};
+    }
+    // The replacement keeps the permissions the file had.
+    if (istnieje)
+        ::chmod(nazwa.constData(), st.st_mode & 07777);
+    return {};
+}
+
+bool plikIstnieje(const QString &sciezka)
+{
+    const QFileInfo info(sciezka);
+    return info.exists() && !info.isDir();
+}
+
+bool usunPlik(const QString &sciezka)
+{
+    return QFile::remove(sciezka);
+}

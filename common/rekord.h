@@ -1,0 +1,46 @@
+// Record files: every data file holds exactly one fixed-size record.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// An input/output error, numbered and worded as the suite's other programs report it.
+struct BladIO
+{
+    enum Kod : int {
+        Brak = 0,
+        NieZnaleziono = 2,      // "File not found"
+        ZlaNazwa = 3,           // "Invalid filename" (also a missing folder on the path)
+        ZaDuzoPlikow = 4,       // "Too many open files"
+        OdmowaDostepu = 5,      // "File access denied" (also a read-only file)
+        KoniecPliku = 100,      // "Read beyond end of file"
+        PelnyDysk = 101,        // "Disk full"
+        ZlaLiczba = 106,        // "Invalid numeric input"
+    };
+
+    int kod = Brak;
+
+    bool ok() const { return kod == Brak; }
+    explicit operator bool() const { return kod != Brak; } // true when there is an error
+    QString tekst() const;
+
+    // Maps a system error number (errno) from an operation on `sciezka`.
+    static BladIO zErrno(int numer, const QString &sciezka);
+};
+
+// Opens the file for reading and writing (so a read-only file fails with
+// "File access denied"), reads its first `rozmiar` bytes and closes it. A shorter file
+// fails with "Read beyond end of file"; bytes beyond the record are ignored.
+// `rekord` is replaced only when the whole record was read.
+BladIO czytajRekord(const QString &sciezka, QByteArray &rekord, qsizetype rozmiar);
+
+// Replaces the file with exactly this record. Safe: the new content goes to a temporary
+// file in the same folder, is flushed and synced, and only then renamed over the old
+// one, so a failed or interrupted save leaves the earlier file byte for byte intact.
+// A read-only target fails with "File access denied" and is left untouched.
+BladIO zapiszRekord(const QString &sciezka, const QByteArray &rekord);
+
+bool plikIstnieje(const QString &sciezka);
+
+// Deletes a file; false when it could not be deleted.
+bool usunPlik(const QString &sciezka);

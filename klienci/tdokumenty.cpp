@@ -1,0 +1,2 @@
+#include "tdokumenty.h"
+Tdokumenty::Tdokumenty(QWidget *parent) : QWidget(parent) { setObjectName(QStringLiteral("dokumenty")); }

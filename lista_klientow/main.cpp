@@ -1,0 +1,26 @@
+// Lista klientów: keeps a firm's list of clients and prints addressed envelopes.
+
+#include "aplikacja.h"
+#include "tdokumenty.h"
+#include "tfont_f.h"
+#include "tform3.h"
+#include "tkoperta_f.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("lista_klientow"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Lista klientów"));
+    zaladujTlumaczenia(app);
+
+    // The four windows, in this order; each runs its creation handler as it is made.
+    Tdokumenty dokumenty;
+    Tkoperta_f koperta_f;
+    Tform3 form3(&dokumenty);
+    Tfont_f font_f;
+
+    dokumenty.show();
+    return app.exec();
+}
