@@ -205,6 +205,12 @@ QImage mapaSwiata()
     return obraz;
 }
 
+// Whether the logo path names an existing file (a damaged path with a NUL names none).
+bool obrazekIstnieje(const QString &sciezka)
+{
+    return !sciezka.contains(QChar(0)) && plikIstnieje(sciezka);
+}
+
 } // namespace
 
 Tkoperta_f::Tkoperta_f(QWidget *parent)
@@ -283,6 +289,7 @@ Tkoperta_f::Tkoperta_f(QWidget *parent)
     SpeedButton7 = przycisk(GroupBox1, "SpeedButton7", QStringLiteral("Odłącz obrazek"),
                             QStyle::SP_DialogDiscardButton, 145, 296, 130);
     logo = zaznaczane<QCheckBox>(GroupBox1, "logo", QStringLiteral("drukuj obrazek"), 280, 300, 110);
+    logo->setEnabled(false); // no picture named yet
     Label11 = etykieta(GroupBox1, "Label11", QStringLiteral("lokalizacja obrazka"), 10, 332);
     nazwa = pole(GroupBox1, "nazwa", 10, 350, 380);
     nazwa->setReadOnly(true);
@@ -505,7 +512,7 @@ void Tkoperta_f::oproznijObrazki()
 bool Tkoperta_f::zaladujObrazkiLogo()
 {
     const QString plik = nazwa->text();
-    if (!plikIstnieje(plik))
+    if (!obrazekIstnieje(plik))
         return true; // both pictures keep what they hold
     const ObrazJpeg wynik = wczytajJpeg(plik);
     if (!wynik.ok()) {
@@ -524,7 +531,7 @@ bool Tkoperta_f::zaladujObrazkiLogo()
 
 void Tkoperta_f::ustawPoleLogo()
 {
-    logo->setEnabled(plikIstnieje(nazwa->text()));
+    logo->setEnabled(obrazekIstnieje(nazwa->text()));
 }
 
 QString Tkoperta_f::sciezka(const QString &wzgledna) const
