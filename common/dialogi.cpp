@@ -124,6 +124,7 @@ std::optional<WyborCzcionki> PrawdziweDialogi::czcionka(QWidget *rodzic, const W
     wybor->setObjectName(QStringLiteral("czcionka"));
     wybor->setOptions(QFontDialog::DontUseNativeDialog | QFontDialog::NoButtons);
     wybor->setWindowFlags(Qt::Widget);
+    wybor->setSizeGripEnabled(false);
     wybor->setCurrentFont(poczatkowa.czcionka);
     uklad->addWidget(wybor);
 

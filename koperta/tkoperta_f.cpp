@@ -102,6 +102,8 @@ QToolButton *przycisk(QWidget *rodzic, const char *nazwa, const QString &tekst, 
     b->setFont(arial(9));
     ustawKolorTekstu(b, Kasztanowy);
     b->setGeometry(x, y, szer, wys);
+    if (szer == 0)
+        b->resize(b->sizeHint().width(), wys);
     return b;
 }
 
@@ -142,6 +144,12 @@ QTextEdit *memo(QWidget *rodzic, const char *nazwa, const QStringList &wiersze, 
         k.mergeBlockFormat(f);
     }
     m->setEnabled(false);
+    // Disabled, but still to be read.
+    QPalette p = m->palette();
+    p.setColor(QPalette::Disabled, QPalette::Text, QColor(48, 48, 48));
+    m->setPalette(p);
+    m->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m->setGeometry(miejsce);
     return m;
 }
@@ -285,9 +293,9 @@ Tkoperta_f::Tkoperta_f(QWidget *parent)
     Image2->setGeometry(283, 221, 101, 69);
     Image2->setPixmap(QPixmap::fromImage(m_obrazPodgladu));
     SpeedButton6 = przycisk(GroupBox1, "SpeedButton6", QStringLiteral("Dołącz obrazek"),
-                            QStyle::SP_DialogOpenButton, 10, 296, 130);
+                            QStyle::SP_DialogOpenButton, 10, 296, 0);
     SpeedButton7 = przycisk(GroupBox1, "SpeedButton7", QStringLiteral("Odłącz obrazek"),
-                            QStyle::SP_DialogDiscardButton, 145, 296, 130);
+                            QStyle::SP_DialogDiscardButton, 145, 296, 0);
     logo = zaznaczane<QCheckBox>(GroupBox1, "logo", QStringLiteral("drukuj obrazek"), 280, 300, 110);
     logo->setEnabled(false); // no picture named yet
     Label11 = etykieta(GroupBox1, "Label11", QStringLiteral("lokalizacja obrazka"), 10, 332);
@@ -336,9 +344,12 @@ Tkoperta_f::Tkoperta_f(QWidget *parent)
                  {QStringLiteral("Po zdefiniowanu parametrów nadawcy, odbiorcy oraz logo zapisz definicje "),
                   QStringLiteral("w postaci profilu któremu nadaj przyjazną nazwę. W każdej chwili możesz "),
                   QStringLiteral("taki profil wczytać i drukować koperty na jego podstawie.")},
-                 QRect(10, 158, 280, 78), true);
+                 QRect(10, 154, 380, 54), true);
+    Memo2->document()->setDocumentMargin(2);
+    Memo2->setFont(arial(8));
+    Memo2->setLineWrapMode(QTextEdit::NoWrap);
     SpeedButton1 = przycisk(Panel2, "SpeedButton1", QStringLiteral("Koniec"), QStyle::SP_DialogCloseButton,
-                            298, 200, 94, 32);
+                            298, 210, 94, 28);
 
     // Hidden print picture
     Image3 = new QLabel(this);
