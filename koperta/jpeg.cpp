@@ -1,6 +1,7 @@
 #include "jpeg.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <turbojpeg.h>
 
@@ -8,6 +9,8 @@
 #include <memory>
 
 namespace {
+
+constexpr qint64 MaksRozmiarPliku = 128 * 1024 * 1024;
 
 struct ZwolnijUchwyt
 {
@@ -122,11 +125,20 @@ ObrazJpeg dekodujJpeg(QByteArrayView dane)
 
 ObrazJpeg wczytajJpeg(const QString &sciezka)
 {
+    // Only a regular file of sensible size: a device such as /dev/zero named in a
+    // damaged profile would otherwise be read without end.
+    const QFileInfo info(sciezka);
+    if (!info.isFile())
+        return {{}, bladJpeg(QStringLiteral("to nie jest plik"))};
+    if (info.size() > MaksRozmiarPliku)
+        return {{}, bladJpeg(QStringLiteral("plik jest za duży"))};
     QFile plik(sciezka);
     if (!plik.open(QIODevice::ReadOnly))
         return {{}, bladJpeg(plik.errorString())};
-    const QByteArray dane = plik.readAll();
+    const QByteArray dane = plik.read(MaksRozmiarPliku + 1);
     if (plik.error() != QFileDevice::NoError)
         return {{}, bladJpeg(plik.errorString())};
+    if (dane.size() > MaksRozmiarPliku)
+        return {{}, bladJpeg(QStringLiteral("plik jest za duży"))};
     return dekodujJpeg(dane);
 }

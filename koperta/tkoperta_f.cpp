@@ -213,10 +213,11 @@ QImage mapaSwiata()
     return obraz;
 }
 
-// Whether the logo path names an existing file (a damaged path with a NUL names none).
+// Whether the logo path names an existing regular file (a damaged path with a NUL, a
+// folder or a device names none).
 bool obrazekIstnieje(const QString &sciezka)
 {
-    return !sciezka.contains(QChar(0)) && plikIstnieje(sciezka);
+    return !sciezka.isEmpty() && !sciezka.contains(QChar(0)) && QFileInfo(sciezka).isFile();
 }
 
 } // namespace

@@ -106,6 +106,7 @@ private slots:
     void obrazekZly_data();
     void obrazekZly();
     void dlugaSciezkaObrazka();
+    void profilBezPlikuObrazka_data();
     void profilBezPlikuObrazka();
     void brakPlikuDomyslnego();
     void krotkiPlikPrzyUstawieniu();
@@ -620,12 +621,21 @@ void TestOknoKoperty::dlugaSciezkaObrazka()
     QVERIFY(s.teksty(QStringLiteral("blad")).isEmpty());
 }
 
+void TestOknoKoperty::profilBezPlikuObrazka_data()
+{
+    QTest::addColumn<QString>("nazwa");
+    QTest::newRow("missing file") << QStringLiteral("nie_ma.jpg");
+    QTest::newRow("folder") << QStringLiteral("Admini");
+    QTest::newRow("endless device") << QStringLiteral("/dev/zero");
+}
+
 void TestOknoKoperty::profilBezPlikuObrazka()
 {
+    QFETCH(QString, nazwa);
     Katalog k;
     Tkoperta_f w;
     UstawieniaKoperty u;
-    u.nazwaObrazka = k.sciezka(QStringLiteral("nie_ma.jpg"));
+    u.nazwaObrazka = nazwa.startsWith(u'/') ? nazwa : k.sciezka(nazwa);
     u.rozmiar = 1;
     u.logo = 1;
     QByteArray r(726, '\0');

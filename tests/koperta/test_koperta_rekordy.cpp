@@ -70,6 +70,8 @@ private slots:
     void jpeg();
     void jpegCmyk();
     void jpegLosowe();
+    void jpegZPliku_data();
+    void jpegZPliku();
 };
 
 void TestRekordyKoperty::poczatkowyUklad_data()
@@ -324,6 +326,25 @@ void TestRekordyKoperty::jpegLosowe()
             smieci.prepend("\xff\xd8\xff", 3);
         dekodujJpeg(smieci);
     }
+}
+
+void TestRekordyKoperty::jpegZPliku_data()
+{
+    QTest::addColumn<QString>("sciezka");
+    QTest::addColumn<bool>("ok");
+    QTest::newRow("picture") << QStringLiteral(LK_TEST_DATA "/logo.jpg") << true;
+    QTest::newRow("missing") << QStringLiteral(LK_TEST_DATA "/nie_ma.jpg") << false;
+    QTest::newRow("folder") << QStringLiteral(LK_TEST_DATA) << false;
+    QTest::newRow("endless device") << QStringLiteral("/dev/zero") << false;
+}
+
+void TestRekordyKoperty::jpegZPliku()
+{
+    QFETCH(QString, sciezka);
+    QFETCH(bool, ok);
+    const ObrazJpeg w = wczytajJpeg(sciezka);
+    QCOMPARE(w.ok(), ok);
+    QCOMPARE(w.obraz.isNull(), !ok);
 }
 
 QTEST_GUILESS_MAIN(TestRekordyKoperty)
