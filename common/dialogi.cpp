@@ -1,6 +1,10 @@
 #include "dialogi.h"
 
 #include <QApplication>
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
@@ -108,11 +112,70 @@ bool PrawdziweDialogi::drukuj(QWidget *rodzic, QPrinter *drukarka)
 
 std::optional<WyborCzcionki> PrawdziweDialogi::czcionka(QWidget *rodzic, const WyborCzcionki &poczatkowa)
 {
-    bool ok = false;
-    const QFont f = QFontDialog::getFont(&ok, poczatkowa.czcionka, rodzic);
-    if (!ok)
+    // Qt's font dialog offers underline and strike-out but no colour: it is shown inside
+    // a dialog of our own with a "Kolor:" choice of the 16 standard colours. The first
+    // entry keeps the colour the dialog was preset with (also a system colour).
+    QDialog okno(rodzic);
+    okno.setObjectName(QStringLiteral("FontDialog1"));
+    okno.setWindowTitle(QStringLiteral("Czcionka"));
+    auto *uklad = new QVBoxLayout(&okno);
+
+    auto *wybor = new QFontDialog(&okno);
+    wybor->setObjectName(QStringLiteral("czcionka"));
+    wybor->setOptions(QFontDialog::DontUseNativeDialog | QFontDialog::NoButtons);
+    wybor->setWindowFlags(Qt::Widget);
+    wybor->setSizeGripEnabled(false);
+    wybor->setCurrentFont(poczatkowa.czcionka);
+    uklad->addWidget(wybor);
+
+    auto *wiersz = new QHBoxLayout;
+    auto *etykieta = new QLabel(QStringLiteral("Kolor:"), &okno);
+    auto *kolory = new QComboBox(&okno);
+    kolory->setObjectName(QStringLiteral("kolor"));
+    etykieta->setBuddy(kolory);
+    wiersz->addWidget(etykieta);
+    wiersz->addWidget(kolory);
+    wiersz->addStretch(1);
+    uklad->addLayout(wiersz);
+
+    auto probka = [](const QColor &k) {
+        QPixmap p(16, 12);
+        p.fill(k);
+        return QIcon(p);
+    };
+    const quint32 preset = quint32(poczatkowa.kolor);
+    const bool systemowy = (preset & 0xFF000000u) != 0;
+    if (systemowy)
+        kolory->addItem(QStringLiteral("Bieżący"), QVariant());
+    else
+        kolory->addItem(probka(QColor(int(preset & 0xFF), int((preset >> 8) & 0xFF), int((preset >> 16) & 0xFF))),
+                        QStringLiteral("Bieżący"), QVariant());
+    struct Kolor { const char16_t *nazwa; int r, g, b; };
+    static const Kolor standardowe[] = {
+        {u"Czarny", 0, 0, 0},         {u"Kasztanowy", 128, 0, 0}, {u"Zielony", 0, 128, 0},
+        {u"Oliwkowy", 128, 128, 0},   {u"Granatowy", 0, 0, 128},  {u"Purpurowy", 128, 0, 128},
+        {u"Morski", 0, 128, 128},     {u"Szary", 128, 128, 128},  {u"Srebrny", 192, 192, 192},
+        {u"Czerwony", 255, 0, 0},     {u"Limonkowy", 0, 255, 0},  {u"Żółty", 255, 255, 0},
+        {u"Niebieski", 0, 0, 255},    {u"Fuksja", 255, 0, 255},   {u"Akwamaryna", 0, 255, 255},
+        {u"Biały", 255, 255, 255},
+    };
+    for (const Kolor &k : standardowe) {
+        const qint32 wartosc = qint32(quint32(k.r) | (quint32(k.g) << 8) | (quint32(k.b) << 16));
+        kolory->addItem(probka(QColor(k.r, k.g, k.b)), QString::fromUtf16(k.nazwa), wartosc);
+    }
+
+    auto *przyciski = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &okno);
+    uklad->addWidget(przyciski);
+    QObject::connect(przyciski, &QDialogButtonBox::accepted, &okno, &QDialog::accept);
+    QObject::connect(przyciski, &QDialogButtonBox::rejected, &okno, &QDialog::reject);
+    // Enter and Escape inside the embedded font dialog end the whole dialog.
+    QObject::connect(wybor, &QDialog::accepted, &okno, &QDialog::accept);
+    QObject::connect(wybor, &QDialog::rejected, &okno, &QDialog::reject);
+
+    if (okno.exec() != QDialog::Accepted)
         return std::nullopt;
-    return WyborCzcionki{f, poczatkowa.kolor};
+    const QVariant wybrany = kolory->currentData();
+    return WyborCzcionki{wybor->currentFont(), wybrany.isValid() ? wybrany.toInt() : poczatkowa.kolor};
 }
 
 // ---- the scripted dialogs

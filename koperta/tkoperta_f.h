@@ -1,9 +1,131 @@
+// The envelope window: sender and recipient lines, size presets, the logo, the print
+// font and the orientation, kept as defaults in ADMINI and as named profiles (".pro").
 #pragma once
+
+#include "rekordykoperty.h"
+
+#include <QImage>
 #include <QWidget>
-// Envelope window (placeholder, being built).
+
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QTextEdit;
+class QTimer;
+class QToolButton;
+class Tfont_f;
+
 class Tkoperta_f : public QWidget
 {
     Q_OBJECT
 public:
+    // Builds the window hidden and runs its set-up (FormCreate) at once.
     explicit Tkoperta_f(QWidget *parent = nullptr);
+
+    // The print-font window that "Czcionka druku" opens (created after this window).
+    void ustawFont(Tfont_f *font_f) { m_font_f = font_f; }
+    Tfont_f *font_f() const { return m_font_f; }
+
+    // The logo picture at its own size, as the print routine draws it (Image3);
+    // null when no picture is held.
+    QImage obrazDruku() const { return m_obrazDruku; }
+    // The preview picture (Image2).
+    QImage obrazPodgladu() const { return m_obrazPodgladu; }
+    // Whether the logo is to be printed: "drukuj obrazek" ticked and enabled (a
+    // disabled box, whose picture file is missing or detached, counts as unticked).
+    bool drukujLogo() const;
+    // Number of the checked size preset, 1..4, or 0.
+    int wybranyRozmiar() const;
+
+    // The envelope data root resolved by the last set-up.
+    QString katalogDanych() const { return m_katalog; }
+    // The working copies of the record files.
+    const BuforyKoperty &bufory() const { return m_bufory; }
+
+    // The settings as the controls hold them, and the same put into the controls.
+    UstawieniaKoperty ustawienia() const;
+
+    // Sender panel
+    QFrame *Panel1;
+    QLabel *Label1;
+    QLineEdit *n1, *n2, *n3, *n4;
+    // Recipient panel
+    QFrame *Panel2;
+    QLabel *Label2, *Label6;
+    QLineEdit *o1, *o2, *o3, *o4, *o5;
+    QTextEdit *Memo2;
+    QToolButton *SpeedButton1;
+    // Parameters group
+    QGroupBox *GroupBox1;
+    QLabel *Label14, *Label16, *Label3, *Label4, *Label17, *Label12, *Label15, *Label8;
+    QLabel *Label13, *Label9, *Label10, *Label11;
+    QCheckBox *poziomo, *logo;
+    QLineEdit *l1, *l2, *l3, *l4, *g1, *g2, *g3, *g4;
+    QRadioButton *RadioButton1, *RadioButton2, *RadioButton3, *RadioButton4;
+    QLineEdit *l_n, *g_n, *od, *l_log, *g_log, *nazwa;
+    QFrame *Shape1, *Bevel1;
+    QLabel *Image2;
+    QToolButton *SpeedButton6, *SpeedButton7;
+    // Command column
+    QToolButton *SpeedButton2, *SpeedButton12, *SpeedButton3, *SpeedButton11, *SpeedButton10,
+        *SpeedButton9, *SpeedButton4;
+    // Other controls
+    QLabel *Image1, *Image3, *Label5, *Label7;
+    QFrame *Panel3;
+    QTextEdit *Memo1;
+    QToolButton *SpeedButton8;
+    QTimer *Timer1;
+
+public slots:
+    // Set-up: resolves the envelope data root from the current directory, creates any
+    // missing defaults file and loads the defaults and the form of address. Leaves
+    // n1..n4 and o2..o5 alone. False when an error was reported (the rest not run).
+    bool FormCreate();
+
+    void RadioButton1Click();
+    void RadioButton2Click();
+    void RadioButton3Click();
+    void RadioButton4Click();
+    void SpeedButton1Click();  // "Koniec"
+    void SpeedButton2Click();  // "Zapisz ustalenia jako domyślne"
+    void SpeedButton3Click();  // "Czcionka druku"
+    void SpeedButton4Click();  // "Drukuj kopertę"
+    void SpeedButton6Click();  // "Dołącz obrazek"
+    void SpeedButton7Click();  // "Odłącz obrazek"
+    void SpeedButton8Click();  // "Powrót"
+    void SpeedButton9Click();  // "Pomoc"
+    void SpeedButton10Click(); // "Czytaj profil"
+    void SpeedButton11Click(); // "Zapisz profil"
+    void SpeedButton12Click(); // "Czytaj ustalenia domyślne"
+    void Timer1Timer();
+
+private:
+    QRadioButton *przyciskRozmiaru(int numer) const;
+    QLineEdit *poleOdLewej(int numer) const;
+    QLineEdit *poleOdGory(int numer) const;
+    void etykietaRozmiaru(int numer);
+    // Checks a preset from code; its click operation runs only when it was not checked.
+    void zaznaczRozmiar(int numer);
+    // Applies a stored preset (1..4) and flags (0/1); other values leave the controls.
+    void zastosujOpcje(const UstawieniaKoperty &u);
+    void zastosujLogo(const UstawieniaKoperty &u);
+    void zastosujUklad(const UstawieniaKoperty &u, bool zNadawca);
+    // Loads the picture named by `nazwa`, when that file exists, into the preview and
+    // the print picture; false after reporting a picture that cannot be loaded.
+    bool zaladujObrazkiLogo();
+    void ustawPoleLogo();
+    void oproznijObrazki();
+    QString katalogProfili() const;
+    QString sciezka(const QString &wzgledna) const;
+    void przejdzDoKataloguDanych();
+
+    BuforyKoperty m_bufory;
+    QString m_katalog;
+    QImage m_obrazDruku;
+    QImage m_obrazPodgladu;
+    QImage m_zastepczy;
+    Tfont_f *m_font_f = nullptr;
 };

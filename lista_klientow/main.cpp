@@ -20,6 +20,8 @@ int main(int argc, char *argv[])
     Tkoperta_f koperta_f;
     Tform3 form3(&dokumenty);
     Tfont_f font_f;
+    // "Czcionka druku" of the envelope window opens the print-font window's chooser.
+    koperta_f.ustawFont(&font_f);
 
     dokumenty.show();
     return app.exec();

@@ -1,0 +1,144 @@
+#include "jpeg.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <turbojpeg.h>
+
+#include <limits>
+#include <memory>
+
+namespace {
+
+constexpr qint64 MaksRozmiarPliku = 128 * 1024 * 1024;
+
+struct ZwolnijUchwyt
+{
+    void operator()(void *h) const { tjDestroy(h); }
+};
+using Uchwyt = std::unique_ptr<void, ZwolnijUchwyt>;
+
+QString bladJpeg(const QString &szczegoly)
+{
+    return QStringLiteral("Nie można wczytać obrazka JPEG: %1").arg(szczegoly);
+}
+
+// True when the markers before the image data include an Adobe APP14 segment: such
+// files keep CMYK inverted (0 means full ink).
+bool maZnacznikAdobe(QByteArrayView d)
+{
+    qsizetype i = 2; // after the start marker
+    while (i + 4 <= d.size()) {
+        if (quint8(d[i]) != 0xFF)
+            return false;
+        const quint8 znacznik = quint8(d[i + 1]);
+        if (znacznik == 0xFF) { // fill byte
+            ++i;
+            continue;
+        }
+        if (znacznik == 0xDA || znacznik == 0xD9) // start of scan, end of image
+            return false;
+        const qsizetype dlugosc = (qsizetype(quint8(d[i + 2])) << 8) | quint8(d[i + 3]);
+        if (dlugosc < 2)
+            return false;
+        if (znacznik == 0xEE && dlugosc >= 7 && i + 9 <= d.size() && d.sliced(i + 4, 5) == "Adobe")
+            return true;
+        i += 2 + dlugosc;
+    }
+    return false;
+}
+
+} // namespace
+
+ObrazJpeg dekodujJpeg(QByteArrayView dane)
+{
+    if (dane.isEmpty())
+        return {{}, bladJpeg(QStringLiteral("plik jest pusty"))};
+    if (quint64(dane.size()) > quint64(std::numeric_limits<unsigned long>::max()))
+        return {{}, bladJpeg(QStringLiteral("plik jest za duży"))};
+
+    Uchwyt h(tjInitDecompress());
+    if (!h)
+        return {{}, bladJpeg(QString::fromLocal8Bit(tjGetErrorStr2(nullptr)))};
+
+    const auto *bajty = reinterpret_cast<const unsigned char *>(dane.data());
+    const auto rozmiar = static_cast<unsigned long>(dane.size());
+    int szer = 0, wys = 0, probkowanie = 0, przestrzen = 0;
+    if (tjDecompressHeader3(h.get(), bajty, rozmiar, &szer, &wys, &probkowanie, &przestrzen) != 0)
+        return {{}, bladJpeg(QString::fromLocal8Bit(tjGetErrorStr2(h.get())))};
+    // A file holding little more than the start marker passes the header check
+    // without a size.
+    if (szer <= 0 || wys <= 0)
+        return {{}, bladJpeg(QStringLiteral("brak rozmiaru obrazka"))};
+
+    // A warning is accepted (many pictures carry harmless oddities), except the one
+    // saying the data ended early: a truncated file is a damaged file.
+    auto nieudane = [&h](int wynik) -> QString {
+        if (wynik == 0)
+            return {};
+        const QString tekst = QString::fromLocal8Bit(tjGetErrorStr2(h.get()));
+        if (tjGetErrorCode(h.get()) == TJERR_WARNING && !tekst.contains(QLatin1String("Premature end")))
+            return {};
+        return tekst.isEmpty() ? QStringLiteral("uszkodzony plik") : tekst;
+    };
+
+    if (przestrzen == TJCS_CMYK || przestrzen == TJCS_YCCK) {
+        QByteArray cmyk(qsizetype(szer) * wys * 4, '\0');
+        const QString blad = nieudane(tjDecompress2(h.get(), bajty, rozmiar,
+                                                    reinterpret_cast<unsigned char *>(cmyk.data()), szer,
+                                                    szer * 4, wys, TJPF_CMYK, 0));
+        if (!blad.isEmpty())
+            return {{}, bladJpeg(blad)};
+        const bool odwrocone = maZnacznikAdobe(dane);
+        QImage obraz(szer, wys, QImage::Format_RGB888);
+        if (obraz.isNull())
+            return {{}, bladJpeg(QStringLiteral("za mało pamięci"))};
+        const auto *z = reinterpret_cast<const quint8 *>(cmyk.constData());
+        for (int y = 0; y < wys; ++y) {
+            quint8 *wiersz = obraz.scanLine(y);
+            for (int x = 0; x < szer; ++x, z += 4) {
+                // Amount of light left by each ink, 255 = no ink.
+                int c = z[0], m = z[1], yy = z[2], k = z[3];
+                if (!odwrocone) {
+                    c = 255 - c;
+                    m = 255 - m;
+                    yy = 255 - yy;
+                    k = 255 - k;
+                }
+                wiersz[3 * x] = quint8((c * k + 127) / 255);
+                wiersz[3 * x + 1] = quint8((m * k + 127) / 255);
+                wiersz[3 * x + 2] = quint8((yy * k + 127) / 255);
+            }
+        }
+        return {obraz, {}};
+    }
+
+    QImage obraz(szer, wys, QImage::Format_RGB888);
+    if (obraz.isNull())
+        return {{}, bladJpeg(QStringLiteral("za mało pamięci"))};
+    const QString blad = nieudane(tjDecompress2(h.get(), bajty, rozmiar, obraz.bits(), szer,
+                                                int(obraz.bytesPerLine()), wys, TJPF_RGB, 0));
+    if (!blad.isEmpty())
+        return {{}, bladJpeg(blad)};
+    return {obraz, {}};
+}
+
+ObrazJpeg wczytajJpeg(const QString &sciezka)
+{
+    // Only a regular file of sensible size: a device such as /dev/zero named in a
+    // damaged profile would otherwise be read without end.
+    const QFileInfo info(sciezka);
+    if (!info.isFile())
+        return {{}, bladJpeg(QStringLiteral("to nie jest plik"))};
+    if (info.size() > MaksRozmiarPliku)
+        return {{}, bladJpeg(QStringLiteral("plik jest za duży"))};
+    QFile plik(sciezka);
+    if (!plik.open(QIODevice::ReadOnly))
+        return {{}, bladJpeg(plik.errorString())};
+    const QByteArray dane = plik.read(MaksRozmiarPliku + 1);
+    if (plik.error() != QFileDevice::NoError)
+        return {{}, bladJpeg(plik.errorString())};
+    if (dane.size() > MaksRozmiarPliku)
+        return {{}, bladJpeg(QStringLiteral("plik jest za duży"))};
+    return dekodujJpeg(dane);
+}

@@ -1,0 +1,833 @@
+// The envelope window driven through its handlers, with scripted dialogs.
+
+#include "dialogi.h"
+#include "innyuzytkownik.h"
+#include "rekordykoperty.h"
+#include "tekst.h"
+#include "tfont_f.h"
+#include "tkoperta_f.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QToolButton>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// A start directory with an Admini folder; the test runs with it as the current
+// directory and gets the earlier one back at the end.
+class Katalog
+{
+public:
+    explicit Katalog(bool admini = true)
+    {
+        if (admini)
+            QDir(tmp.path()).mkdir(QStringLiteral("Admini"));
+        QDir::setCurrent(tmp.path());
+    }
+    ~Katalog() { QDir::setCurrent(m_stary); }
+
+    QString sciezka(const QString &wzgledna) const { return tmp.filePath(wzgledna); }
+    QByteArray czytaj(const QString &wzgledna) const
+    {
+        QFile f(sciezka(wzgledna));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    void zapisz(const QString &wzgledna, const QByteArray &dane) const
+    {
+        QFile f(sciezka(wzgledna));
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(dane);
+    }
+    QString kopiujObrazek(const QString &zrodlo, const QString &cel) const
+    {
+        QFile::copy(QStringLiteral(LK_TEST_DATA "/") + zrodlo, sciezka(cel));
+        return sciezka(cel);
+    }
+
+    QTemporaryDir tmp;
+
+private:
+    QString m_stary = QDir::currentPath();
+};
+
+const QString Uklad = QStringLiteral("Admini/dane_kop_1.dat");
+const QString Logo = QStringLiteral("Admini/dane_kop_log_1.dat");
+const QString Opcje = QStringLiteral("Admini/dane_kop_ori_1.dat");
+const QString Forma = QStringLiteral("Admini/dane_kop_for.dat");
+
+QByteArray formaZ(const char *tekst)
+{
+    QByteArray r(21, '\0');
+    zapiszTekst(r, 0, 20, QString::fromUtf8(tekst));
+    return r;
+}
+
+QString biezacy()
+{
+    return QDir::current().canonicalPath();
+}
+
+} // namespace
+
+class TestOknoKoperty : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void okno();
+    void pierwszeUstawienie();
+    void ustawienieZostawiaNadawceIOdbiorce();
+    void czytajDomyslne_data();
+    void czytajDomyslne();
+    void zapiszDomyslneBezFormy();
+    void koniec_data();
+    void koniec();
+    void profilTamIZPowrotem();
+    void profilZleBajty_data();
+    void profilZleBajty();
+    void profilLosowy();
+    void profilBledy_data();
+    void profilBledy();
+    void anulowanie_data();
+    void anulowanie();
+    void obrazek();
+    void obrazekZly_data();
+    void obrazekZly();
+    void dlugaSciezkaObrazka();
+    void profilBezPlikuObrazka_data();
+    void profilBezPlikuObrazka();
+    void brakPlikuDomyslnego();
+    void krotkiPlikPrzyUstawieniu();
+    void brakFolderuADMINI();
+    void tylkoDoOdczytu();
+    void pomocIZegar();
+    void rozmiarKlikniety();
+    void czcionkaDruku();
+
+private:
+    SkryptDialogi s;
+};
+
+void TestOknoKoperty::init()
+{
+    s.wyczysc();
+    ustawDialogi(&s);
+}
+
+void TestOknoKoperty::cleanup()
+{
+    ustawDialogi(nullptr);
+    QVERIFY2(s.niespodziewane.isEmpty(), qPrintable(s.niespodziewane.join(u'\n')));
+    QCOMPARE(s.pozostaleOdpowiedzi(), 0);
+}
+
+void TestOknoKoperty::okno()
+{
+    Katalog k;
+    Tkoperta_f w;
+    QCOMPARE(w.size(), QSize(824, 548));
+    QCOMPARE(w.minimumSize(), w.maximumSize());
+    QVERIFY(!(w.windowFlags() & Qt::WindowSystemMenuHint));
+    QVERIFY(w.windowFlags() & Qt::CustomizeWindowHint);
+    QVERIFY(!w.isVisible());
+
+    const char *pola[] = {"n1", "n2", "n3", "n4", "o1", "o2", "o3", "o4", "o5", "l1", "l2", "l3", "l4",
+                          "g1", "g2", "g3", "g4", "l_n", "g_n", "od", "l_log", "g_log", "nazwa"};
+    for (const char *n : pola) {
+        auto *e = w.findChild<QLineEdit *>(QLatin1String(n));
+        QVERIFY2(e, n);
+        QCOMPARE(e->accessibleName(), QLatin1String(n));
+    }
+    QVERIFY(w.nazwa->isReadOnly());
+    const QStringList pomoc = w.Memo1->toPlainText().split(u'\n');
+    QCOMPARE(pomoc.size(), 16);
+    QCOMPARE(pomoc[5], QStringLiteral("6.Jeżeli na kopercia chcesz wydrukować logo, odszukaj właściwy obrazek."));
+    QCOMPARE(pomoc[9], QStringLiteral("10.Po ustaleniu nadawcy, jego parametrów oraz parametrów odbiorcy i definicji "
+                                      "dotyczących logo, możesz "));
+    QCOMPARE(pomoc[13], QString());
+    QCOMPARE(pomoc[15], QStringLiteral("wierszami."));
+    const QStringList wskazowka = w.Memo2->toPlainText().split(u'\n');
+    QCOMPARE(wskazowka.size(), 3);
+    QCOMPARE(wskazowka[0], QStringLiteral("Po zdefiniowanu parametrów nadawcy, odbiorcy oraz logo zapisz definicje "));
+    QVERIFY(!w.Memo1->isEnabled());
+    QVERIFY(!w.Memo2->isEnabled());
+    QVERIFY(w.Image3->isHidden());
+    QVERIFY(w.Panel3->isHidden());
+    QCOMPARE(w.Image2->size(), QSize(101, 69));
+    QVERIFY(w.Image2->hasScaledContents());
+}
+
+void TestOknoKoperty::pierwszeUstawienie()
+{
+    Katalog k;
+    Tkoperta_f w;
+    QVERIFY(s.wywolania.isEmpty());
+    QCOMPARE(k.czytaj(Uklad), UkladKoperty::poczatkowy());
+    QCOMPARE(k.czytaj(Logo), QByteArray(243, '\0'));
+    QCOMPARE(k.czytaj(Opcje), QByteArray(3, '\0'));
+    QCOMPARE(k.czytaj(Forma), QByteArray(21, '\0'));
+    QCOMPARE(w.katalogDanych(), k.tmp.path());
+
+    QCOMPARE(w.l1->text() + w.g1->text(), QStringLiteral("5050"));
+    QCOMPARE(w.l2->text() + w.g2->text(), QStringLiteral("100100"));
+    QCOMPARE(w.l3->text() + w.g3->text(), QStringLiteral("150150"));
+    QCOMPARE(w.l4->text() + w.g4->text(), QStringLiteral("200200"));
+    QCOMPARE(w.l_n->text() + w.g_n->text() + w.od->text(), QStringLiteral("555"));
+    QVERIFY(w.RadioButton1->isChecked());
+    QCOMPARE(w.wybranyRozmiar(), 1);
+    QCOMPARE(w.Label7->text(), QStringLiteral("Rozmiar 50X50"));
+    QVERIFY(!w.logo->isChecked());
+    QVERIFY(!w.logo->isEnabled());
+    QVERIFY(!w.poziomo->isChecked());
+    QVERIFY(w.nazwa->text().isEmpty());
+    QVERIFY(w.o1->text().isEmpty());
+    QCOMPARE(w.windowTitle(), QStringLiteral("Adresowanie kopert - profil domyślny"));
+    QVERIFY(w.obrazDruku().isNull());
+    QVERIFY(!w.drukujLogo());
+}
+
+void TestOknoKoperty::ustawienieZostawiaNadawceIOdbiorce()
+{
+    Katalog k;
+    Tkoperta_f w;
+    // Stored sender lines and a form of address.
+    QByteArray uklad = UkladKoperty::poczatkowy();
+    zapiszTekst(uklad, 0, 80, u"Zapisana firma");
+    k.zapisz(Uklad, uklad);
+    k.zapisz(Forma, formaZ("Pani"));
+
+    QLineEdit *pola[] = {w.n1, w.n2, w.n3, w.n4, w.o2, w.o3, w.o4, w.o5};
+    for (int i = 0; i < 8; ++i)
+        pola[i]->setText(QStringLiteral("tekst %1").arg(i));
+    w.o1->setText(QStringLiteral("Pan"));
+    w.l1->setText(QStringLiteral("999"));
+    QVERIFY(w.FormCreate());
+    for (int i = 0; i < 8; ++i)
+        QCOMPARE(pola[i]->text(), QStringLiteral("tekst %1").arg(i));
+    QCOMPARE(w.o1->text(), QStringLiteral("Pani"));
+    QCOMPARE(w.l1->text(), QStringLiteral("50"));
+
+    // Reading the defaults brings the stored sender lines back.
+    s.tak();
+    w.SpeedButton12Click();
+    QCOMPARE(w.n1->text(), QStringLiteral("Zapisana firma"));
+    QCOMPARE(w.n2->text(), QString());
+    QCOMPARE(w.o2->text(), QStringLiteral("tekst 4"));
+    QCOMPARE(w.o1->text(), QStringLiteral("Pani"));
+}
+
+void TestOknoKoperty::czytajDomyslne_data()
+{
+    QTest::addColumn<bool>("tak");
+    QTest::newRow("Yes") << true;
+    QTest::newRow("No") << false;
+}
+
+void TestOknoKoperty::czytajDomyslne()
+{
+    QFETCH(bool, tak);
+    Katalog k;
+    QDir(k.tmp.path()).mkdir(QStringLiteral("inny"));
+    const QString obrazek = k.kopiujObrazek(QStringLiteral("logo.jpg"), QStringLiteral("logo.jpg"));
+    Tkoperta_f w;
+    w.RadioButton3->click();
+    w.l3->setText(QStringLiteral("33"));
+    w.g3->setText(QStringLiteral("44"));
+    w.n2->setText(QStringLiteral("Nadawca 2"));
+    w.poziomo->setChecked(true);
+    s.plik(obrazek);
+    w.SpeedButton6Click();
+    w.logo->setChecked(true);
+    w.l_log->setText(QStringLiteral("7"));
+    w.SpeedButton2Click(); // no question, no message
+    QVERIFY(s.teksty(QStringLiteral("pytanie")).isEmpty());
+    QCOMPARE(k.czytaj(Opcje), QByteArray("\x03\x01\x01", 3));
+    QCOMPARE(k.czytaj(Uklad).mid(336, 3), QByteArray("\x02" "33"));
+    QCOMPARE(czytajTekst(k.czytaj(Logo), 0, 230), obrazek);
+    QCOMPARE(w.windowTitle(), QStringLiteral("Adresowanie kopert - profil domyślny"));
+
+    w.RadioButton1->click();
+    w.l3->setText(QStringLiteral("99"));
+    w.n2->clear();
+    w.poziomo->setChecked(false);
+    w.SpeedButton7Click();
+    w.setWindowTitle(QStringLiteral("inny"));
+    QDir::setCurrent(k.sciezka(QStringLiteral("inny")));
+
+    tak ? s.tak() : s.nie();
+    w.SpeedButton12Click();
+    QCOMPARE(s.teksty(QStringLiteral("pytanie")), QStringList{QStringLiteral("Wczytać ustawienia domyślne ?")});
+    if (tak) {
+        QVERIFY(w.RadioButton3->isChecked());
+        QCOMPARE(w.Label7->text(), QStringLiteral("Rozmiar 33X44"));
+        QCOMPARE(w.l3->text(), QStringLiteral("33"));
+        QCOMPARE(w.n2->text(), QStringLiteral("Nadawca 2"));
+        QVERIFY(w.poziomo->isChecked());
+        QCOMPARE(w.nazwa->text(), obrazek);
+        QVERIFY(w.logo->isChecked() && w.logo->isEnabled());
+        QCOMPARE(w.obrazDruku().size(), QSize(12, 8));
+        QCOMPARE(w.windowTitle(), QStringLiteral("Adresowanie kopert - profil domyślny"));
+        QCOMPARE(biezacy(), QDir(k.tmp.path()).canonicalPath());
+    } else {
+        QVERIFY(w.RadioButton1->isChecked());
+        QCOMPARE(w.l3->text(), QStringLiteral("99"));
+        QVERIFY(w.nazwa->text().isEmpty());
+        QCOMPARE(w.windowTitle(), QStringLiteral("inny"));
+        QCOMPARE(biezacy(), QDir(k.sciezka(QStringLiteral("inny"))).canonicalPath());
+        QDir::setCurrent(k.tmp.path());
+    }
+
+    // The set-up shows the stored preset too.
+    Tkoperta_f drugie;
+    QVERIFY(drugie.RadioButton3->isChecked());
+    QCOMPARE(drugie.Label7->text(), QStringLiteral("Rozmiar 33X44"));
+}
+
+void TestOknoKoperty::zapiszDomyslneBezFormy()
+{
+    Katalog k;
+    Tkoperta_f w;
+    w.o1->setText(QStringLiteral("Pan"));
+    w.SpeedButton2Click();
+    QCOMPARE(k.czytaj(Forma), QByteArray(21, '\0'));
+    s.plik(k.sciezka(QStringLiteral("p.pro")));
+    w.SpeedButton11Click();
+    QCOMPARE(k.czytaj(Forma), QByteArray(21, '\0'));
+    QVERIFY(s.teksty(QStringLiteral("blad")).isEmpty());
+}
+
+void TestOknoKoperty::koniec_data()
+{
+    QTest::addColumn<bool>("tak");
+    QTest::addColumn<QString>("forma");
+    QTest::addColumn<QByteArray>("zapisana");
+    QTest::newRow("Yes") << true << QStringLiteral("Szanowna Pani") << formaZ("Szanowna Pani");
+    QTest::newRow("Yes, cut to 20") << true << QStringLiteral("Wielce Szanowny Pan Prezes")
+                                    << formaZ("Wielce Szanowny Pan ");
+    QTest::newRow("No") << false << QStringLiteral("Pan") << QByteArray(21, '\0');
+}
+
+void TestOknoKoperty::koniec()
+{
+    QFETCH(bool, tak);
+    QFETCH(QString, forma);
+    QFETCH(QByteArray, zapisana);
+    Katalog k;
+    Tkoperta_f w;
+    w.show();
+    w.o1->setText(forma);
+    tak ? s.tak() : s.nie();
+    w.SpeedButton1->click();
+    QCOMPARE(s.teksty(QStringLiteral("pytanie")), QStringList{QStringLiteral("Koniec pracy ?")});
+    QCOMPARE(k.czytaj(Forma), zapisana);
+    QCOMPARE(w.isVisible(), !tak);
+    QCOMPARE(w.isEnabled(), !tak);
+    if (tak) {
+        // The next set-up brings the form of address back.
+        w.o1->clear();
+        QVERIFY(w.FormCreate());
+        QCOMPARE(w.o1->text(), czytajTekst(zapisana, 0, 20));
+    }
+}
+
+void TestOknoKoperty::profilTamIZPowrotem()
+{
+    Katalog k;
+    QDir(k.tmp.path()).mkdir(QStringLiteral("Koperty"));
+    QDir(k.tmp.path()).mkdir(QStringLiteral("inny"));
+    const QString obrazek = k.kopiujObrazek(QStringLiteral("logo.jpg"), QStringLiteral("firma.jpg"));
+    Tkoperta_f w;
+    QLineEdit *pola[] = {w.n1, w.n2, w.n3, w.n4, w.l1, w.l2, w.l3, w.l4, w.g1, w.g2,
+                         w.g3, w.g4, w.l_n, w.g_n, w.od, w.l_log, w.g_log};
+    for (int i = 0; i < 17; ++i)
+        pola[i]->setText(QStringLiteral("%1ą").arg(i));
+    w.nazwa->setText(obrazek);
+    w.RadioButton4->click();
+    w.logo->setChecked(true);
+    w.poziomo->setChecked(true);
+    w.o1->setText(QStringLiteral("Pan"));
+    w.o2->setText(QStringLiteral("Odbiorca"));
+
+    const QString plik = k.sciezka(QStringLiteral("Koperty/biuro"));
+    s.plik(plik); // typed without an extension
+    QDir::setCurrent(k.sciezka(QStringLiteral("inny")));
+    w.SpeedButton11Click();
+    const SkryptDialogi::Wywolanie zapis = s.wywolania.constLast();
+    QCOMPARE(zapis.rodzaj, QStringLiteral("zapisz"));
+    QCOMPARE(zapis.plik.filtr, QStringLiteral("Pliki profilów (*.pro)"));
+    QCOMPARE(zapis.plik.rozszerzenie, QStringLiteral("pro"));
+    QCOMPARE(zapis.plik.katalog, k.sciezka(QStringLiteral("Koperty")));
+    QVERIFY(zapis.plik.pytajONadpisanie);
+    QCOMPARE(k.czytaj(QStringLiteral("Koperty/biuro.pro")).size(), 726);
+    QCOMPARE(biezacy(), QDir(k.tmp.path()).canonicalPath());
+    const QString tytul = w.windowTitle();
+
+    // Change everything, then read the profile back.
+    for (QLineEdit *e : pola)
+        e->setText(QStringLiteral("x"));
+    w.nazwa->clear();
+    w.RadioButton2->click();
+    w.logo->setChecked(false);
+    w.poziomo->setChecked(false);
+    w.o1->setText(QStringLiteral("Pani"));
+    QDir::setCurrent(k.sciezka(QStringLiteral("inny")));
+    s.plik(plik + QStringLiteral(".pro"));
+    w.SpeedButton10Click();
+    QCOMPARE(s.wywolania.constLast().plik.katalog, k.sciezka(QStringLiteral("Koperty")));
+    QCOMPARE(s.wywolania.constLast().plik.filtr, QStringLiteral("Pliki profilów (*.pro)"));
+    for (int i = 0; i < 17; ++i)
+        QCOMPARE(pola[i]->text(), QStringLiteral("%1ą").arg(i));
+    QCOMPARE(w.nazwa->text(), obrazek);
+    QVERIFY(w.RadioButton4->isChecked());
+    QCOMPARE(w.Label7->text(), QStringLiteral("Rozmiar 7ąX11ą"));
+    QVERIFY(w.logo->isChecked() && w.logo->isEnabled());
+    QVERIFY(w.poziomo->isChecked());
+    QVERIFY(w.drukujLogo());
+    QCOMPARE(w.obrazDruku().size(), QSize(12, 8));
+    QCOMPARE(w.o1->text(), QStringLiteral("Pani"));
+    QCOMPARE(w.o2->text(), QStringLiteral("Odbiorca"));
+    QCOMPARE(w.windowTitle(), QStringLiteral("Adresowanie kopert ") + plik + QStringLiteral(".pro"));
+    QVERIFY(tytul != w.windowTitle());
+    QCOMPARE(biezacy(), QDir(k.tmp.path()).canonicalPath());
+    QCOMPARE(k.czytaj(Forma), QByteArray(21, '\0'));
+}
+
+void TestOknoKoperty::profilZleBajty_data()
+{
+    QTest::addColumn<char>("rozmiar");
+    QTest::addColumn<char>("flaga");
+    QTest::newRow("preset 7") << char(7) << char(1);
+    QTest::newRow("preset 0") << char(0) << char(0);
+    QTest::newRow("preset 255, flags 2") << char(255) << char(2);
+}
+
+void TestOknoKoperty::profilZleBajty()
+{
+    QFETCH(char, rozmiar);
+    QFETCH(char, flaga);
+    Katalog k;
+    Tkoperta_f w;
+    w.RadioButton2->click();
+    w.l2->setText(QStringLiteral("12"));
+    w.poziomo->setChecked(true);
+    QByteArray r(726, '\0');
+    wpiszProfil(r, UstawieniaKoperty{});
+    r[723] = rozmiar;
+    r[724] = flaga;
+    r[725] = flaga;
+    k.zapisz(QStringLiteral("p.pro"), r);
+    s.plik(k.sciezka(QStringLiteral("p.pro")));
+    w.SpeedButton10Click();
+    QVERIFY(s.teksty(QStringLiteral("blad")).isEmpty());
+    QVERIFY(w.RadioButton2->isChecked());
+    QCOMPARE(w.wybranyRozmiar(), 2);
+    QCOMPARE(w.Label7->text(), QStringLiteral("Rozmiar 100X100")); // not refreshed
+    QCOMPARE(w.poziomo->isChecked(), flaga != 0);
+    QCOMPARE(w.logo->isChecked(), flaga == 1);
+}
+
+void TestOknoKoperty::profilLosowy()
+{
+    Katalog k;
+    Tkoperta_f w;
+    QRandomGenerator los(77);
+    for (int i = 0; i < 40; ++i) {
+        QByteArray r(726 + (i % 4) * 100, '\0');
+        los.fillRange(reinterpret_cast<quint32 *>(r.data()), r.size() / 4);
+        if (i % 5 == 0)
+            r.fill(char(0xff));
+        k.zapisz(QStringLiteral("los.pro"), r);
+        s.plik(k.sciezka(QStringLiteral("los.pro")));
+        w.SpeedButton10Click();
+        // A random path names no picture; the load itself never fails.
+        QVERIFY2(s.teksty(QStringLiteral("blad")).isEmpty(), qPrintable(s.teksty(QStringLiteral("blad")).join(u',')));
+        QVERIFY(w.n1->text().size() <= 80);
+        QVERIFY(w.l_n->text().size() <= 50);
+        QVERIFY(w.wybranyRozmiar() >= 1);
+    }
+}
+
+void TestOknoKoperty::profilBledy_data()
+{
+    QTest::addColumn<int>("rozmiar"); // -1: no file
+    QTest::addColumn<QString>("blad");
+    QTest::newRow("missing") << -1 << QStringLiteral("File not found");
+    QTest::newRow("empty") << 0 << QStringLiteral("Read beyond end of file");
+    QTest::newRow("725 bytes") << 725 << QStringLiteral("Read beyond end of file");
+}
+
+void TestOknoKoperty::profilBledy()
+{
+    QFETCH(int, rozmiar);
+    QFETCH(QString, blad);
+    Katalog k;
+    QDir(k.tmp.path()).mkdir(QStringLiteral("inny"));
+    if (rozmiar >= 0)
+        k.zapisz(QStringLiteral("zly.pro"), QByteArray(rozmiar, '\x03'));
+    Tkoperta_f w;
+    w.n1->setText(QStringLiteral("bez zmian"));
+    QDir::setCurrent(k.sciezka(QStringLiteral("inny")));
+    s.plik(k.sciezka(QStringLiteral("zly.pro")));
+    w.SpeedButton10Click();
+    QCOMPARE(s.teksty(QStringLiteral("blad")), QStringList{blad});
+    QCOMPARE(w.n1->text(), QStringLiteral("bez zmian"));
+    QCOMPARE(w.l1->text(), QStringLiteral("50"));
+    QCOMPARE(w.windowTitle(), QStringLiteral("Adresowanie kopert - profil domyślny"));
+    QCOMPARE(biezacy(), QDir(k.sciezka(QStringLiteral("inny"))).canonicalPath());
+    QDir::setCurrent(k.tmp.path());
+}
+
+void TestOknoKoperty::anulowanie_data()
+{
+    QTest::addColumn<int>("polecenie");
+    QTest::newRow("read profile") << 10;
+    QTest::newRow("save profile") << 11;
+    QTest::newRow("attach picture") << 6;
+}
+
+void TestOknoKoperty::anulowanie()
+{
+    QFETCH(int, polecenie);
+    Katalog k;
+    QDir(k.tmp.path()).mkdir(QStringLiteral("inny"));
+    Tkoperta_f w;
+    w.l1->setText(QStringLiteral("1"));
+    QDir::setCurrent(k.sciezka(QStringLiteral("inny")));
+    const QStringList pliki = QDir(k.tmp.path()).entryList(QDir::Files);
+    s.anuluj();
+    switch (polecenie) {
+    case 10: w.SpeedButton10Click(); break;
+    case 11: w.SpeedButton11Click(); break;
+    case 6: w.SpeedButton6Click(); break;
+    }
+    QCOMPARE(s.wywolania.size(), 1);
+    QCOMPARE(w.l1->text(), QStringLiteral("1"));
+    QVERIFY(w.nazwa->text().isEmpty());
+    QCOMPARE(w.windowTitle(), QStringLiteral("Adresowanie kopert - profil domyślny"));
+    QCOMPARE(biezacy(), QDir(k.sciezka(QStringLiteral("inny"))).canonicalPath());
+    QCOMPARE(QDir(k.tmp.path()).entryList(QDir::Files), pliki);
+    if (polecenie == 6) {
+        QCOMPARE(s.wywolania[0].plik.filtr, QStringLiteral("Pliki graficzne (*.jpg)"));
+        QCOMPARE(s.wywolania[0].plik.rozszerzenie, QStringLiteral("jpg"));
+        QVERIFY(s.wywolania[0].plik.katalog.isEmpty());
+    }
+    QDir::setCurrent(k.tmp.path());
+}
+
+void TestOknoKoperty::obrazek()
+{
+    Katalog k;
+    QDir(k.tmp.path()).mkdir(QStringLiteral("inny"));
+    const QString obrazek = k.kopiujObrazek(QStringLiteral("logo_cmyk.jpg"), QStringLiteral("inny/logo.jpg"));
+    Tkoperta_f w;
+    const QImage zastepczy = w.obrazPodgladu();
+    QVERIFY(!zastepczy.isNull());
+    QDir::setCurrent(k.sciezka(QStringLiteral("inny")));
+    s.plik(QStringLiteral("logo")); // relative to the current folder, extension added
+    w.SpeedButton6Click();
+    QCOMPARE(w.nazwa->text(), obrazek);
+    QVERIFY(w.logo->isEnabled());
+    QVERIFY(!w.logo->isChecked());
+    QVERIFY(!w.drukujLogo());
+    QCOMPARE(w.obrazDruku().size(), QSize(12, 8));
+    QCOMPARE(w.obrazPodgladu().size(), QSize(12, 8));
+    QVERIFY(w.obrazDruku().pixelColor(1, 4).red() > 200);
+    QCOMPARE(biezacy(), QDir(k.tmp.path()).canonicalPath());
+    w.logo->setChecked(true);
+    QVERIFY(w.drukujLogo());
+
+    w.SpeedButton7Click();
+    QVERIFY(w.nazwa->text().isEmpty());
+    QVERIFY(!w.logo->isEnabled());
+    QVERIFY(w.logo->isChecked()); // the tick stays, but a disabled box prints nothing
+    QVERIFY(!w.drukujLogo());
+    QVERIFY(w.obrazDruku().isNull());
+    QCOMPARE(w.obrazPodgladu(), zastepczy);
+
+    // A picture file deleted after attaching: the set-up disables the box.
+    s.plik(obrazek);
+    w.SpeedButton6Click();
+    w.logo->setChecked(true);
+    w.SpeedButton2Click();
+    QFile::remove(obrazek);
+    QVERIFY(w.FormCreate());
+    QCOMPARE(w.nazwa->text(), obrazek);
+    QVERIFY(!w.logo->isEnabled());
+    QVERIFY(!w.drukujLogo());
+}
+
+void TestOknoKoperty::obrazekZly_data()
+{
+    QTest::addColumn<QByteArray>("dane");
+    QFile f(QStringLiteral(LK_TEST_DATA "/logo.jpg"));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray dobry = f.readAll();
+    QTest::newRow("truncated") << dobry.left(dobry.size() / 2);
+    QTest::newRow("text renamed") << QByteArray("Lista klientów\n");
+    QTest::newRow("start marker only") << QByteArray("\xff\xd8", 2);
+}
+
+void TestOknoKoperty::obrazekZly()
+{
+    QFETCH(QByteArray, dane);
+    Katalog k;
+    const QString dobry = k.kopiujObrazek(QStringLiteral("logo.jpg"), QStringLiteral("dobry.jpg"));
+    k.zapisz(QStringLiteral("zly.jpg"), dane);
+    Tkoperta_f w;
+    s.plik(dobry);
+    w.SpeedButton6Click();
+    w.logo->setChecked(true);
+    QVERIFY(w.drukujLogo());
+
+    s.plik(k.sciezka(QStringLiteral("zly.jpg")));
+    w.SpeedButton6Click();
+    QCOMPARE(s.teksty(QStringLiteral("blad")).size(), 1);
+    QCOMPARE(w.nazwa->text(), k.sciezka(QStringLiteral("zly.jpg")));
+    // The earlier logo is not left behind to be printed.
+    QVERIFY(w.obrazDruku().isNull());
+}
+
+void TestOknoKoperty::dlugaSciezkaObrazka()
+{
+    Katalog k;
+    QString sciezka = k.tmp.path() + u'/';
+    const int reszta = 231 - int(sciezka.size()) - 4;
+    QVERIFY(reszta > 0 && reszta < 250);
+    sciezka += QString(reszta, u'o') + QStringLiteral(".jpg");
+    QCOMPARE(sciezka.size(), 231);
+    QVERIFY(QFile::copy(QStringLiteral(LK_TEST_DATA "/logo.jpg"), sciezka));
+    Tkoperta_f w;
+    s.plik(sciezka);
+    w.SpeedButton6Click();
+    QVERIFY(w.logo->isEnabled());
+    s.plik(k.sciezka(QStringLiteral("dlugi.pro")));
+    w.SpeedButton11Click();
+    s.plik(k.sciezka(QStringLiteral("dlugi.pro")));
+    w.SpeedButton10Click();
+    QCOMPARE(w.nazwa->text(), sciezka.left(230));
+    QVERIFY(!w.logo->isEnabled());
+    QVERIFY(s.teksty(QStringLiteral("blad")).isEmpty());
+}
+
+void TestOknoKoperty::profilBezPlikuObrazka_data()
+{
+    QTest::addColumn<QString>("nazwa");
+    QTest::newRow("missing file") << QStringLiteral("nie_ma.jpg");
+    QTest::newRow("folder") << QStringLiteral("Admini");
+    QTest::newRow("endless device") << QStringLiteral("/dev/zero");
+}
+
+void TestOknoKoperty::profilBezPlikuObrazka()
+{
+    QFETCH(QString, nazwa);
+    Katalog k;
+    Tkoperta_f w;
+    UstawieniaKoperty u;
+    u.nazwaObrazka = nazwa.startsWith(u'/') ? nazwa : k.sciezka(nazwa);
+    u.rozmiar = 1;
+    u.logo = 1;
+    QByteArray r(726, '\0');
+    wpiszProfil(r, u);
+    k.zapisz(QStringLiteral("p.pro"), r);
+    s.plik(k.sciezka(QStringLiteral("p.pro")));
+    w.SpeedButton10Click();
+    QCOMPARE(w.nazwa->text(), u.nazwaObrazka);
+    QVERIFY(w.logo->isChecked());
+    QVERIFY(!w.logo->isEnabled());
+    QVERIFY(!w.drukujLogo());
+    QVERIFY(s.teksty(QStringLiteral("blad")).isEmpty());
+}
+
+void TestOknoKoperty::brakPlikuDomyslnego()
+{
+    Katalog k;
+    Tkoperta_f w;
+    k.zapisz(Opcje, QByteArray("\x02\x00\x01", 3));
+    QFile::remove(k.sciezka(Logo));
+    w.l1->setText(QStringLiteral("bez zmian"));
+    s.tak();
+    w.SpeedButton12Click();
+    QCOMPARE(s.teksty(QStringLiteral("blad")), QStringList{QStringLiteral("File not found")});
+    // The print options, read first, stay applied; the layout was not read.
+    QVERIFY(w.RadioButton2->isChecked());
+    QVERIFY(w.poziomo->isChecked());
+    QCOMPARE(w.l1->text(), QStringLiteral("bez zmian"));
+    QVERIFY(!QFile::exists(k.sciezka(Logo))); // not created here
+}
+
+void TestOknoKoperty::krotkiPlikPrzyUstawieniu()
+{
+    Katalog k;
+    UstawieniaKoperty u;
+    u.logoOdLewej = QStringLiteral("17");
+    QByteArray logo(243, '\0');
+    wpiszLogo(logo, 0, u);
+    k.zapisz(Logo, logo);
+    k.zapisz(Uklad, QByteArray(100, '\0'));
+    Tkoperta_f w; // the set-up reports the error and stops
+    QCOMPARE(s.teksty(QStringLiteral("blad")), QStringList{QStringLiteral("Read beyond end of file")});
+    QCOMPARE(w.l_log->text(), QStringLiteral("17"));
+    QVERIFY(w.l1->text().isEmpty());
+    QCOMPARE(w.windowTitle(), QStringLiteral("Wydruk kopert"));
+    QVERIFY(!QFile::exists(k.sciezka(Forma)));
+    s.wyczysc();
+    ustawDialogi(&s);
+    QVERIFY(!w.FormCreate());
+    QCOMPARE(QFileInfo(k.sciezka(Uklad)).size(), 100);
+}
+
+void TestOknoKoperty::brakFolderuADMINI()
+{
+    {
+        // No Admini under the start directory: the network setting cannot be created.
+        Katalog k(false);
+        Tkoperta_f w;
+        QCOMPARE(s.teksty(QStringLiteral("blad")), QStringList{QStringLiteral("Invalid filename")});
+        QCOMPARE(w.katalogDanych(), k.tmp.path());
+        QVERIFY(w.l1->text().isEmpty());
+    }
+    s.wyczysc();
+    ustawDialogi(&s);
+    {
+        // A data root (named by the setting) without ADMINI.
+        Katalog k;
+        QTemporaryDir inny;
+        QByteArray siec(403, '\0');
+        siec[0] = 1;
+        zapiszTekst(siec, 1, 200, inny.path());
+        k.zapisz(QStringLiteral("Admini/siec.dat"), siec);
+        Tkoperta_f w;
+        QCOMPARE(s.teksty(QStringLiteral("blad")), QStringList{QStringLiteral("Invalid filename")});
+        QCOMPARE(w.katalogDanych(), inny.path());
+        QVERIFY(QDir(inny.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
+    }
+}
+
+void TestOknoKoperty::tylkoDoOdczytu()
+{
+    QString katalog = innyUzytkownik::katalogDziecka();
+    std::unique_ptr<Katalog> k;
+    if (katalog.isEmpty()) {
+        k = std::make_unique<Katalog>();
+        {
+            Tkoperta_f w; // creates the defaults files
+            s.plik(k->sciezka(QStringLiteral("ro.pro")));
+            w.SpeedButton11Click();
+        }
+        katalog = k->tmp.path();
+        innyUzytkownik::udostepnij(katalog, {Opcje, QStringLiteral("ro.pro")});
+        if (innyUzytkownik::uruchomJakoNobody("tylkoDoOdczytu", katalog))
+            return;
+    }
+    QDir::setCurrent(katalog);
+    const QByteArray opcje = [&] {
+        QFile f(katalog + u'/' + Opcje);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+
+    Tkoperta_f w; // the print options file cannot be opened for reading and writing
+    QCOMPARE(s.teksty(QStringLiteral("blad")), QStringList{QStringLiteral("File access denied")});
+    QVERIFY(!w.logo->isEnabled());
+    QCOMPARE(w.l1->text(), QStringLiteral("50"));
+
+    s.wyczysc();
+    ustawDialogi(&s);
+    s.plik(katalog + QStringLiteral("/ro.pro"));
+    w.SpeedButton10Click();
+    QCOMPARE(s.teksty(QStringLiteral("blad")), QStringList{QStringLiteral("File access denied")});
+
+    // Saving the defaults writes the layout and the logo, then stops at the options.
+    s.wyczysc();
+    ustawDialogi(&s);
+    w.RadioButton4->click();
+    w.l1->setText(QStringLiteral("61"));
+    w.SpeedButton2Click();
+    QCOMPARE(s.teksty(QStringLiteral("blad")), QStringList{QStringLiteral("File access denied")});
+    QFile f(katalog + u'/' + Uklad);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll().mid(324, 3), QByteArray("\x02" "61"));
+    QFile o(katalog + u'/' + Opcje);
+    QVERIFY(o.open(QIODevice::ReadOnly));
+    QCOMPARE(o.readAll(), opcje);
+}
+
+void TestOknoKoperty::pomocIZegar()
+{
+    Katalog k;
+    Tkoperta_f w;
+    w.show();
+    w.SpeedButton9->click();
+    QVERIFY(w.Panel3->isVisible());
+    QCOMPARE(w.Panel3->geometry(), QRect(93, 62, 636, 390));
+    w.SpeedButton8->click();
+    QVERIFY(!w.Panel3->isVisible());
+    w.SpeedButton9Click();
+    QVERIFY(w.FormCreate());
+    QVERIFY(!w.Panel3->isVisible());
+
+    w.Label5->setText(QStringLiteral("00:00:00"));
+    QVERIFY(w.Timer1->isActive());
+    QCOMPARE(w.Timer1->interval(), 100);
+    w.hide(); // the clock runs while hidden too
+    QTRY_VERIFY(w.Label5->text() != QStringLiteral("00:00:00"));
+    QVERIFY(QRegularExpression(QStringLiteral("\\d{1,2}\\D\\d{2}\\D\\d{2}")).match(w.Label5->text()).hasMatch());
+}
+
+void TestOknoKoperty::rozmiarKlikniety()
+{
+    Katalog k;
+    Tkoperta_f w;
+    w.show();
+    QTest::mouseClick(w.RadioButton2, Qt::LeftButton, {}, QPoint(8, w.RadioButton2->height() / 2));
+    QVERIFY(w.RadioButton2->isChecked());
+    QCOMPARE(w.Label7->text(), QStringLiteral("Rozmiar 100X100"));
+    // Typing does not change the label; the next click does.
+    w.l2->setText(QStringLiteral("120"));
+    QCOMPARE(w.Label7->text(), QStringLiteral("Rozmiar 100X100"));
+    w.RadioButton4->click();
+    QCOMPARE(w.Label7->text(), QStringLiteral("Rozmiar 200X200"));
+    w.RadioButton2->click();
+    QCOMPARE(w.Label7->text(), QStringLiteral("Rozmiar 120X100"));
+}
+
+void TestOknoKoperty::czcionkaDruku()
+{
+    Katalog k;
+    QDir(k.tmp.path()).mkdir(QStringLiteral("FONT"));
+    Tkoperta_f w;
+    w.SpeedButton3Click(); // no print-font window yet: nothing happens
+    QVERIFY(s.wywolania.isEmpty());
+
+    Tfont_f f;
+    w.ustawFont(&f);
+    QFont czcionka(QStringLiteral("DejaVu Sans"), 11);
+    czcionka.setItalic(true);
+    s.czcionka({czcionka, 0x00FF00});
+    w.SpeedButton3->click();
+    QCOMPARE(s.wywolania.size(), 1);
+    QCOMPARE(s.wywolania[0].czcionka.czcionka.family(), QStringLiteral("Tahoma"));
+    const QByteArray r = k.czytaj(QStringLiteral("FONT/font_zentar.dat"));
+    QCOMPARE(r.size(), 76);
+    QCOMPARE(quint8(r[72]), quint8(2));
+    QCOMPARE(f.wielkoscCzcionki(), 11);
+
+    s.anuluj();
+    w.SpeedButton3Click();
+    QCOMPARE(k.czytaj(QStringLiteral("FONT/font_zentar.dat")), r);
+    QCOMPARE(w.windowTitle(), QStringLiteral("Adresowanie kopert - profil domyślny"));
+}
+
+QTEST_MAIN(TestOknoKoperty)
+#include "test_koperta_okno.moc"
