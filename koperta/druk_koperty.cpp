@@ -2,12 +2,12 @@
 
 #include "dialogi.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPalette>
 #include <QPrinter>
 
-#include <memory>
 
 namespace {
 
@@ -90,9 +90,15 @@ QColor kolorZZapisu(qint32 kolor)
 
 QPrinter &drukarka()
 {
-    static std::unique_ptr<QPrinter> wlasna;
-    if (!wlasna)
-        wlasna = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    // Lives until the application object goes, not into static destruction after it.
+    static QPrinter *wlasna = nullptr;
+    if (!wlasna) {
+        wlasna = new QPrinter(QPrinter::HighResolution);
+        qAddPostRoutine([] {
+            delete wlasna;
+            wlasna = nullptr;
+        });
+    }
     return *wlasna;
 }
 

@@ -173,6 +173,8 @@ private slots:
     void kolory();
     void nieprzezroczystaKomorka();
     void bladPlikuWyjsciowego();
+    void podgladNaObrazku();
+    void drukarkaProgramu();
     void drukujKoperte_anulowane();
     void drukujKoperte_czcionkaNieudana();
     void drukujKoperte_bladPokazany();
@@ -366,6 +368,40 @@ void TestDrukKoperty::bladPlikuWyjsciowego()
     QCOMPARE(*blad, QStringLiteral("Błąd drukowania. Koperta nie została wydrukowana."));
     QCOMPARE(drukarka.pageLayout().orientation(), QPageLayout::Portrait);
     QVERIFY(drukarka.printerState() != QPrinter::Active);
+}
+
+void TestDrukKoperty::podgladNaObrazku()
+{
+    // The same drawing onto a picture of 96 dpi (4 dots per mm), as a preview would.
+    QImage obraz(1000, 600, QImage::Format_RGB32);
+    obraz.setDotsPerMeterX(3780); // 96 dpi
+    obraz.setDotsPerMeterY(3780);
+    obraz.fill(Qt::white);
+    DaneKoperty d = przyklad();
+    d.odbiorca = {};
+    d.nadawca = {QStringLiteral("█")}; // a full block fills its cell's top-left corner
+    {
+        QPainter p(&obraz);
+        rysujKoperte(p, d);
+    }
+    const ParametryPlotna par = parametryPlotna();
+    QCOMPARE(par.dpiX, 96);
+    QCOMPARE(par.punktyNaMmY, 4);
+    // n1 at (10, 11) mm: (40, 44) dots; nothing above or left of its cell.
+    const auto ciemny = [&](int x, int y) { return obraz.pixelColor(x, y).lightness() < 128; };
+    QVERIFY(ciemny(42, 50));
+    QVERIFY(!ciemny(38, 50));
+    QVERIFY(!ciemny(42, 42));
+}
+
+void TestDrukKoperty::drukarkaProgramu()
+{
+    // Outside a job the orientation operations act on the program's one printer.
+    UstawPoziomo();
+    QCOMPARE(drukarka().pageLayout().orientation(), QPageLayout::Landscape);
+    UstawPionowo();
+    QCOMPARE(drukarka().pageLayout().orientation(), QPageLayout::Portrait);
+    QCOMPARE(&drukarka(), &drukarka());
 }
 
 void TestDrukKoperty::drukujKoperte_anulowane()
