@@ -257,7 +257,8 @@ void TestDrukKoperty::rozmiarCzcionki()
         const QString pdf = plik(QStringLiteral("rozmiar.pdf"));
         doPdf(drukarka, pdf);
         QCOMPARE(drukujKoperte(drukarka, d), std::nullopt);
-        const Slowo *w = czytajStrone(pdf).znajdz(QStringLiteral("Nadawca1"));
+        const StronaPdf s = czytajStrone(pdf);
+        const Slowo *w = s.znajdz(QStringLiteral("Nadawca1"));
         QVERIFY(w);
         wysokosci.append(w->yMax - w->yMin);
     }
