@@ -173,6 +173,7 @@ private slots:
     void kolory();
     void nieprzezroczystaKomorka();
     void bladPlikuWyjsciowego();
+    void ogromneLiczby();
     void podgladNaObrazku();
     void drukarkaProgramu();
     void drukujKoperte_anulowane();
@@ -369,6 +370,35 @@ void TestDrukKoperty::bladPlikuWyjsciowego()
     QCOMPARE(*blad, QStringLiteral("Błąd drukowania. Koperta nie została wydrukowana."));
     QCOMPARE(drukarka.pageLayout().orientation(), QPageLayout::Portrait);
     QVERIFY(drukarka.printerState() != QPrinter::Active);
+}
+
+void TestDrukKoperty::ogromneLiczby()
+{
+    // Positions and sizes at the ends of the 32-bit range: the job completes, with the
+    // lines far off the page.
+    DaneKoperty d = przyklad();
+    d.polozenia = {QStringLiteral("2147483647"), QStringLiteral("-2147483648"), QStringLiteral("2147483647"),
+                   QStringLiteral("2147483647"), QStringLiteral("-2147483648"), QStringLiteral("-2147483648"),
+                   QStringLiteral("2147483647")};
+    d.rozmiarCzcionki = std::numeric_limits<qint32>::max();
+    d.drukujLogo = true;
+    d.logo = czerwonyObrazek(10, 10);
+    QPrinter drukarka(QPrinter::HighResolution);
+    const QString pdf = plik(QStringLiteral("ogromne.pdf"));
+    doPdf(drukarka, pdf);
+    QCOMPARE(drukujKoperte(drukarka, d), std::nullopt);
+    QVERIFY(czytajStrone(pdf).slowa.isEmpty());
+
+    // The same onto a picture, as a preview.
+    QImage obraz(200, 200, QImage::Format_RGB32);
+    obraz.fill(Qt::white);
+    QPainter p(&obraz);
+    rysujKoperte(p, d);
+    // The largest font on the page itself.
+    DaneKoperty naStronie = przyklad();
+    naStronie.rozmiarCzcionki = std::numeric_limits<qint32>::max();
+    rysujKoperte(p, naStronie);
+    QCOMPARE(drukujKoperte(drukarka, naStronie), std::nullopt);
 }
 
 void TestDrukKoperty::podgladNaObrazku()
