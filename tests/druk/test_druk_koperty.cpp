@@ -454,17 +454,17 @@ void TestDrukKoperty::drukujKoperte_anulowane()
 
 void TestDrukKoperty::drukujKoperte_czcionkaNieudana()
 {
-    // Reading the print font failed (and reported it): no job, no further box.
+    // Reading the print font failed (and reported it): no job, no further box, and the
+    // orientation is not touched.
     m_skrypt.wyczysc();
     const QString pdf = plik(QStringLiteral("bez_czcionki.pdf"));
     m_skrypt.drukarka([&](QPrinter *d) { doPdf(*d, pdf); });
     QPrinter drukarka(QPrinter::HighResolution);
-    DaneKoperty d = przyklad();
-    d.poziomo = true;
-    QVERIFY(!wykonajDrukKoperty(nullptr, drukarka, d, []() { return std::optional<CzcionkaDruku>{}; }));
+    drukarka.setPageOrientation(QPageLayout::Landscape);
+    QVERIFY(!wykonajDrukKoperty(nullptr, drukarka, przyklad(), []() { return std::optional<CzcionkaDruku>{}; }));
     QVERIFY(!QFile::exists(pdf));
     QVERIFY(m_skrypt.teksty(QStringLiteral("blad")).isEmpty());
-    QCOMPARE(drukarka.pageLayout().orientation(), QPageLayout::Portrait);
+    QCOMPARE(drukarka.pageLayout().orientation(), QPageLayout::Landscape);
     QVERIFY(m_skrypt.niespodziewane.isEmpty());
 }
 
