@@ -21,30 +21,20 @@ QPrinter &biezacaDrukarka()
     return g_drukarka ? *g_drukarka : drukarka();
 }
 
-// Makes a painter the canvas for as long as it lives.
-class AktywnePlotno
+// Makes a painter the canvas, or a printer the one the operations act on, for as long
+// as it lives.
+template <typename T>
+class NaCzas
 {
 public:
-    explicit AktywnePlotno(QPainter *p) : m_poprzednie(g_plotno) { g_plotno = p; }
-    ~AktywnePlotno() { g_plotno = m_poprzednie; }
-    AktywnePlotno(const AktywnePlotno &) = delete;
-    AktywnePlotno &operator=(const AktywnePlotno &) = delete;
+    NaCzas(T *&zmienna, T *wartosc) : m_zmienna(zmienna), m_poprzednia(zmienna) { zmienna = wartosc; }
+    ~NaCzas() { m_zmienna = m_poprzednia; }
+    NaCzas(const NaCzas &) = delete;
+    NaCzas &operator=(const NaCzas &) = delete;
 
 private:
-    QPainter *m_poprzednie;
-};
-
-// Makes a printer the one the operations act on for as long as it lives.
-class AktywnaDrukarka
-{
-public:
-    explicit AktywnaDrukarka(QPrinter *d) : m_poprzednia(g_drukarka) { g_drukarka = d; }
-    ~AktywnaDrukarka() { g_drukarka = m_poprzednia; }
-    AktywnaDrukarka(const AktywnaDrukarka &) = delete;
-    AktywnaDrukarka &operator=(const AktywnaDrukarka &) = delete;
-
-private:
-    QPrinter *m_poprzednia;
+    T *&m_zmienna;
+    T *m_poprzednia;
 };
 
 bool zawiodla(const QPrinter &d)
@@ -153,7 +143,7 @@ void PiszTekst(qint64 x, qint64 y, const QString &tekst)
 
 void rysujKoperte(QPainter &p, const DaneKoperty &d)
 {
-    const AktywnePlotno plotno(&p);
+    const NaCzas<QPainter> plotno(g_plotno, &p);
 
     // Style and colour hold for the whole envelope; UstawCzcionke changes face and height.
     QFont f = p.font();
@@ -186,7 +176,7 @@ void rysujKoperte(QPainter &p, const DaneKoperty &d)
 
 std::optional<QString> drukujKoperte(QPrinter &dr, const DaneKoperty &d)
 {
-    const AktywnaDrukarka aktywna(&dr);
+    const NaCzas<QPrinter> aktywna(g_drukarka, &dr);
 
     // The orientation is chosen here, before the job, whatever the print dialog said.
     if (!d.poziomo)
