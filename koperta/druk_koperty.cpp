@@ -8,7 +8,6 @@
 #include <QPalette>
 #include <QPrinter>
 
-
 namespace {
 
 // Print state of the envelope unit.
