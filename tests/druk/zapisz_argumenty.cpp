@@ -1,0 +1,17 @@
+// Test helper standing in for a client tool: writes its arguments, each ended by a NUL
+// byte, to "argumenty.txt" in the current directory (whole, via a rename).
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    std::FILE *f = std::fopen("argumenty.tmp", "wb");
+    if (!f)
+        return 1;
+    for (int i = 1; i < argc; ++i) {
+        std::fputs(argv[i], f);
+        std::fputc('\0', f);
+    }
+    if (std::fclose(f) != 0)
+        return 1;
+    return std::rename("argumenty.tmp", "argumenty.txt") == 0 ? 0 : 1;
+}
