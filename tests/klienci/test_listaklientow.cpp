@@ -92,6 +92,7 @@ private slots:
     void podpisyInfo();
     void filtrNip_data();
     void filtrNip();
+    void przykladoweDane();
 };
 
 void TestListaKlientow::uklad_data()
@@ -606,6 +607,35 @@ void TestListaKlientow::filtrNip()
     QFETCH(QString, wynik);
     const auto z = filtrujZnakNip(znak);
     QCOMPARE(z ? QString(*z) : QString(), wynik);
+}
+
+void TestListaKlientow::przykladoweDane()
+{
+    // The example data root that ./run starts the program on.
+    const QString katalog = QStringLiteral(LK_PRZYKLAD);
+    QCOMPARE(QFileInfo(katalog + QStringLiteral("/Admini/firma.dat")).size(), qsizetype(306));
+    QVERIFY(!QFileInfo::exists(katalog + QStringLiteral("/Admini/siec.dat")));
+    QVERIFY(QFileInfo(katalog + QStringLiteral("/Koperty")).isDir());
+    QVERIFY(QFileInfo(katalog + QStringLiteral("/FONT")).isDir());
+    const QByteArray firma = czytajPlik(katalog + QStringLiteral("/Admini/firma.dat"));
+    QCOMPARE(czytajTekst(firma, 0, 50), QStringLiteral("Biuro Rachunkowe „Żuraw” Sp. z o.o."));
+    QCOMPARE(czytajTekst(firma, 51, 50), QStringLiteral("ul. Długa 5"));
+    QCOMPARE(czytajTekst(firma, 102, 50), QStringLiteral("00-950 Warszawa"));
+
+    // Read in place: copy first, since reading opens the file for writing too.
+    QTemporaryDir tmp;
+    QVERIFY(QFile::copy(katalog + QStringLiteral("/Admini/info.dat"), tmp.filePath(QStringLiteral("info.dat"))));
+    QVERIFY(QDir(tmp.path()).mkdir(QStringLiteral("ADMINI")));
+    QVERIFY(QFile::rename(tmp.filePath(QStringLiteral("info.dat")), tmp.filePath(QStringLiteral("ADMINI/info.dat"))));
+    const Podpisy p = czytajPodpisyInfo(tmp.path());
+    QVERIFY(!p.blad);
+    QCOMPARE(p.teksty[4], QStringLiteral("Płatność"));
+
+    ListaKlientow l;
+    QVERIFY(!l.wczytaj(katalog + QStringLiteral("/Firmy/klienci.dat")));
+    QCOMPARE(l.pierwszyWolny(), 10);
+    QCOMPARE(l.tekst(Lp, 500), QStringLiteral("501"));
+    QVERIFY(l.szukaj(QStringLiteral("Łódź")) >= 0);
 }
 
 QTEST_GUILESS_MAIN(TestListaKlientow)
