@@ -1,0 +1,173 @@
+// Timings of the client list on a full list of 501 named rows, on the window where the
+// operation involves it (offscreen).
+#include "dialogi.h"
+#include "listaklientow.h"
+#include "tdokumenty.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+using namespace Klienci;
+
+namespace {
+
+QString g_katalog;
+
+ListaKlientow pelnaLista()
+{
+    ListaKlientow l = ListaKlientow::nowa();
+    for (int w = 0; w < LiczbaWierszy; ++w) {
+        l.ustawTekst(Nazwa1, w, QStringLiteral("Przedsiębiorstwo Handlowo-Usługowe „Żuraw” nr %1").arg(w));
+        l.ustawTekst(Nazwa2, w, QStringLiteral("Spółka z ograniczoną odpowiedzialnością"));
+        l.ustawTekst(Ulica, w, QStringLiteral("ul. Źródlana %1").arg(w));
+        l.ustawTekst(Miejscowosc, w, QStringLiteral("00-%1 Łódź").arg(w, 3, 10, QChar(u'0')));
+        l.ustawTekst(Nip, w, QStringLiteral("%1").arg(1000000000 + w));
+        l.ustawTekst(Opis, w, QString(100, u'ó'));
+        for (int k = Info1; k <= Info6; ++k)
+            l.ustawTekst(k, w, QString(40, u'ś'));
+    }
+    return l;
+}
+
+// The names of all rows in reverse order: the exchange sort's worst case.
+ListaKlientow odwrotnaLista()
+{
+    ListaKlientow l = pelnaLista();
+    for (int w = 0; w < LiczbaWierszy; ++w)
+        l.ustawTekst(Nazwa1, w, QStringLiteral("Klient %1").arg(LiczbaWierszy - w, 3, 10, QChar(u'0')));
+    return l;
+}
+
+QString plikListy()
+{
+    return g_katalog + QStringLiteral("/Firmy/lista.dat");
+}
+
+// A window with the full list open.
+struct Okno
+{
+    SkryptDialogi skrypt;
+    std::unique_ptr<Tdokumenty> okno;
+
+    Okno()
+    {
+        QDir::setCurrent(g_katalog);
+        ustawDialogi(&skrypt);
+        pelnaLista().zapisz(plikListy());
+        okno = std::make_unique<Tdokumenty>();
+        okno->show();
+        skrypt.plik(plikListy());
+        okno->SpeedButton11Click();
+    }
+    ~Okno() { ustawDialogi(nullptr); }
+};
+
+void BM_Wczytaj(benchmark::State &stan)
+{
+    pelnaLista().zapisz(plikListy());
+    ListaKlientow l;
+    for (auto _ : stan)
+        benchmark::DoNotOptimize(l.wczytaj(plikListy()));
+}
+BENCHMARK(BM_Wczytaj)->Unit(benchmark::kMicrosecond);
+
+void BM_Zapisz(benchmark::State &stan)
+{
+    const ListaKlientow l = pelnaLista();
+    for (auto _ : stan)
+        benchmark::DoNotOptimize(l.zapisz(plikListy()));
+}
+BENCHMARK(BM_Zapisz)->Unit(benchmark::kMicrosecond);
+
+void BM_LinieListy(benchmark::State &stan)
+{
+    const ListaKlientow l = pelnaLista();
+    for (auto _ : stan)
+        benchmark::DoNotOptimize(l.linie());
+}
+BENCHMARK(BM_LinieListy)->Unit(benchmark::kMicrosecond);
+
+void BM_OdbudujListe(benchmark::State &stan)
+{
+    Okno o;
+    for (auto _ : stan)
+        o.okno->odbuduj();
+}
+BENCHMARK(BM_OdbudujListe)->Unit(benchmark::kMicrosecond);
+
+void BM_WczytajIPokazWiersz(benchmark::State &stan)
+{
+    Okno o;
+    o.okno->lista->setCurrentRow(250);
+    for (auto _ : stan)
+        o.okno->listaClick();
+}
+BENCHMARK(BM_WczytajIPokazWiersz)->Unit(benchmark::kMicrosecond);
+
+void BM_Dodaj(benchmark::State &stan)
+{
+    Okno o;
+    o.okno->lp->setText(QStringLiteral("250"));
+    for (auto _ : stan)
+        o.okno->SpeedButton6Click();
+}
+BENCHMARK(BM_Dodaj)->Unit(benchmark::kMicrosecond);
+
+void BM_SzukajBezWyniku(benchmark::State &stan)
+{
+    const ListaKlientow l = pelnaLista();
+    for (auto _ : stan)
+        benchmark::DoNotOptimize(l.szukaj(QStringLiteral("Nie ma takiego tekstu")));
+}
+BENCHMARK(BM_SzukajBezWyniku)->Unit(benchmark::kMicrosecond);
+
+void BM_SortowanieNajgorsze(benchmark::State &stan)
+{
+    const ListaKlientow wzor = odwrotnaLista();
+    for (auto _ : stan) {
+        stan.PauseTiming();
+        ListaKlientow l = wzor;
+        stan.ResumeTiming();
+        l.sortuj(Kierunek::OdADoZ);
+        benchmark::DoNotOptimize(l.spakowana());
+    }
+}
+BENCHMARK(BM_SortowanieNajgorsze)->Unit(benchmark::kMicrosecond);
+
+// The whole command: sort, pack, save, load, rebuild, show row 1.
+void BM_PolecenieSortowania(benchmark::State &stan)
+{
+    Okno o;
+    const ListaKlientow wzor = odwrotnaLista();
+    for (auto _ : stan) {
+        stan.PauseTiming();
+        o.okno->listaKlientow() = wzor;
+        o.skrypt.tak();
+        stan.ResumeTiming();
+        o.okno->SpeedButton3Click();
+    }
+}
+BENCHMARK(BM_PolecenieSortowania)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir tmp;
+    g_katalog = tmp.path();
+    QDir(g_katalog).mkdir(QStringLiteral("Admini"));
+    QDir(g_katalog).mkdir(QStringLiteral("Firmy"));
+    QDir::setCurrent(g_katalog);
+
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

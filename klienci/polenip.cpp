@@ -1,0 +1,57 @@
+#include "polenip.h"
+
+#include "listaklientow.h"
+
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+
+void PoleNip::keyPressEvent(QKeyEvent *zdarzenie)
+{
+    nipKeyPress(zdarzenie);
+}
+
+void PoleNip::nipKeyPress(QKeyEvent *zdarzenie)
+{
+    const QString tekst = zdarzenie->text();
+    // Keys that type nothing (Delete, arrows, Home) work as usual.
+    if (tekst.isEmpty()) {
+        QLineEdit::keyPressEvent(zdarzenie);
+        return;
+    }
+    if (tekst.size() != 1) {
+        zdarzenie->accept();
+        return;
+    }
+    const auto znak = Klienci::filtrujZnakNip(tekst.at(0));
+    if (!znak) {
+        // Dropped without a message or a sound.
+        zdarzenie->accept();
+        return;
+    }
+    if (*znak == tekst.at(0)) {
+        QLineEdit::keyPressEvent(zdarzenie);
+        return;
+    }
+    QKeyEvent zamieniony(zdarzenie->type(), Qt::Key_Period, zdarzenie->modifiers(), QString(*znak),
+                         zdarzenie->isAutoRepeat(), ushort(zdarzenie->count()));
+    QLineEdit::keyPressEvent(&zamieniony);
+    zdarzenie->setAccepted(zamieniony.isAccepted());
+}
+
+void PoleNip::inputMethodEvent(QInputMethodEvent *zdarzenie)
+{
+    // Characters composed by an input method are typed characters too.
+    if (zdarzenie->commitString().isEmpty()) {
+        QLineEdit::inputMethodEvent(zdarzenie);
+        return;
+    }
+    QString przepuszczone;
+    for (QChar z : zdarzenie->commitString()) {
+        const auto znak = Klienci::filtrujZnakNip(z);
+        if (znak && *znak != QChar(8))
+            przepuszczone.append(*znak);
+    }
+    QInputMethodEvent zamieniony(zdarzenie->preeditString(), zdarzenie->attributes());
+    zamieniony.setCommitString(przepuszczone, zdarzenie->replacementStart(), zdarzenie->replacementLength());
+    QLineEdit::inputMethodEvent(&zamieniony);
+}

@@ -1,0 +1,778 @@
+// The client list window, driven through its controls with scripted dialogs.
+#include "aplikacja.h"
+#include "dialogi.h"
+#include "polenip.h"
+#include "tdokumenty.h"
+#include "tekst.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <memory>
+
+using namespace Klienci;
+
+namespace {
+
+QByteArray czytajPlik(const QString &sciezka)
+{
+    QFile f(sciezka);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool zapiszPlik(const QString &sciezka, const QByteArray &dane)
+{
+    QFile f(sciezka);
+    return f.open(QIODevice::WriteOnly) && f.write(dane) == dane.size();
+}
+
+// Types text the way a user does; Polish letters go as single key events.
+void wpisz(QWidget *w, const QString &tekst)
+{
+    for (QChar z : tekst)
+        QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(z), Qt::NoModifier);
+}
+
+void kliknij(QToolButton *b)
+{
+    QTest::mouseClick(b, Qt::LeftButton);
+}
+
+// Rows 1 to 5: four clients and a free row 3 that still has a street.
+ListaKlientow przykladowaLista()
+{
+    ListaKlientow l = ListaKlientow::nowa();
+    const QStringList nazwy{"Żuraw Sp. z o.o.", "Kowalski Jan", "", "Ąbc", "Nowak"};
+    for (int w = 0; w < nazwy.size(); ++w) {
+        l.ustawTekst(Nazwa1, w, nazwy[w]);
+        l.ustawTekst(Ulica, w, QStringLiteral("ul. Długa %1").arg(w + 1));
+        l.ustawTekst(Nip, w, QStringLiteral("123%1").arg(w));
+    }
+    return l;
+}
+
+QStringList linie(const QListWidget *lista)
+{
+    QStringList wynik;
+    for (int i = 0; i < lista->count(); ++i)
+        wynik.append(lista->item(i)->text());
+    return wynik;
+}
+
+} // namespace
+
+class TestTdokumenty : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void stanPoczatkowy();
+    void start_data();
+    void start();
+    void kolejnoscKlawiszaTab();
+    void pomoc();
+    void przyciskiNarzedzi_data();
+    void przyciskiNarzedzi();
+    void koniec_data();
+    void koniec();
+    void filtrNip();
+
+    void nowaLista();
+    void otwarcieNieudane_data();
+    void otwarcieNieudane();
+    void czytajListe();
+    void usunListe_data();
+    void usunListe();
+
+    void klikniecieWiersza();
+    void dodaj();
+    void numerPozaZakresem_data();
+    void numerPozaZakresem();
+    void usunWpis();
+    void szukajMiejsca();
+    void szukajDanych_data();
+    void szukajDanych();
+    void sortowanie_data();
+    void sortowanie();
+    void nieNaKazdePytanie();
+
+private:
+    Tdokumenty *utworz();
+    QString otworz(const ListaKlientow &l, const QString &nazwa = QStringLiteral("lista.dat"));
+
+    std::unique_ptr<QTemporaryDir> m_tmp;
+    QString m_katalog;
+    QString m_start;
+    SkryptDialogi m_skrypt;
+    std::unique_ptr<Tdokumenty> m_okno;
+    int m_zakonczenia = 0;
+};
+
+void TestTdokumenty::init()
+{
+    m_start = QDir::currentPath();
+    m_tmp = std::make_unique<QTemporaryDir>();
+    m_katalog = m_tmp->path();
+    QVERIFY(QDir(m_katalog).mkdir(QStringLiteral("Admini")));
+    QVERIFY(QDir(m_katalog).mkdir(QStringLiteral("Firmy")));
+    QVERIFY(QDir::setCurrent(m_katalog));
+    m_skrypt.wyczysc();
+    ustawDialogi(&m_skrypt);
+    m_zakonczenia = 0;
+}
+
+void TestTdokumenty::cleanup()
+{
+    m_okno.reset();
+    ustawDialogi(nullptr);
+    QDir::setCurrent(m_start);
+    m_tmp.reset();
+    QVERIFY2(m_skrypt.niespodziewane.isEmpty(), qPrintable(m_skrypt.niespodziewane.join(u'\n')));
+    QCOMPARE(m_skrypt.pozostaleOdpowiedzi(), 0);
+}
+
+Tdokumenty *TestTdokumenty::utworz()
+{
+    m_okno = std::make_unique<Tdokumenty>();
+    m_okno->zakonczProces = [this] { ++m_zakonczenia; };
+    m_okno->show();
+    return QTest::qWaitForWindowExposed(m_okno.get()) ? m_okno.get() : nullptr;
+}
+
+// Puts the list into Firmy and opens it with "Czytaj listę".
+QString TestTdokumenty::otworz(const ListaKlientow &l, const QString &nazwa)
+{
+    const QString sciezka = m_katalog + QStringLiteral("/Firmy/") + nazwa;
+    if (!zapiszPlik(sciezka, l.dane()))
+        return {};
+    m_skrypt.plik(sciezka);
+    kliknij(m_okno->SpeedButton11);
+    return sciezka;
+}
+
+void TestTdokumenty::stanPoczatkowy()
+{
+    Tdokumenty *o = utworz();
+    QVERIFY(o);
+    QCOMPARE(o->lista->count(), 0);
+    for (QToolButton *b : {o->SpeedButton9, o->SpeedButton8, o->SpeedButton3, o->SpeedButton2, o->SpeedButton4,
+                           o->SpeedButton6})
+        QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
+    for (QLineEdit *p : o->polaEdycji())
+        QVERIFY(p->text().isEmpty());
+    QCOMPARE(o->Label1->text(), QStringLiteral("Lista klientów"));
+    QCOMPARE(o->Label2->text(), QStringLiteral("00:00:00"));
+    QVERIFY(!o->Panel3->isVisible());
+    QCOMPARE(o->biezacaLista(), QStringLiteral("klienci.dat"));
+    QCOMPARE(o->katalogDanych(), m_katalog);
+    QVERIFY(m_skrypt.wywolania.isEmpty());
+    QCOMPARE(QFileInfo(m_katalog + QStringLiteral("/Admini/siec.dat")).size(), qsizetype(403));
+
+    // Within the first ticks the clock runs and the client tools are off.
+    QTRY_VERIFY_WITH_TIMEOUT(o->Label2->text() != QStringLiteral("00:00:00"), 1000);
+    QVERIFY(QTime::fromString(o->Label2->text(), formatCzasu()).isValid());
+    QVERIFY(!o->SpeedButton13->isEnabled() && !o->SpeedButton14->isEnabled() && !o->SpeedButton15->isEnabled());
+
+    QCOMPARE(o->size(), QSize(861, 641));
+    QCOMPARE(o->minimumSize(), o->maximumSize());
+    QVERIFY(!(o->windowFlags() & Qt::WindowMaximizeButtonHint));
+    // Every control can be found under its design name; edit fields by accessible name too.
+    for (const char *n : {"Panel1", "Panel2", "Panel3", "Bevel1", "Image1", "Memo1", "Timer1", "lista"})
+        QVERIFY2(o->findChild<QObject *>(QLatin1String(n)), n);
+    for (int i = 1; i <= 15; ++i) {
+        auto *b = o->findChild<QToolButton *>(QStringLiteral("SpeedButton%1").arg(i));
+        QVERIFY(b && b->autoRaise() && b->focusPolicy() == Qt::NoFocus && !b->icon().isNull());
+        QVERIFY(o->findChild<QLabel *>(QStringLiteral("Label%1").arg(i)));
+    }
+    for (int k = 0; k < LiczbaKolumn; ++k) {
+        auto *p = o->findChild<QLineEdit *>(QLatin1String(NazwyKolumn[k]));
+        QVERIFY(p && p == o->polaEdycji()[k]);
+        QCOMPARE(p->accessibleName(), QLatin1String(NazwyKolumn[k]));
+    }
+}
+
+void TestTdokumenty::start_data()
+{
+    QTest::addColumn<QString>("przypadek");
+    QTest::addColumn<QString>("blad");
+    QTest::addColumn<QStringList>("podpisy");
+    const QStringList projekt{"Info 1", "Info 2", "Info 3", "Info 4", "Info 5", "Info 6"};
+    QTest::newRow("no captions file: created empty") << "" << "" << QStringList(6);
+    QTest::newRow("captions from the file") << "podpisy" << ""
+                                            << QStringList{"Telefon", "E-mail", "Osoba", "Źródło", "", "Uwagi"};
+    QTest::newRow("no Admini") << "brak" << "Invalid filename" << projekt;
+    QTest::newRow("short siec.dat") << "siec" << "Read beyond end of file" << projekt;
+    QTest::newRow("short info.dat") << "info" << "Read beyond end of file" << projekt;
+}
+
+void TestTdokumenty::start()
+{
+    QFETCH(QString, przypadek);
+    QFETCH(QString, blad);
+    QFETCH(QStringList, podpisy);
+    const QString info = m_katalog + QStringLiteral("/Admini/info.dat");
+    if (przypadek == u"podpisy") {
+        QByteArray rekord(66, '\0');
+        for (int i = 0; i < 6; ++i)
+            zapiszTekst(rekord, i * 11, 10, podpisy[i]);
+        QVERIFY(zapiszPlik(info, rekord));
+    } else if (przypadek == u"brak") {
+        QVERIFY(QDir(m_katalog + QStringLiteral("/Admini")).removeRecursively());
+    } else if (przypadek == u"siec") {
+        QVERIFY(zapiszPlik(m_katalog + QStringLiteral("/Admini/siec.dat"), QByteArray(402, '\1')));
+    } else if (przypadek == u"info") {
+        QVERIFY(zapiszPlik(info, QByteArray(65, '\0')));
+    }
+    // An error is reported and the window opens all the same.
+    Tdokumenty *o = utworz();
+    QVERIFY(o);
+    QCOMPARE(m_skrypt.teksty(QStringLiteral("blad")), blad.isEmpty() ? QStringList() : QStringList{blad});
+    QCOMPARE(o->katalogDanych(), m_katalog);
+    const QLabel *etykiety[] = {o->Label5, o->Label11, o->Label12, o->Label13, o->Label14, o->Label15};
+    for (int i = 0; i < 6; ++i)
+        QCOMPARE(etykiety[i]->text(), podpisy[i]);
+    if (przypadek.isEmpty())
+        QCOMPARE(czytajPlik(info), QByteArray(66, '\0'));
+}
+
+void TestTdokumenty::kolejnoscKlawiszaTab()
+{
+    Tdokumenty *o = utworz();
+    QVERIFY(o);
+    o->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(o));
+    o->lista->setFocus();
+    QStringList kolejnosc{QApplication::focusWidget()->objectName()};
+    for (int i = 0; i < LiczbaKolumn; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        kolejnosc.append(QApplication::focusWidget()->objectName());
+    }
+    QStringList oczekiwana{"lista"};
+    for (const char *n : NazwyKolumn)
+        oczekiwana.append(QLatin1String(n));
+    QCOMPARE(kolejnosc, oczekiwana);
+}
+
+void TestTdokumenty::pomoc()
+{
+    Tdokumenty *o = utworz();
+    QVERIFY(o);
+    const QStringList linie = o->Memo1->toPlainText().split(u'\n');
+    QCOMPARE(linie.size(), 36);
+    QCOMPARE(linie, Tdokumenty::tekstPomocy());
+    QCOMPARE(linie[6], QStringLiteral("Usunięcie klienta z listyi."));
+    QVERIFY(linie[19].endsWith(QStringLiteral("Miejscowość, ")));
+
+    for (int i = 0; i < 2; ++i) { // showing it twice changes nothing
+        kliknij(o->SpeedButton5);
+        QVERIFY(o->Panel3->isVisible());
+        QCOMPARE(o->Panel3->geometry(), QRect(71, 108, 689, 337));
+    }
+    QCOMPARE(o->Memo1->geometry(), QRect(12, 12, 665, 261));
+    QCOMPARE(o->SpeedButton7->geometry(), QRect(544, 292, 133, 22));
+    kliknij(o->SpeedButton7);
+    QVERIFY(!o->Panel3->isVisible());
+}
+
+void TestTdokumenty::przyciskiNarzedzi_data()
+{
+    QTest::addColumn<QString>("nazwa1");
+    QTest::addColumn<QString>("nip");
+    QTest::addColumn<bool>("koperta");
+    QTest::addColumn<bool>("narzedzia");
+    QTest::newRow("both empty") << "" << "" << false << false;
+    QTest::newRow("a single space in nazwa1") << " " << "" << true << false;
+    QTest::newRow("Polish name") << "Łódź" << "" << true << false;
+    QTest::newRow("nip alone") << "" << "1" << false << true;
+    QTest::newRow("both") << "A" << "123.45" << true << true;
+}
+
+void TestTdokumenty::przyciskiNarzedzi()
+{
+    QFETCH(QString, nazwa1);
+    QFETCH(QString, nip);
+    QFETCH(bool, koperta);
+    QFETCH(bool, narzedzia);
+    Tdokumenty *o = utworz();
+    QVERIFY(o);
+    // No list loaded: the tick looks at the fields as typed.
+    wpisz(o->nazwa1, nazwa1);
+    wpisz(o->nip, nip);
+    QTRY_COMPARE_WITH_TIMEOUT(o->SpeedButton14->isEnabled(), koperta, 1000);
+    QTRY_COMPARE_WITH_TIMEOUT(o->SpeedButton13->isEnabled(), narzedzia, 1000);
+    QCOMPARE(o->SpeedButton15->isEnabled(), narzedzia);
+    o->nazwa1->clear();
+    o->nip->clear();
+    o->Timer1Timer();
+    QVERIFY(!o->SpeedButton13->isEnabled() && !o->SpeedButton14->isEnabled() && !o->SpeedButton15->isEnabled());
+}
+
+void TestTdokumenty::koniec_data()
+{
+    QTest::addColumn<bool>("przycisk"); // "Zamknij moduł", else the window's close
+    QTest::addColumn<bool>("tak");
+    QTest::newRow("close, No") << false << false;
+    QTest::newRow("close, Yes") << false << true;
+    QTest::newRow("Zamknij moduł, No") << true << false;
+    QTest::newRow("Zamknij moduł, Yes") << true << true;
+}
+
+void TestTdokumenty::koniec()
+{
+    QFETCH(bool, przycisk);
+    QFETCH(bool, tak);
+    Tdokumenty *o = utworz();
+    QVERIFY(o);
+    tak ? m_skrypt.tak() : m_skrypt.nie();
+    // The offscreen platform draws no opacity and says so at every step.
+    static QtMessageHandler poprzedni = nullptr;
+    poprzedni = qInstallMessageHandler([](QtMsgType typ, const QMessageLogContext &kontekst, const QString &tekst) {
+        if (!tekst.contains(QStringLiteral("does not support setting window opacity")))
+            poprzedni(typ, kontekst, tekst);
+    });
+    if (przycisk)
+        kliknij(o->SpeedButton1);
+    else
+        QVERIFY(!o->close());
+    qInstallMessageHandler(poprzedni);
+
+    QCOMPARE(m_skrypt.teksty(QStringLiteral("pytanie")), QStringList{"Koniec pracy ?"});
+    QVERIFY(o->isVisible());
+    QCOMPARE(m_zakonczenia, tak ? 1 : 0);
+    if (!tak) {
+        QVERIFY(o->ostatnieWygaszanie.isEmpty());
+        QCOMPARE(o->windowOpacity(), 1.0);
+        return;
+    }
+    // 255, 250, ... 10: 50 settings.
+    QList<int> kroki;
+    for (int v = 255; v >= 10; v -= 5)
+        kroki.append(v);
+    QCOMPARE(kroki.size(), 50);
+    QCOMPARE(o->ostatnieWygaszanie, kroki);
+}
+
+void TestTdokumenty::filtrNip()
+{
+    Tdokumenty *o = utworz();
+    QVERIFY(o);
+    wpisz(o->nip, QStringLiteral("123,45 abc-Ł/\t9"));
+    QCOMPARE(o->nip->text(), QStringLiteral("123.459"));
+    QTest::keyClick(o->nip, Qt::Key_Backspace);
+    QTest::keyClick(o->nip, Qt::Key_Home);
+    QTest::keyClick(o->nip, Qt::Key_Delete);
+    QCOMPARE(o->nip->text(), QStringLiteral("23.45"));
+    wpisz(o->opis, QStringLiteral("a,b-ł")); // no other field filters
+    QCOMPARE(o->opis->text(), QStringLiteral("a,b-ł"));
+}
+
+void TestTdokumenty::nowaLista()
+{
+    Tdokumenty *o = utworz();
+    QVERIFY(o);
+    QDir::setCurrent(QDir::tempPath());
+    m_skrypt.anuluj();
+    kliknij(o->SpeedButton10);
+    QCOMPARE(o->lista->count(), 0);
+    QCOMPARE(QDir::currentPath(), QDir::tempPath()); // a cancel changes nothing
+
+    const QString sciezka = m_katalog + QStringLiteral("/Firmy/nowa");
+    m_skrypt.plik(sciezka);
+    kliknij(o->SpeedButton10);
+    const auto &w = m_skrypt.wywolania[1];
+    QCOMPARE(w.rodzaj, QStringLiteral("zapisz"));
+    QCOMPARE(w.plik.filtr, QStringLiteral("Lista klientów (*.dat)"));
+    QCOMPARE(w.plik.rozszerzenie, QStringLiteral("dat"));
+    QVERIFY(w.plik.pytajONadpisanie);
+    QCOMPARE(w.plik.katalog, QDir::tempPath() + QStringLiteral("/Firmy")); // relative to the current directory
+
+    const QString plik = sciezka + QStringLiteral(".dat");
+    QCOMPARE(czytajPlik(plik), ListaKlientow::nowa().dane());
+    QCOMPARE(o->biezacaLista(), plik);
+    QCOMPARE(o->Label1->text(), QStringLiteral("Lista klientów bazy ") + plik);
+    QCOMPARE(o->lista->count(), 501);
+    QCOMPARE(o->lista->currentRow(), 0);
+    QCOMPARE(o->lista->item(0)->text(), QStringLiteral("01  "));
+    QCOMPARE(o->lista->item(500)->text(), QStringLiteral("501  "));
+    QCOMPARE(o->tekstyPol(), ListaKlientow::nowa().wiersz(0));
+    for (QToolButton *b : {o->SpeedButton9, o->SpeedButton8, o->SpeedButton3, o->SpeedButton2, o->SpeedButton4,
+                           o->SpeedButton6})
+        QVERIFY(b->isEnabled());
+    QCOMPARE(QDir::currentPath(), m_katalog);
+
+    // Over an existing list it writes an empty one; the dialog offers the last name.
+    QVERIFY(zapiszPlik(plik, przykladowaLista().dane()));
+    m_skrypt.plik(plik);
+    kliknij(o->SpeedButton10);
+    QCOMPARE(m_skrypt.wywolania[2].plik.nazwa, plik);
+    QCOMPARE(czytajPlik(plik), ListaKlientow::nowa().dane());
+}
+
+void TestTdokumenty::otwarcieNieudane_data()
+{
+    QTest::addColumn<bool>("nowa"); // "Nowa lista", else "Czytaj listę"
+    QTest::addColumn<QByteArray>("zawartosc");
+    QTest::addColumn<QString>("blad");
+    QTest::newRow("new list in a missing folder") << true << QByteArray() << "Invalid filename";
+    QTest::newRow("read: one byte short") << false << QByteArray(349697, '\3') << "Read beyond end of file";
+    QTest::newRow("read: missing file") << false << QByteArray() << "File not found";
+}
+
+void TestTdokumenty::otwarcieNieudane()
+{
+    // A list that cannot be created or read does not replace the open one, so no later
+    // save writes one list's rows into another list's file.
+    QFETCH(bool, nowa);
+    QFETCH(QByteArray, zawartosc);
+    QFETCH(QString, blad);
+    Tdokumenty *o = utworz();
+    QVERIFY(o);
+    const QString stara = otworz(przykladowaLista());
+    const QString zla = m_katalog + (nowa ? QStringLiteral("/brak/zla.dat") : QStringLiteral("/Firmy/zla.dat"));
+    if (!zawartosc.isEmpty())
+        QVERIFY(zapiszPlik(zla, zawartosc));
+    m_skrypt.plik(zla);
+    kliknij(nowa ? o->SpeedButton10 : o->SpeedButton11);
+    QCOMPARE(m_skrypt.teksty(QStringLiteral("blad")), QStringList{blad});
+    QCOMPARE(o->biezacaLista(), stara);
+    QCOMPARE(o->Label1->text(), QStringLiteral("Lista klientów bazy ") + stara);
+    QCOMPARE(o->listaKlientow(), przykladowaLista());
+    QCOMPARE(o->lista->item(1)->text(), QStringLiteral("02 Kowalski Jan "));
+
+    o->lp->setText(QStringLiteral("3"));
+    o->nazwa1->setText(QStringLiteral("Trzeci"));
+    kliknij(o->SpeedButton6);
+    QCOMPARE(czytajPlik(zla), zawartosc);
+    ListaKlientow zapisana;
+    QVERIFY(!zapisana.wczytaj(stara));
+    QCOMPARE(zapisana.tekst(Nazwa1, 2), QStringLiteral("Trzeci"));
+    QCOMPARE(zapisana.tekst(Nazwa1, 1), QStringLiteral("Kowalski Jan"));
+}
+
+void TestTdokumenty::czytajListe()
+{
+    Tdokumenty *o = utworz();
+    QVERIFY(o);
+    QDir::setCurrent(QDir::tempPath());
+    // A longer file loads its first record; the next save truncates it.
+    const QString sciezka = m_katalog + QStringLiteral("/Firmy/dluga.dat");
+    QVERIFY(zapiszPlik(sciezka, przykladowaLista().dane() + QByteArray(1000, 'X')));
+    m_skrypt.plik(sciezka);
+    kliknij(o->SpeedButton11);
+    QCOMPARE(m_skrypt.wywolania[0].plik.katalog, m_katalog + QStringLiteral("/Firmy"));
+    QCOMPARE(o->biezacaLista(), sciezka);
+    QCOMPARE(o->Label1->text(), QStringLiteral("Lista klientów bazy ") + sciezka);
+    QCOMPARE(linie(o->lista).mid(0, 3), (QStringList{"01 Żuraw Sp. z o.o. ", "02 Kowalski Jan ", "03  "}));
+    QCOMPARE(o->lista->currentRow(), 0);
+    QCOMPARE(o->ulica->text(), QStringLiteral("ul. Długa 1"));
+    QVERIFY(o->SpeedButton3->isEnabled());
+    QCOMPARE(QDir::currentPath(), m_katalog);
+    kliknij(o->SpeedButton6);
+    QCOMPARE(czytajPlik(sciezka), przykladowaLista().dane());
+}
+
+void TestTdokumenty::usunListe_data()
+{
+    QTest::addColumn<bool>("tak");
+    QTest::addColumn<bool>("istnieje");
+    QTest::addColumn<QString>("informacja");
+    QTest::newRow("No") << false << true << "";
+    QTest::newRow("Yes") << true << true << "Lista została usunięta.";
+    QTest::newRow("Yes, cannot delete") << true << false << "Nie udało się usunąć listy ";
+}
+
+void TestTdokumenty::usunListe()
+{
+    QFETCH(bool, tak);
+    QFETCH(bool, istnieje);
+    QFETCH(QString, informacja);
+    Tdokumenty *o = utworz();
+    QVERIFY(o);
+    const QString otwarta = otworz(przykladowaLista());
+    QDir::setCurrent(QDir::tempPath());
+    m_skrypt.plik(istnieje ? otwarta : m_katalog + QStringLiteral("/Firmy/brak.dat"));
+    tak ? m_skrypt.tak() : m_skrypt.nie();
+    kliknij(o->SpeedButton12);
+
+    // The dialog offers the list just read, in the data root's Firmy.
+    QCOMPARE(m_skrypt.wywolania[1].plik.katalog, m_katalog + QStringLiteral("/Firmy"));
+    QCOMPARE(m_skrypt.wywolania[1].plik.nazwa, otwarta);
+    QCOMPARE(m_skrypt.teksty(QStringLiteral("pytanie")), QStringList{"Usunąć listę ?"});
+    const QStringList pokazane = m_skrypt.teksty(QStringLiteral("informacja"));
+    QCOMPARE(pokazane.size(), informacja.isEmpty() ? 0 : 1);
+    if (!informacja.isEmpty())
+        QVERIFY(pokazane[0].startsWith(informacja));
+    QCOMPARE(QFileInfo::exists(otwarta), !(tak && istnieje));
+    QCOMPARE(QDir::currentPath(), m_katalog);
+    QCOMPARE(o->lista->count(), 501);
+    QCOMPARE(o->biezacaLista(), otwarta);
+
+    if (tak && istnieje) {
+        // The next click fails to read the file; the next save writes it again.
+        QTest::keyClick(o->lista, Qt::Key_Down);
+        QCOMPARE(m_skrypt.teksty(QStringLiteral("blad")), QStringList{"File not found"});
+        kliknij(o->SpeedButton6);
+        QCOMPARE(czytajPlik(otwarta), przykladowaLista().dane());
+    }
+}
+
+void TestTdokumenty::klikniecieWiersza()
+{
+    Tdokumenty *o = utworz();
+    QVERIFY(o);
+    o->listaClick(); // no list, no line: nothing is read
+    const QString sciezka = otworz(przykladowaLista());
+    auto kliknijLinie = [o](int wiersz) {
+        QListWidgetItem *p = o->lista->item(wiersz);
+        o->lista->scrollToItem(p);
+        QTest::mouseClick(o->lista->viewport(), Qt::LeftButton, {}, o->lista->visualItemRect(p).center());
+    };
+    kliknijLinie(1);
+    QCOMPARE(o->tekstyPol(), przykladowaLista().wiersz(1));
+
+    // Another program changes the file: a click shows the file, the line keeps its text.
+    ListaKlientow zmieniona = przykladowaLista();
+    zmieniona.ustawTekst(Nazwa1, 3, QStringLiteral("Zmieniony"));
+    zmieniona.ustawTekst(Nazwa1, 1, QStringLiteral("Inny"));
+    QVERIFY(zapiszPlik(sciezka, zmieniona.dane()));
+    kliknijLinie(3);
+    QCOMPARE(o->nazwa1->text(), QStringLiteral("Zmieniony"));
+    QCOMPARE(o->lista->item(3)->text(), QStringLiteral("04 Ąbc "));
+    // Arrow keys and typing the start of a row number read the row too.
+    QTest::keyClick(o->lista, Qt::Key_Up);
+    QTest::keyClick(o->lista, Qt::Key_Up);
+    QCOMPARE(o->nazwa1->text(), QStringLiteral("Inny"));
+    QTest::keyClicks(o->lista, QStringLiteral("05"));
+    QCOMPARE(o->lp->text(), QStringLiteral("05"));
+    QCOMPARE(o->nazwa1->text(), QStringLiteral("Nowak"));
+    // A click on the line already selected reads it again.
+    zmieniona.ustawTekst(Nazwa1, 4, QStringLiteral("Nowy"));
+    QVERIFY(zapiszPlik(sciezka, zmieniona.dane()));
+    kliknijLinie(4);
+    QCOMPARE(o->nazwa1->text(), QStringLiteral("Nowy"));
+    o->lista->setCurrentRow(-1);
+    o->listaClick();
+    QVERIFY(m_skrypt.teksty(QStringLiteral("blad")).isEmpty());
+}
+
+void TestTdokumenty::dodaj()
+{
+    Tdokumenty *o = utworz();
+    QVERIFY(o);
+    const QString sciezka = otworz(przykladowaLista());
+    o->lista->setCurrentRow(1);
+    // Typing 12 into lp writes row 12, whatever line is selected.
+    o->lp->setText(QStringLiteral("12"));
+    o->nazwa1->setText(QString(85, u'N'));
+    o->nip->setText(QString(25, u'7'));
+    wpisz(o->miejscowosc, QStringLiteral("Łódź"));
+    kliknij(o->SpeedButton6);
+    ListaKlientow zapisana;
+    QVERIFY(!zapisana.wczytaj(sciezka));
+    QCOMPARE(zapisana.tekst(Nazwa1, 11), QString(80, u'N'));
+    QCOMPARE(zapisana.tekst(Nip, 11), QString(20, u'7'));
+    QCOMPARE(zapisana.tekst(Miejscowosc, 11), QStringLiteral("Łódź"));
+    QCOMPARE(zapisana.tekst(Nazwa1, 1), QStringLiteral("Kowalski Jan"));
+    // Refilled from the row as read back, its line rebuilt and selected.
+    QCOMPARE(o->tekstyPol(), zapisana.wiersz(11));
+    QCOMPARE(o->lista->currentRow(), 11);
+    QCOMPARE(o->lista->item(11)->text(), QStringLiteral("12 ") + QString(80, u'N') + u' ');
+
+    // Twice with the same fields: the file stays byte for byte the same.
+    const QByteArray poPierwszym = czytajPlik(sciezka);
+    kliknij(o->SpeedButton6);
+    QCOMPARE(czytajPlik(sciezka), poPierwszym);
+
+    // A shorter name over a longer one: old bytes stay in the file, the new text shows.
+    o->nazwa1->setText(QStringLiteral("Krótki"));
+    kliknij(o->SpeedButton6);
+    QCOMPARE(czytajPlik(sciezka).mid(przesuniecieWpisu(Nazwa1, 11), 10), QByteArray("\x06Kr\xf3tkiNNN"));
+    QCOMPARE(o->nazwa1->text(), QStringLiteral("Krótki"));
+    QCOMPARE(o->lista->item(11)->text(), QStringLiteral("12 Krótki "));
+    QCOMPARE(m_skrypt.wywolania.size(), 1); // only the open dialog: no question, no notice
+}
+
+void TestTdokumenty::numerPozaZakresem_data()
+{
+    QTest::addColumn<QString>("lp");
+    QTest::addColumn<bool>("usun"); // "Usuń wpis", else "Dodaj do listy"
+    for (bool usun : {false, true}) {
+        const char *polecenie = usun ? "delete" : "add";
+        for (const char *lp : {"", "abc", "0", "-3", "502", "99999999999"})
+            QTest::addRow("%s '%s'", polecenie, lp) << QString::fromLatin1(lp) << usun;
+    }
+}
+
+void TestTdokumenty::numerPozaZakresem()
+{
+    QFETCH(QString, lp);
+    QFETCH(bool, usun);
+    Tdokumenty *o = utworz();
+    QVERIFY(o);
+    const QString sciezka = otworz(przykladowaLista());
+    const QByteArray przed = czytajPlik(sciezka);
+    o->lp->setText(lp);
+    o->nazwa1->setText(QStringLiteral("Nikt"));
+    if (usun)
+        m_skrypt.tak();
+    kliknij(usun ? o->SpeedButton4 : o->SpeedButton6);
+    // No row and no file touched, and a notice names the number.
+    const QStringList informacje = m_skrypt.teksty(QStringLiteral("informacja"));
+    QCOMPARE(informacje.size(), 1);
+    QVERIFY2(informacje[0].contains(lp.isEmpty() ? QStringLiteral("Lp") : lp), qPrintable(informacje[0]));
+    QCOMPARE(czytajPlik(sciezka), przed);
+    QCOMPARE(o->listaKlientow(), przykladowaLista());
+    QCOMPARE(o->nazwa1->text(), QStringLiteral("Nikt"));
+}
+
+void TestTdokumenty::usunWpis()
+{
+    Tdokumenty *o = utworz();
+    QVERIFY(o);
+    const QString sciezka = otworz(przykladowaLista());
+    o->lista->setCurrentRow(3);
+    o->lp->setText(QStringLiteral("2"));
+    m_skrypt.tak();
+    kliknij(o->SpeedButton4);
+    QCOMPARE(m_skrypt.teksty(QStringLiteral("pytanie")), QStringList{"Usunąć wskazany wpis ?"});
+    // Row 2 is blank and keeps its number; nothing else moves.
+    QCOMPARE(o->lista->currentRow(), 1);
+    QCOMPARE(o->tekstyPol(), ListaKlientow::nowa().wiersz(1));
+    QCOMPARE(linie(o->lista).mid(0, 4),
+             (QStringList{"01 Żuraw Sp. z o.o. ", "02  ", "03  ", "04 Ąbc "}));
+    ListaKlientow oczekiwana = przykladowaLista();
+    oczekiwana.kopiujDoWiersza(1, TekstyWiersza());
+    QCOMPARE(czytajPlik(sciezka), oczekiwana.dane());
+}
+
+void TestTdokumenty::szukajMiejsca()
+{
+    Tdokumenty *o = utworz();
+    QVERIFY(o);
+    otworz(przykladowaLista());
+    QTest::keyClick(o->lista, Qt::Key_End);
+    kliknij(o->SpeedButton8);
+    QCOMPARE(o->lista->currentRow(), 2); // free although it has a street
+    QCOMPARE(o->tekstyPol(), przykladowaLista().wiersz(2));
+
+    ListaKlientow pelna = ListaKlientow::nowa();
+    for (int w = 0; w < LiczbaWierszy; ++w)
+        pelna.ustawTekst(Nazwa1, w, QStringLiteral("K%1").arg(w));
+    otworz(pelna, QStringLiteral("pelna.dat"));
+    QTest::keyClick(o->lista, Qt::Key_Down);
+    kliknij(o->SpeedButton8);
+    QCOMPARE(m_skrypt.teksty(QStringLiteral("informacja")), QStringList{"Na liście brak wolnego miejsca."});
+    QCOMPARE(o->lista->currentRow(), 1);
+    QCOMPARE(o->nazwa1->text(), QStringLiteral("K1"));
+}
+
+void TestTdokumenty::szukajDanych_data()
+{
+    QTest::addColumn<bool>("anuluj");
+    QTest::addColumn<QString>("tekst");
+    QTest::addColumn<int>("wiersz"); // -1: not found
+    QTest::newRow("cancel") << true << "" << 3;
+    QTest::newRow("nazwa1") << false << "Nowak" << 4;
+    QTest::newRow("ulica, lowest row") << false << "Długa" << 0;
+    QTest::newRow("nip") << false << "1233" << 3;
+    QTest::newRow("case") << false << "nowak" << -1;
+    QTest::newRow("empty") << false << "" << -1;
+}
+
+void TestTdokumenty::szukajDanych()
+{
+    QFETCH(bool, anuluj);
+    QFETCH(QString, tekst);
+    QFETCH(int, wiersz);
+    Tdokumenty *o = utworz();
+    QVERIFY(o);
+    otworz(przykladowaLista());
+    o->lista->setCurrentRow(3);
+    anuluj ? m_skrypt.anuluj() : m_skrypt.tekst(tekst);
+    kliknij(o->SpeedButton9);
+    QCOMPARE(m_skrypt.teksty(QStringLiteral("wpisz")), QStringList{"Szukaj danych|Podaj ciag znaków"});
+    const QStringList informacje = m_skrypt.teksty(QStringLiteral("informacja"));
+    QCOMPARE(informacje, wiersz < 0 ? QStringList{"Na liście brak danych spełniajacych zadany warunek."}
+                                    : QStringList());
+    if (wiersz < 0)
+        wiersz = 3;
+    QCOMPARE(o->lista->currentRow(), wiersz);
+    QCOMPARE(o->lp->text(), numerWiersza(wiersz));
+}
+
+void TestTdokumenty::sortowanie_data()
+{
+    QTest::addColumn<bool>("odZ");
+    QTest::addColumn<QStringList>("linie");
+    QTest::newRow("A to Z") << false
+                            << QStringList{"01 Kowalski Jan ", "02 Nowak ", "03 Ąbc ", "04 Żuraw Sp. z o.o. ", "05  "};
+    QTest::newRow("Z to A") << true
+                            << QStringList{"01 Żuraw Sp. z o.o. ", "02 Ąbc ", "03 Nowak ", "04 Kowalski Jan ", "05  "};
+}
+
+void TestTdokumenty::sortowanie()
+{
+    QFETCH(bool, odZ);
+    QFETCH(QStringList, linie);
+    Tdokumenty *o = utworz();
+    QVERIFY(o);
+    const QString sciezka = otworz(przykladowaLista());
+    QTest::keyClick(o->lista, Qt::Key_End);
+    m_skrypt.tak();
+    kliknij(odZ ? o->SpeedButton2 : o->SpeedButton3);
+    QCOMPARE(m_skrypt.teksty(QStringLiteral("pytanie")), QStringList{"Sortować listę usług ?"});
+    QCOMPARE(::linie(o->lista).mid(0, 5), linie);
+    QCOMPARE(o->lista->count(), 501);
+    QCOMPARE(o->lista->currentRow(), 0);
+    QCOMPARE(o->nazwa1->text(), linie[0].mid(3).chopped(1));
+    // The file holds the sorted, packed list.
+    ListaKlientow oczekiwana = przykladowaLista();
+    oczekiwana.sortuj(odZ ? Kierunek::OdZDoA : Kierunek::OdADoZ);
+    QCOMPARE(czytajPlik(sciezka), oczekiwana.spakowana().dane());
+    QCOMPARE(o->listaKlientow(), oczekiwana.spakowana());
+}
+
+void TestTdokumenty::nieNaKazdePytanie()
+{
+    // Every question answered No changes neither the file, the memory nor the window.
+    Tdokumenty *o = utworz();
+    QVERIFY(o);
+    const QString sciezka = otworz(przykladowaLista());
+    QTest::keyClick(o->lista, Qt::Key_Down);
+    const QByteArray plik = czytajPlik(sciezka);
+    const TekstyWiersza pola = o->tekstyPol();
+    const QStringList przed = linie(o->lista);
+    for (QToolButton *b : {o->SpeedButton3, o->SpeedButton2, o->SpeedButton4, o->SpeedButton1}) {
+        m_skrypt.nie();
+        kliknij(b);
+    }
+    m_skrypt.plik(sciezka).nie();
+    kliknij(o->SpeedButton12);
+    m_skrypt.nie();
+    QVERIFY(!o->close());
+
+    QCOMPARE(m_skrypt.teksty(QStringLiteral("pytanie")),
+             (QStringList{"Sortować listę usług ?", "Sortować listę usług ?", "Usunąć wskazany wpis ?",
+                          "Koniec pracy ?", "Usunąć listę ?", "Koniec pracy ?"}));
+    QVERIFY(m_skrypt.teksty(QStringLiteral("informacja")).isEmpty());
+    QCOMPARE(czytajPlik(sciezka), plik);
+    QCOMPARE(o->tekstyPol(), pola);
+    QCOMPARE(o->listaKlientow(), przykladowaLista());
+    QCOMPARE(linie(o->lista), przed);
+    QCOMPARE(o->lista->currentRow(), 1);
+    QCOMPARE(m_zakonczenia, 0);
+}
+
+QTEST_MAIN(TestTdokumenty)
+#include "test_tdokumenty.moc"
