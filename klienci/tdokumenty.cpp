@@ -46,8 +46,10 @@ QFont czcionka(const QString &rodzina, int piksele, bool pogrubiona = false)
 
 void ustawKolor(QWidget *w, QPalette::ColorRole rola, const QColor &kolor)
 {
+    // Only for the enabled states: a disabled control keeps the style's grey.
     QPalette p = w->palette();
-    p.setColor(rola, kolor);
+    p.setColor(QPalette::Active, rola, kolor);
+    p.setColor(QPalette::Inactive, rola, kolor);
     w->setPalette(p);
 }
 

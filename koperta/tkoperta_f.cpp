@@ -36,10 +36,13 @@ const QString TytulDomyslny = QStringLiteral("Adresowanie kopert - profil domyś
 
 void ustawKolorTekstu(QWidget *w, QColor kolor)
 {
+    // Only for the enabled states: a disabled control keeps the style's grey.
     QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, kolor);
-    p.setColor(QPalette::ButtonText, kolor);
-    p.setColor(QPalette::Text, kolor);
+    for (auto grupa : {QPalette::Active, QPalette::Inactive}) {
+        p.setColor(grupa, QPalette::WindowText, kolor);
+        p.setColor(grupa, QPalette::ButtonText, kolor);
+        p.setColor(grupa, QPalette::Text, kolor);
+    }
     w->setPalette(p);
 }
 
