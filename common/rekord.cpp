@@ -53,7 +53,30 @@ BladIO BladIO::zErrno(int numer, const QString &sciezka)
     case ENOSPC:
     case EDQUOT:
     case EFBIG: return {PelnyDysk};
-    default: return {numer};
+    case EIO: return {UrzadzenieNieDziala};
+    case ENETDOWN:
+    case ENETUNREACH:
+    case ENETRESET:
+    case ECONNABORTED:
+    case ECONNRESET:
+    case ETIMEDOUT:
+    case EHOSTDOWN:
+    case EHOSTUNREACH:
+    case ESTALE:
+    case ENOLINK:
+    case ECOMM: return {BladSieci};
+    default:
+        // The error number itself, unless it would read as one of the runtime's errors.
+        switch (numer) {
+        case NieZnaleziono:
+        case ZlaNazwa:
+        case ZaDuzoPlikow:
+        case OdmowaDostepu:
+        case KoniecPliku:
+        case PelnyDysk:
+        case ZlaLiczba: return {UrzadzenieNieDziala};
+        default: return {numer};
+        }
     }
 }
 
@@ -128,6 +151,14 @@ BladIO zapiszRekord(const QString &sciezka, const QByteArray &rekord)
         plik.cancelWriting();
         if (pelny || e == 0)
             return {BladIO::PelnyDysk};
+        return BladIO::zErrno(e, sciezka);
+    }
+    // commit() syncs too, but ignores a failed sync, and a network file system or a
+    // failing disk may report a full disk or a lost write only there. A file system
+    // that cannot sync at all (EINVAL) is no error.
+    if (::fdatasync(plik.handle()) != 0 && errno != EINVAL && errno != EINTR) {
+        const int e = errno;
+        plik.cancelWriting();
         return BladIO::zErrno(e, sciezka);
     }
     errno = 0;
