@@ -87,6 +87,16 @@ oczekuj "writable file, save" "OK" zapisz "$k/lista.dat" 726 2
 oczekuj "writable file, read back" "OK 2" czytaj "$k/lista.dat" 726
 [ "$(stat -c %a "$k/lista.dat")" = 640 ] || zle "the save changed the mode to $(stat -c %a "$k/lista.dat")"
 
+# A list reached through a symbolic link: the save goes to the linked file and the link
+# stays a link.
+mkdir "$k/gdzie_indziej"
+chown "$uzytkownik" "$k/gdzie_indziej"
+jako "$narzedzie" zapisz "$k/gdzie_indziej/prawdziwa.dat" 726 1 >/dev/null
+ln -s gdzie_indziej/prawdziwa.dat "$k/dowiazanie.dat"
+oczekuj "save through a symbolic link" "OK" zapisz "$k/dowiazanie.dat" 726 2
+[ -L "$k/dowiazanie.dat" ] || zle "the symbolic link was replaced by a file"
+oczekuj "the linked file, read" "OK 2" czytaj "$k/gdzie_indziej/prawdziwa.dat" 726
+
 # Missing folder, missing file, short and long files.
 oczekuj "missing folder, read" "Invalid filename" czytaj "$k/brak/lista.dat" 726
 oczekuj "missing folder, save" "Invalid filename" zapisz "$k/brak/lista.dat" 726 1
