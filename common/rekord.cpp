@@ -84,6 +84,8 @@ BladIO czytajRekord(const QString &sciezka, QByteArray &rekord, qsizetype rozmia
 {
     if (sciezka.isEmpty())
         return {BladIO::NieZnaleziono};
+    if (sciezka.contains(QChar(0))) // the system would cut the name there
+        return {BladIO::ZlaNazwa};
     const QByteArray nazwa = QFile::encodeName(sciezka);
     int fd;
     do {
@@ -120,6 +122,8 @@ BladIO zapiszRekord(const QString &sciezka, const QByteArray &rekord)
 {
     if (sciezka.isEmpty())
         return {BladIO::NieZnaleziono};
+    if (sciezka.contains(QChar(0)))
+        return {BladIO::ZlaNazwa};
     const QByteArray nazwa = QFile::encodeName(sciezka);
 
     // What a plain create-or-truncate would have refused, refuse here too, before a

@@ -15,6 +15,7 @@ class TestBledy : public QObject
 private slots:
     void zErrno_data();
     void zErrno();
+    void nazwaZZerem();
 };
 
 void TestBledy::zErrno_data()
@@ -54,6 +55,29 @@ void TestBledy::zErrno()
     const BladIO blad = BladIO::zErrno(numer, sciezka);
     QVERIFY(!blad.ok());
     QCOMPARE(blad.tekst(), tekst);
+}
+
+// A path with a NUL character in it (a damaged network setting can yield one) is an
+// invalid name: it must not be cut at the NUL and reach the file named by the part
+// before it.
+void TestBledy::nazwaZZerem()
+{
+    QTemporaryDir katalog;
+    QVERIFY(katalog.isValid());
+    const QString prawdziwy = katalog.path() + "/lista.dat";
+    const QByteArray tresc(726, 'A');
+    QVERIFY(!zapiszRekord(prawdziwy, tresc));
+
+    const QString zly = prawdziwy + QChar(0) + "/ADMINI/info.dat";
+    QByteArray rekord("nietkniety");
+    QCOMPARE(czytajRekord(zly, rekord, 66).tekst(), QString("Invalid filename"));
+    QCOMPARE(rekord, QByteArray("nietkniety"));
+    QCOMPARE(zapiszRekord(zly, QByteArray(66, 'B')).tekst(), QString("Invalid filename"));
+    QVERIFY(!plikIstnieje(zly));
+
+    QByteArray jest;
+    QVERIFY(!czytajRekord(prawdziwy, jest, 726));
+    QCOMPARE(jest, tresc);
 }
 
 QTEST_GUILESS_MAIN(TestBledy)

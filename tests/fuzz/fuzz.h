@@ -5,6 +5,7 @@
 #include "tekst.h"
 
 #include <QByteArray>
+#include <QtGlobal>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -26,6 +27,10 @@
     } while (0)
 
 namespace fuzz {
+
+// Qt's warnings (a file name with a NUL in it, say) would flood the fuzzer's output.
+inline void cicho(QtMsgType, const QMessageLogContext &, const QString &) {}
+inline const bool wyciszoneQt = (qInstallMessageHandler(cicho), true);
 
 // A folder that lives as long as the process; every input is written below it.
 inline const QString &katalogRoboczy()

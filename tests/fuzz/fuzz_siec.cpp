@@ -39,5 +39,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dane, size_t rozmiar)
     // The data paths built on it.
     const QString info = sciezkaDanych(wynik.katalog, QStringLiteral("\\ADMINI\\info.dat"));
     LK_WYMAGAJ(info.endsWith(QStringLiteral("/info.dat"), Qt::CaseInsensitive));
+    // A NUL in the stored path is an invalid name, never a shorter path.
+    if (wynik.katalog.contains(QChar(0))) {
+        QByteArray r;
+        LK_WYMAGAJ(czytajRekord(info, r, 66).kod == BladIO::ZlaNazwa);
+        LK_WYMAGAJ(zapiszRekord(info, QByteArray(66, '\0')).kod == BladIO::ZlaNazwa);
+    }
     return 0;
 }
