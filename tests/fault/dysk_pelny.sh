@@ -63,6 +63,8 @@ przypadek() {
 # A profile-sized record: the whole record fits any write buffer, so only the final
 # flush meets the full disk.
 przypadek "726 bytes, disk full" 64k 726 tak
+# The print options, three bytes.
+przypadek "3 bytes, disk full" 64k 3 tak
 # A client list: the disk is full from the start.
 przypadek "349698 bytes, disk full" 1m 349698 tak
 # A client list: the disk has room for part of the new record only.

@@ -48,6 +48,41 @@ for rozmiar in 726 349698; do
   fi
 done
 
+# A save killed while it creates a file that did not exist: afterwards the file is
+# either still missing or complete.
+nowe=0
+for ((i = 0; i < 20; i++)); do
+  plik=$katalog/nowa_$i.dat
+  "$narzedzie" petla "$plik" 349698 1 &
+  pid=$!
+  sleep "0.00$((RANDOM % 10))"
+  kill -KILL $pid 2>/dev/null
+  wait $pid 2>/dev/null
+  if [ -e "$plik" ]; then
+    nowe=$((nowe + 1))
+    wynik=$("$narzedzie" sprawdz "$plik" 349698)
+    [ "${wynik%% *}" = OK ] || zle "new file, kill $i: $wynik"
+  fi
+done
+echo "new file: 20 kills, the file existed complete after $nowe, was missing after the rest"
+
+# Two programs saving the same list at once (a shared data root) while a third reads
+# it: every read finds one complete record, and the last save wins.
+plik=$katalog/wspolna.dat
+"$narzedzie" zapisz "$plik" 349698 1 >/dev/null
+"$narzedzie" petla "$plik" 349698 1000 >/dev/null &
+p1=$!
+"$narzedzie" petla "$plik" 349698 2000000 >/dev/null &
+p2=$!
+wynik=$("$narzedzie" czytelnik "$plik" 349698 3)
+rc=$?
+kill -KILL $p1 $p2 2>/dev/null
+wait $p1 $p2 2>/dev/null
+echo "two savers and a reader: $wynik" | tail -n 1
+[ $rc -eq 0 ] || zle "a reader saw a missing or incomplete list: $(echo "$wynik" | head -n 3)"
+wynik=$("$narzedzie" sprawdz "$plik" 349698)
+[ "${wynik%% *}" = OK ] || zle "two savers: the list is '$wynik'"
+
 if [ $bledy -ne 0 ]; then
   echo "$bledy failure(s)"
   exit 1

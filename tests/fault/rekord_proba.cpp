@@ -7,6 +7,8 @@
 //   rekord_proba czytaj PLIK ROZMIAR          read through czytajRekord
 //   rekord_proba sprawdz PLIK ROZMIAR         is the file one complete record?
 //   rekord_proba petla PLIK ROZMIAR OD        saves OD, OD+1, ... until killed
+//   rekord_proba czytelnik PLIK ROZMIAR SEK   reads the file over and over for SEK seconds;
+//                                             every read must be one complete record
 //
 // A record of version v holds v in its first four bytes and a pattern of v and the
 // offset in every other byte; two consecutive versions differ in every byte, so a file
@@ -16,6 +18,7 @@
 
 #include "rekord.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QSaveFile>
 
@@ -39,10 +42,10 @@ QByteArray wzor(qsizetype rozmiar, quint32 wersja)
 // The version the record holds, when it is a complete record of that version.
 std::optional<quint32> wersjaRekordu(const QByteArray &r, qsizetype rozmiar)
 {
-    if (r.size() != rozmiar || rozmiar < 4)
+    if (r.size() != rozmiar || rozmiar < 1)
         return std::nullopt;
     quint32 w = 0;
-    for (int i = 0; i < 4; ++i)
+    for (qsizetype i = 0; i < 4 && i < rozmiar; ++i)
         w |= quint32(static_cast<unsigned char>(r[i])) << (8 * i);
     if (r != wzor(rozmiar, w))
         return std::nullopt;
@@ -107,6 +110,27 @@ int main(int argc, char **argv)
         }
         std::printf("OK %u\n", *w);
         return 0;
+    }
+
+    if (polecenie == "czytelnik") {
+        QElapsedTimer zegar;
+        zegar.start();
+        long odczyty = 0, bledy = 0;
+        while (zegar.elapsed() < qint64(wersja) * 1000) {
+            QByteArray r;
+            const BladIO b = czytajRekord(plik, r, rozmiar);
+            if (b) {
+                // Between two saves the name always names a file; a missing one is a fault.
+                std::printf("read %ld: %s\n", odczyty, b.tekst().toUtf8().constData());
+                ++bledy;
+            } else if (!wersjaRekordu(r, rozmiar)) {
+                std::printf("read %ld: no complete record\n", odczyty);
+                ++bledy;
+            }
+            ++odczyty;
+        }
+        std::printf("%ld reads, %ld bad\n", odczyty, bledy);
+        return bledy ? 2 : 0;
     }
 
     if (polecenie == "petla") {
