@@ -7,12 +7,13 @@ set -u
 narzedzie=$1
 
 if [ "${LK_W_PRZESTRZENI:-}" != 1 ]; then
-  if ! unshare -Urm true 2>/dev/null; then
-    echo "SKIP: no private mount namespace on this machine"
-    exit 77
-  fi
   kopie=$(mktemp -d)
   trap 'rm -rf "$kopie"' EXIT
+  mkdir "$kopie/proba"
+  if ! unshare -Urm sh -c "mount -t tmpfs -o size=64k tmpfs '$kopie/proba'" 2>/dev/null; then
+    echo "SKIP: no tmpfs in a private mount namespace on this machine"
+    exit 77
+  fi
   LK_W_PRZESTRZENI=1 LK_KOPIE=$kopie unshare -Urm bash "$0" "$@"
   exit $?
 fi
