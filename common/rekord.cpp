@@ -165,12 +165,18 @@ BladIO zapiszRekord(const QString &sciezka, const QByteArray &rekord)
         plik.cancelWriting();
         return BladIO::zErrno(e, sciezka);
     }
+    // The replacement is a new file: give it the owner and group the old one had, as far
+    // as the user may (a member of the file's group may keep the group), so a list shared
+    // through a group stays writable for the others.
+    if (istnieje && ::fchown(plik.handle(), st.st_uid, st.st_gid) != 0)
+        (void)::fchown(plik.handle(), uid_t(-1), st.st_gid);
     errno = 0;
     if (!plik.commit()) {
         const int e = errno;
         return e ? BladIO::zErrno(e, sciezka) : BladIO{BladIO::PelnyDysk};
     }
-    // The replacement keeps the permissions the file had.
+    // The replacement keeps the permissions the file had (a change of owner may have
+    // cleared some).
     if (istnieje)
         ::chmod(nazwa.constData(), st.st_mode & 07777);
     return {};

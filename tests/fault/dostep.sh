@@ -97,6 +97,26 @@ oczekuj "save through a symbolic link" "OK" zapisz "$k/dowiazanie.dat" 726 2
 [ -L "$k/dowiazanie.dat" ] || zle "the symbolic link was replaced by a file"
 oczekuj "the linked file, read" "OK 2" czytaj "$k/gdzie_indziej/prawdziwa.dat" 726
 
+# A list shared through a group (a folder of the office's group, files writable by the
+# group): a save by one member keeps the file's group, so the others can still write it.
+# And when root saves somebody's file, it stays theirs.
+if [ "$(id -u)" -eq 0 ]; then
+  wspolny=$katalog/wspolny
+  mkdir "$wspolny"
+  chgrp users "$wspolny" && chmod 775 "$wspolny"
+  "$narzedzie" zapisz "$wspolny/lista.dat" 726 1 >/dev/null
+  chgrp users "$wspolny/lista.dat" && chmod 664 "$wspolny/lista.dat"
+  wynik=$(setpriv --reuid=$uzytkownik --regid=$uzytkownik --groups=users "$narzedzie" zapisz "$wspolny/lista.dat" 726 2)
+  [ "$wynik" = OK ] || zle "group-shared list, save by a member: $wynik"
+  [ "$(stat -c '%G %a' "$wspolny/lista.dat")" = "users 664" ] ||
+    zle "group-shared list: after a member's save it is $(stat -c '%U:%G %a' "$wspolny/lista.dat")"
+  wynik=$("$narzedzie" zapisz "$wspolny/lista.dat" 726 3)
+  [ "$wynik" = OK ] || zle "root saving a user's list: $wynik"
+  [ "$(stat -c '%u %G %a' "$wspolny/lista.dat")" = "$uzytkownik users 664" ] ||
+    zle "root saving a user's list: it is now $(stat -c '%U:%G %a' "$wspolny/lista.dat")"
+  echo "shared list after saves by a member and by root: $(stat -c '%U:%G %a' "$wspolny/lista.dat")"
+fi
+
 # Missing folder, missing file, short and long files.
 oczekuj "missing folder, read" "Invalid filename" czytaj "$k/brak/lista.dat" 726
 oczekuj "missing folder, save" "Invalid filename" zapisz "$k/brak/lista.dat" 726 1
