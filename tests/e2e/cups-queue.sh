@@ -48,7 +48,9 @@ EOF2
   echo "$nazwa" >"$R/nazwa"
 
   export CUPS_SERVER=$R/cups.sock LK_KOLEJKA=$nazwa LK_KOLEJKA_WYJSCIE=$OUT LK_KOLEJKA_KATALOG=$R
-  setsid /usr/sbin/cupsd -f -c "$R/cupsd.conf" -s "$R/cups-files.conf" \
+  # Bounded in time, so a queue whose script was killed before kolejka_stop does not
+  # run on for ever (LK_KOLEJKA_ZYCIE seconds, default 15 minutes).
+  setsid timeout -k 5 "${LK_KOLEJKA_ZYCIE:-900}" /usr/sbin/cupsd -f -c "$R/cupsd.conf" -s "$R/cups-files.conf" \
     </dev/null >"$R/log/cupsd.out" 2>&1 &
   echo $! >"$R/cupsd.pid"
 

@@ -56,8 +56,11 @@ sprzatnij() {
 trap sprzatnij EXIT
 trap 'exit 130' INT TERM
 
+# Every helper is bounded in time, so none outlives a run killed before its clean-up.
+zycie=$((${LK_LIMIT:-300} + 60))
+
 # Xvfb picks a free display and writes its number to fd 3.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$tmp/display" \
+timeout -k 5 $zycie Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$tmp/display" \
   >"$tmp/xvfb.log" 2>&1 &
 for ((i = 0; i < 200; i++)); do
   [ -s "$tmp/display" ] && break
@@ -69,7 +72,7 @@ fi
 export DISPLAY=:$(head -n1 "$tmp/display")
 until xdpyinfo >/dev/null 2>&1; do sleep 0.05; done
 
-/usr/libexec/at-spi-bus-launcher --launch-immediately >"$tmp/atspi.log" 2>&1 &
+timeout -k 5 $zycie /usr/libexec/at-spi-bus-launcher --launch-immediately >"$tmp/atspi.log" 2>&1 &
 # The accessibility bus is up when the launcher owns its name (asked without starting
 # a second launcher by D-Bus activation).
 for ((i = 0; i < 100; i++)); do
@@ -81,6 +84,9 @@ done
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$program" "$@" \
   >"$LK_ARTEFAKTY/program.log" 2>&1 &
 export LK_PROGRAM_PID=$!
+# The program itself is started directly (its process id and name are the driver's to
+# use); a watchdog ends it with the run.
+( sleep $zycie; kill -KILL $LK_PROGRAM_PID 2>/dev/null ) >/dev/null 2>&1 &
 export LK_PROGRAM_NAZWA=$(basename "$program")
 
 timeout "${LK_LIMIT:-300}" /usr/bin/python3 "$sterownik"
