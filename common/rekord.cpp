@@ -53,7 +53,30 @@ BladIO BladIO::zErrno(int numer, const QString &sciezka)
     case ENOSPC:
     case EDQUOT:
     case EFBIG: return {PelnyDysk};
-    default: return {numer};
+    case EIO: return {UrzadzenieNieDziala};
+    case ENETDOWN:
+    case ENETUNREACH:
+    case ENETRESET:
+    case ECONNABORTED:
+    case ECONNRESET:
+    case ETIMEDOUT:
+    case EHOSTDOWN:
+    case EHOSTUNREACH:
+    case ESTALE:
+    case ENOLINK:
+    case ECOMM: return {BladSieci};
+    default:
+        // The error number itself, unless it would read as one of the runtime's errors.
+        switch (numer) {
+        case NieZnaleziono:
+        case ZlaNazwa:
+        case ZaDuzoPlikow:
+        case OdmowaDostepu:
+        case KoniecPliku:
+        case PelnyDysk:
+        case ZlaLiczba: return {UrzadzenieNieDziala};
+        default: return {numer};
+        }
     }
 }
 
@@ -61,6 +84,8 @@ BladIO czytajRekord(const QString &sciezka, QByteArray &rekord, qsizetype rozmia
 {
     if (sciezka.isEmpty())
         return {BladIO::NieZnaleziono};
+    if (sciezka.contains(QChar(0))) // the system would cut the name there
+        return {BladIO::ZlaNazwa};
     const QByteArray nazwa = QFile::encodeName(sciezka);
     int fd;
     do {
@@ -97,6 +122,8 @@ BladIO zapiszRekord(const QString &sciezka, const QByteArray &rekord)
 {
     if (sciezka.isEmpty())
         return {BladIO::NieZnaleziono};
+    if (sciezka.contains(QChar(0)))
+        return {BladIO::ZlaNazwa};
     const QByteArray nazwa = QFile::encodeName(sciezka);
 
     // What a plain create-or-truncate would have refused, refuse here too, before a
@@ -130,12 +157,26 @@ BladIO zapiszRekord(const QString &sciezka, const QByteArray &rekord)
             return {BladIO::PelnyDysk};
         return BladIO::zErrno(e, sciezka);
     }
+    // commit() syncs too, but ignores a failed sync, and a network file system or a
+    // failing disk may report a full disk or a lost write only there. A file system
+    // that cannot sync at all (EINVAL) is no error.
+    if (::fdatasync(plik.handle()) != 0 && errno != EINVAL && errno != EINTR) {
+        const int e = errno;
+        plik.cancelWriting();
+        return BladIO::zErrno(e, sciezka);
+    }
+    // The replacement is a new file: give it the owner and group the old one had, as far
+    // as the user may (a member of the file's group may keep the group), so a list shared
+    // through a group stays writable for the others.
+    if (istnieje && ::fchown(plik.handle(), st.st_uid, st.st_gid) != 0)
+        (void)::fchown(plik.handle(), uid_t(-1), st.st_gid);
     errno = 0;
     if (!plik.commit()) {
         const int e = errno;
         return e ? BladIO::zErrno(e, sciezka) : BladIO{BladIO::PelnyDysk};
     }
-    // The replacement keeps the permissions the file had.
+    // The replacement keeps the permissions the file had (a change of owner may have
+    // cleared some).
     if (istnieje)
         ::chmod(nazwa.constData(), st.st_mode & 07777);
     return {};

@@ -16,6 +16,10 @@ struct BladIO
         KoniecPliku = 100,      // "Read beyond end of file"
         PelnyDysk = 101,        // "Disk full"
         ZlaLiczba = 106,        // "Invalid numeric input"
+        // System errors without a runtime equivalent get the number a Windows program
+        // would see, never one of the numbers above.
+        UrzadzenieNieDziala = 31, // "I/O error 31": the disk failed (EIO)
+        BladSieci = 59,           // "I/O error 59": a network file system failed
     };
 
     int kod = Brak;
