@@ -6,6 +6,7 @@
 #include "liczby.h"
 #include "polenip.h"
 #include "sciezki.h"
+#include "tkoperta_f.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -79,6 +80,7 @@ Tdokumenty::Tdokumenty(QWidget *parent)
                           | Qt::WindowCloseButtonHint)
 {
     zakonczProces = [] { QCoreApplication::exit(0); };
+    m_katalogNarzedzi = QCoreApplication::applicationDirPath();
     zbuduj();
     FormCreate();
 }
@@ -737,16 +739,50 @@ void Tdokumenty::SpeedButton12Click()
     ustawKatalogBiezacy();
 }
 
-// ---- client tools: filled in with the tools themselves
+// ---- client tools
+
+void Tdokumenty::uruchomNarzedzieKlienta(Narzedzie narzedzie)
+{
+    // The texts as they stand, saved or not. A tool that cannot be started changes nothing.
+    uruchomNarzedzie(narzedzie, nip->text(), nazwa1->text(), m_katalogNarzedzi, m_sciezkiNarzedzi);
+}
 
 void Tdokumenty::SpeedButton13Click()
 {
-}
-
-void Tdokumenty::SpeedButton14Click()
-{
+    uruchomNarzedzieKlienta(Narzedzie::Komentarze);
 }
 
 void Tdokumenty::SpeedButton15Click()
 {
+    uruchomNarzedzieKlienta(Narzedzie::Dokumenty);
+}
+
+void Tdokumenty::SpeedButton14Click()
+{
+    if (!m_koperta_f)
+        return;
+    // A firm record that cannot be read stops here: the envelope window is neither
+    // filled nor shown. A missing one keeps the copy read before (or the empty one).
+    if (const BladIO blad = m_firma.czytaj(m_katalogDanych)) {
+        pokazBlad(this, blad);
+        return;
+    }
+    const WierszeKopertyKlienta wiersze =
+        wierszeKopertyKlienta(m_firma, nazwa1->text(), nazwa2->text(), ulica->text(), miejscowosc->text());
+    Tkoperta_f &k = *m_koperta_f;
+    QLineEdit *const odbiorca[] = {k.o2, k.o3, k.o4, k.o5};
+    QLineEdit *const nadawca[] = {k.n1, k.n2, k.n3, k.n4};
+    for (std::size_t i = 0; i < wiersze.odbiorca.size(); ++i)
+        odbiorca[i]->setText(wiersze.odbiorca[i]);
+    for (std::size_t i = 0; i < wiersze.nadawca.size(); ++i)
+        nadawca[i]->setText(wiersze.nadawca[i]);
+
+    k.setEnabled(true);
+    // The set-up reloads the defaults and the form of address; its failure was reported.
+    if (!k.FormCreate())
+        return;
+    // Not modal: the client list stays usable.
+    k.show();
+    k.raise();
+    k.activateWindow();
 }
