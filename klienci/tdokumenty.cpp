@@ -556,19 +556,24 @@ int Tdokumenty::wierszDocelowy()
     return -1;
 }
 
-void Tdokumenty::zapiszWiersz(int wiersz)
+void Tdokumenty::zapiszIOdswiez(const ListaKlientow &doZapisu, int wiersz)
 {
-    m_lista.kopiujDoWiersza(wiersz, tekstyPol());
-    if (const BladIO blad = m_lista.zapisz(m_biezacaLista)) {
-        pokazBlad(this, blad);
-        return;
-    }
-    if (const BladIO blad = m_lista.wczytaj(m_biezacaLista)) {
+    // Save, read back, rebuild, show: the list box then shows what the file holds.
+    BladIO blad = doZapisu.zapisz(m_biezacaLista);
+    if (!blad)
+        blad = m_lista.wczytaj(m_biezacaLista);
+    if (blad) {
         pokazBlad(this, blad);
         return;
     }
     odbuduj();
     pokazWiersz(wiersz);
+}
+
+void Tdokumenty::zapiszWiersz(int wiersz)
+{
+    m_lista.kopiujDoWiersza(wiersz, tekstyPol());
+    zapiszIOdswiez(m_lista, wiersz);
 }
 
 void Tdokumenty::SpeedButton6Click()
@@ -622,17 +627,7 @@ void Tdokumenty::sortuj(Kierunek kierunek)
     if (!dialogi().pytanie(this, QStringLiteral("Sortować listę usług ?")))
         return;
     m_lista.sortuj(kierunek);
-    const ListaKlientow spakowana = m_lista.spakowana();
-    if (const BladIO blad = spakowana.zapisz(m_biezacaLista)) {
-        pokazBlad(this, blad);
-        return;
-    }
-    if (const BladIO blad = m_lista.wczytaj(m_biezacaLista)) {
-        pokazBlad(this, blad);
-        return;
-    }
-    odbuduj();
-    pokazWiersz(0);
+    zapiszIOdswiez(m_lista.spakowana(), 0);
 }
 
 void Tdokumenty::SpeedButton3Click()
