@@ -53,14 +53,3 @@ BENCHMARK(BM_KopertaPdfZLogo)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_KopertaPdfZLogoPoziomo)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -4,6 +4,8 @@
 #include "listaklientow.h"
 #include "tdokumenty.h"
 
+#include "lk_bench.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
@@ -16,7 +18,6 @@ using namespace Klienci;
 
 namespace {
 
-QString g_katalog;
 
 ListaKlientow pelnaLista()
 {
@@ -45,7 +46,7 @@ ListaKlientow odwrotnaLista()
 
 QString plikListy()
 {
-    return g_katalog + QStringLiteral("/Firmy/lista.dat");
+    return katalogBenchmarku() + QStringLiteral("/Firmy/lista.dat");
 }
 
 // A window with the full list open.
@@ -56,7 +57,7 @@ struct Okno
 
     Okno()
     {
-        QDir::setCurrent(g_katalog);
+        QDir::setCurrent(katalogBenchmarku());
         ustawDialogi(&skrypt);
         pelnaLista().zapisz(plikListy());
         okno = std::make_unique<Tdokumenty>();
@@ -155,19 +156,3 @@ void BM_PolecenieSortowania(benchmark::State &stan)
 BENCHMARK(BM_PolecenieSortowania)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QTemporaryDir tmp;
-    g_katalog = tmp.path();
-    QDir(g_katalog).mkdir(QStringLiteral("Admini"));
-    QDir(g_katalog).mkdir(QStringLiteral("Firmy"));
-    QDir::setCurrent(g_katalog);
-
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -61,4 +61,3 @@ BENCHMARK(BM_profil);
 
 } // namespace
 
-BENCHMARK_MAIN();
