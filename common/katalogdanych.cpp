@@ -10,6 +10,11 @@ QByteArray UstawienieSieci::domyslne(const QString &katalogStartowy)
     QByteArray rekord(Rozmiar, '\0');
     rekord[Tryb] = 1;
     zapiszTekst(rekord, SciezkaLokalna, PojemnoscSciezki, katalogStartowy);
+    // A start directory with letters the code page cannot hold would be stored with '?'
+    // in their place and name a folder that does not exist. Mode 0 keeps the data root
+    // at the start directory instead, which is what the default means.
+    if (zCp1250(doCp1250(katalogStartowy)) != katalogStartowy)
+        rekord[Tryb] = 0;
     return rekord;
 }
 

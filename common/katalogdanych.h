@@ -15,7 +15,8 @@ constexpr qsizetype SciezkaLokalna = 1; // text, capacity 200
 constexpr qsizetype SciezkaSieciowa = 202; // text, capacity 200
 constexpr int PojemnoscSciezki = 200;
 
-// The record written when the file is missing: mode 1, the start directory as the local path.
+// The record written when the file is missing: mode 1, the start directory as the local
+// path (mode 0 when the path has letters outside Windows-1250).
 QByteArray domyslne(const QString &katalogStartowy);
 } // namespace UstawienieSieci
 

@@ -55,6 +55,7 @@ private slots:
     void katalogDlugiejSciezki();
     void katalogWedlugTrybu_data();
     void katalogWedlugTrybu();
+    void katalogZLiteramiSpozaKodowania();
     void katalogBezAdmini();
     void katalogKrotkiePlikUstawien();
 };
@@ -366,6 +367,17 @@ void TstCommon::katalogWedlugTrybu()
     QVERIFY(k.blad.ok());
     QCOMPARE(k.katalog, katalog == "<start>" ? tmp.path() : katalog);
     QCOMPARE(QDir(tmp.filePath("admini")).entryList(QDir::Files), QStringList{"SIEC.DAT"});
+}
+
+void TstCommon::katalogZLiteramiSpozaKodowania()
+{
+    QTemporaryDir tmp;
+    const QString start = tmp.filePath(QStringLiteral("Иван"));
+    QVERIFY(QDir().mkpath(start + "/Admini"));
+    const KatalogDanych k = rozwiazKatalogDanych(start);
+    QVERIFY(k.blad.ok());
+    QCOMPARE(k.katalog, start);
+    QCOMPARE(zawartosc(start + "/Admini/siec.dat").at(0), '\0');
 }
 
 void TstCommon::katalogBezAdmini()
