@@ -80,7 +80,6 @@ private slots:
     void krojIStyl_data();
     void krojIStyl();
     void nieprzezroczystaKomorka();
-    void bladPlikuWyjsciowego();
     void ogromneLiczby();
     void podgladNaObrazku();
     void drukarkaProgramu();
@@ -205,21 +204,6 @@ void TestDrukKoperty::nieprzezroczystaKomorka()
     QVERIFY(czerwony(obraz.pixelColor(10, srodekY))); // left of the cell
 }
 
-void TestDrukKoperty::bladPlikuWyjsciowego()
-{
-    // The job cannot begin: an error, nothing left open, portrait again.
-    DaneKoperty d = przyklad();
-    d.poziomo = true;
-    QPrinter drukarka(QPrinter::HighResolution);
-    doPdf(drukarka, plik(QStringLiteral("brak/folderu/koperta.pdf")));
-    QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
-    const std::optional<QString> blad = drukujKoperte(drukarka, d);
-    QVERIFY(blad);
-    QCOMPARE(*blad, QStringLiteral("Błąd drukowania. Koperta nie została wydrukowana."));
-    QCOMPARE(drukarka.pageLayout().orientation(), QPageLayout::Portrait);
-    QVERIFY(drukarka.printerState() != QPrinter::Active);
-}
-
 void TestDrukKoperty::ogromneLiczby()
 {
     // Positions and sizes at the ends of the 32-bit range: the job completes, with the
@@ -315,13 +299,18 @@ void TestDrukKoperty::drukujKoperte_czcionkaNieudana()
 
 void TestDrukKoperty::drukujKoperte_bladPokazany()
 {
+    // The job cannot begin: the error box, nothing left open, portrait again.
     m_skrypt.wyczysc();
     m_skrypt.drukarka([&](QPrinter *d) { doPdf(*d, plik(QStringLiteral("brak/koperta.pdf"))); });
     QPrinter drukarka(QPrinter::HighResolution);
+    DaneKoperty d = przyklad();
+    d.poziomo = true;
     QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
-    QVERIFY(!wykonajDrukKoperty(nullptr, drukarka, przyklad(), []() { return std::optional{CzcionkaDruku{}}; }));
+    QVERIFY(!wykonajDrukKoperty(nullptr, drukarka, d, []() { return std::optional{CzcionkaDruku{}}; }));
     QCOMPARE(m_skrypt.teksty(QStringLiteral("blad")),
              QStringList{QStringLiteral("Błąd drukowania. Koperta nie została wydrukowana.")});
+    QCOMPARE(drukarka.pageLayout().orientation(), QPageLayout::Portrait);
+    QVERIFY(drukarka.printerState() != QPrinter::Active);
     QVERIFY(m_skrypt.niespodziewane.isEmpty());
 }
 
