@@ -51,8 +51,7 @@ private slots:
     void init();
     void cleanup();
 
-    void okno();
-    void pierwszeUstawienie();
+    void oknoIPierwszeUstawienie();
     void ustawienieZostawiaNadawceIOdbiorce();
     void czytajDomyslne_data();
     void czytajDomyslne();
@@ -76,8 +75,7 @@ private slots:
     void krotkiPlikPrzyUstawieniu();
     void brakFolderuADMINI();
     void tylkoDoOdczytu();
-    void pomocIZegar();
-    void rozmiarKlikniety();
+    void pomocZegarIRozmiar();
     void czcionkaDruku();
 
 private:
@@ -94,7 +92,7 @@ void TestOknoKoperty::cleanup()
     sprawdzSkrypt(s);
 }
 
-void TestOknoKoperty::okno()
+void TestOknoKoperty::oknoIPierwszeUstawienie()
 {
     Katalog k;
     Tkoperta_f w;
@@ -128,12 +126,8 @@ void TestOknoKoperty::okno()
     QVERIFY(w.Panel3->isHidden());
     QCOMPARE(w.Image2->size(), QSize(101, 69));
     QVERIFY(w.Image2->hasScaledContents());
-}
 
-void TestOknoKoperty::pierwszeUstawienie()
-{
-    Katalog k;
-    Tkoperta_f w;
+    // The first set-up creates the defaults files and shows them, with no dialog.
     QVERIFY(s.wywolania.isEmpty());
     QCOMPARE(k.czytaj(Uklad), UkladKoperty::poczatkowy());
     QCOMPARE(k.czytaj(Logo), QByteArray(243, '\0'));
@@ -680,7 +674,7 @@ void TestOknoKoperty::tylkoDoOdczytu()
     QVERIFY(QFileInfo(k.sciezka(Opcje)).isDir());
 }
 
-void TestOknoKoperty::pomocIZegar()
+void TestOknoKoperty::pomocZegarIRozmiar()
 {
     Katalog k;
     Tkoperta_f w;
@@ -700,12 +694,8 @@ void TestOknoKoperty::pomocIZegar()
     w.hide(); // the clock runs while hidden too
     QTRY_VERIFY(w.Label5->text() != QStringLiteral("00:00:00"));
     QVERIFY(QRegularExpression(QStringLiteral("\\d{1,2}\\D\\d{2}\\D\\d{2}")).match(w.Label5->text()).hasMatch());
-}
 
-void TestOknoKoperty::rozmiarKlikniety()
-{
-    Katalog k;
-    Tkoperta_f w;
+    // A click on a preset shows its size.
     w.show();
     QTest::mouseClick(w.RadioButton2, Qt::LeftButton, {}, QPoint(8, w.RadioButton2->height() / 2));
     QVERIFY(w.RadioButton2->isChecked());
