@@ -621,29 +621,19 @@ void TestOknoKoperty::krotkiPlikPrzyUstawieniu()
 
 void TestOknoKoperty::brakFolderuADMINI()
 {
-    {
-        // No Admini under the start directory: the network setting cannot be created.
-        Katalog k(QStringList{});
-        Tkoperta_f w;
-        QCOMPARE(s.teksty(QStringLiteral("blad")), QStringList{QStringLiteral("Invalid filename")});
-        QCOMPARE(w.katalogDanych(), k.korzen());
-        QVERIFY(w.l1->text().isEmpty());
-    }
-    s.wyczysc();
-    ustawDialogi(&s);
-    {
-        // A data root (named by the setting) without ADMINI.
-        Katalog k;
-        QTemporaryDir inny;
-        QByteArray siec(403, '\0');
-        siec[0] = 1;
-        zapiszTekst(siec, 1, 200, inny.path());
-        k.zapisz(QStringLiteral("Admini/siec.dat"), siec);
-        Tkoperta_f w;
-        QCOMPARE(s.teksty(QStringLiteral("blad")), QStringList{QStringLiteral("Invalid filename")});
-        QCOMPARE(w.katalogDanych(), inny.path());
-        QVERIFY(QDir(inny.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
-    }
+    // A data root named by the setting, without ADMINI (a start directory without Admini
+    // is tried through the client list window).
+    Katalog k;
+    QTemporaryDir inny;
+    QByteArray siec(403, '\0');
+    siec[0] = 1;
+    zapiszTekst(siec, 1, 200, inny.path());
+    k.zapisz(QStringLiteral("Admini/siec.dat"), siec);
+    Tkoperta_f w;
+    QCOMPARE(s.teksty(QStringLiteral("blad")), QStringList{QStringLiteral("Invalid filename")});
+    QCOMPARE(w.katalogDanych(), inny.path());
+    QVERIFY(w.l1->text().isEmpty());
+    QVERIFY(QDir(inny.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
 }
 
 void TestOknoKoperty::tylkoDoOdczytu()
