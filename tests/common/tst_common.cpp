@@ -58,6 +58,7 @@ void TstCommon::parsujLiczbe_data()
     QTest::newRow("-$10") << "-$10" << -16;
     QTest::newRow("$ff") << "$ff" << 255;
     QTest::newRow("x1F") << "x1F" << 31;
+    QTest::newRow("X10") << "X10" << 16;
     QTest::newRow("0x10") << "0x10" << 16;
     QTest::newRow("0X1a") << "0X1a" << 26;
     QTest::newRow("sam prefiks") << "$" << 0;

@@ -351,7 +351,6 @@ void TestOknoKoperty::profilZleBajty_data()
     QTest::addColumn<char>("rozmiar");
     QTest::addColumn<char>("flaga");
     QTest::newRow("preset 7") << char(7) << char(1);
-    QTest::newRow("preset 0") << char(0) << char(0);
     QTest::newRow("preset 255, flags 2") << char(255) << char(2);
 }
 
