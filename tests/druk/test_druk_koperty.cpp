@@ -148,7 +148,8 @@ void TestDrukKoperty::rozmiarCzcionki()
     for (int rozmiar : {10, 20}) {
         DaneKoperty d = przyklad();
         d.rozmiarCzcionki = rozmiar;
-        const Slowo *w = czytajStrone(doPliku(m_katalog, QStringLiteral("rozmiar.pdf"), d)).znajdz(QStringLiteral("Nadawca1"));
+        const StronaPdf s = czytajStrone(doPliku(m_katalog, QStringLiteral("rozmiar.pdf"), d));
+        const Slowo *w = s.znajdz(QStringLiteral("Nadawca1"));
         QVERIFY(w);
         wysokosci.append(w->yMax - w->yMin);
     }
