@@ -48,8 +48,6 @@ void TestUkladWydruku::kropkiNaMilimetr_data()
     QTest::newRow("203 (8.12)") << 203 << 8;
     QTest::newRow("96 (3.84)") << 96 << 4;
     QTest::newRow("300, divisor 25 not 25.4") << 300 << 12;
-    QTest::newRow("62 (2.48)") << 62 << 2;
-    QTest::newRow("63 (2.52)") << 63 << 3;
     QTest::newRow("largest") << std::numeric_limits<int>::max() << 85899346;
 }
 
@@ -69,11 +67,9 @@ void TestUkladWydruku::wysokosc_data()
     QTest::newRow("3 pt at 300: 12.5 to even") << 3 << 300 << -12;
     QTest::newRow("10 pt at 600") << 10 << 600 << -83;
     QTest::newRow("12 pt at 600") << 12 << 600 << -100;
-    QTest::newRow("8 pt at 96") << 8 << 96 << -11;
     QTest::newRow("size 0: default") << 0 << 600 << 0;
     QTest::newRow("negative size") << -10 << 600 << 83;
     QTest::newRow("huge size, no overflow") << std::numeric_limits<int>::max() << 1200 << -0xFFFF;
-    QTest::newRow("huge negative size") << std::numeric_limits<int>::min() << 1200 << 0xFFFF;
 }
 
 void TestUkladWydruku::wysokosc()
@@ -105,10 +101,6 @@ void TestUkladWydruku::wiersze_data()
         << t("5", "10", "10", "100", "50") << 600 << 600
         << Punkty{{240, 264}, {240, 384}, {240, 504}, {240, 624},
                   {2400, 1200}, {2520, 1560}, {2520, 1680}, {2520, 1800}, {2520, 1920}};
-    QTest::newRow("96 dpi")
-        << t("5", "10", "10", "100", "50") << 96 << 96
-        << Punkty{{40, 44}, {40, 64}, {40, 84}, {40, 104},
-                  {400, 200}, {420, 260}, {420, 280}, {420, 300}, {420, 320}};
     QTest::newRow("600 across, 300 down")
         << t("5", "10", "10", "100", "50") << 600 << 300
         << Punkty{{240, 132}, {240, 192}, {240, 252}, {240, 312},
@@ -129,10 +121,6 @@ void TestUkladWydruku::wiersze_data()
         << t("5mm", "1.5", " 7", "-5x", "$10") << 600 << 600
         << Punkty{{24, 192}, {24, 312}, {24, 432}, {24, 552},
                   {120, 384}, {240, 672}, {240, 792}, {240, 912}, {240, 1032}};
-    QTest::newRow("negative positions")
-        << t("5", "-10", "-3", "-2", "-1") << 600 << 600
-        << Punkty{{-240, -48}, {-240, 72}, {-240, 192}, {-240, 312},
-                  {-48, -24}, {72, 24}, {72, 144}, {72, 264}, {72, 384}};
     QTest::newRow("huge numbers clamped, no overflow")
         << t("2147483647", "-2147483648", "2147483647", "2147483647", "-2147483648") << 600 << 600
         << Punkty{{-M, M}, {-M, M}, {-M, M}, {-M, M},
@@ -160,11 +148,9 @@ void TestUkladWydruku::logo_data()
     QTest::addColumn<QList<int>>("prostokat"); // left, top, right, bottom (dots)
     QTest::newRow("1,3 with 100x40") << QList<int>{1, 3, 100, 40} << QList<int>{2, 8, 252, 107};
     QTest::newRow("left -3, 10 wide") << QList<int>{-3, 0, 10, 1} << QList<int>{-8, 0, 17, 2};
-    QTest::newRow("top -3, 10 high") << QList<int>{0, -3, 1, 10} << QList<int>{0, -8, 2, 17};
     QTest::newRow("halves: 12.5 and 7.5") << QList<int>{3, 5, 2, 2} << QList<int>{8, 12, 12, 17};
     QTest::newRow("negative right edge truncated toward zero")
         << QList<int>{-10, -10, 3, 3} << QList<int>{-25, -25, -17, -17};
-    QTest::newRow("at origin") << QList<int>{0, 0, 101, 69} << QList<int>{0, 0, 252, 172};
     QTest::newRow("huge, clamped")
         << QList<int>{std::numeric_limits<int>::max(), std::numeric_limits<int>::min(), 1000, 1000}
         << QList<int>{M, -M, M, -M};

@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 #include <QString>
 #include <QStringList>
+#include <QTest>
 
 struct Slowo
 {
@@ -74,6 +75,19 @@ inline void doPdf(QPrinter &d, const QString &plik)
 inline double pt(int kropki)
 {
     return kropki * 72.0 / 600.0;
+}
+
+// The page holds exactly these words, each with its top-left corner at its point (dots
+// at 600 dpi).
+inline void sprawdzPolozenia(const StronaPdf &s, const QList<std::pair<QString, QPoint>> &oczekiwane)
+{
+    QCOMPARE(s.slowa.size(), oczekiwane.size());
+    for (const auto &[tekst, punkt] : oczekiwane) {
+        const Slowo *w = s.znajdz(tekst);
+        QVERIFY2(w, qPrintable(tekst));
+        QVERIFY2(qAbs(w->xMin - pt(punkt.x())) < 0.5, qPrintable(tekst));
+        QVERIFY2(qAbs(w->yMin - pt(punkt.y())) < 1.0, qPrintable(tekst));
+    }
 }
 
 // The fonts of a PDF, without the subset prefix ("ABCDEF+").
