@@ -343,7 +343,7 @@ void TstCommon::katalogZLiteramiSpozaKodowania()
     const KatalogDanych k = rozwiazKatalogDanych(start);
     QVERIFY(k.blad.ok());
     QCOMPARE(k.katalog, start);
-    QCOMPARE(zawartosc(start + "/Admini/siec.dat").at(0), '\0');
+    QCOMPARE(czytajPlik(start + "/Admini/siec.dat").at(0), '\0');
 }
 
 void TstCommon::katalogBezAdmini()
