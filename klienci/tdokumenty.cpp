@@ -6,6 +6,7 @@
 #include "liczby.h"
 #include "polenip.h"
 #include "sciezki.h"
+#include "tkoperta_f.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -79,6 +80,7 @@ Tdokumenty::Tdokumenty(QWidget *parent)
                           | Qt::WindowCloseButtonHint)
 {
     zakonczProces = [] { QCoreApplication::exit(0); };
+    m_katalogNarzedzi = QCoreApplication::applicationDirPath();
     zbuduj();
     FormCreate();
 }
@@ -554,19 +556,24 @@ int Tdokumenty::wierszDocelowy()
     return -1;
 }
 
-void Tdokumenty::zapiszWiersz(int wiersz)
+void Tdokumenty::zapiszIOdswiez(const ListaKlientow &doZapisu, int wiersz)
 {
-    m_lista.kopiujDoWiersza(wiersz, tekstyPol());
-    if (const BladIO blad = m_lista.zapisz(m_biezacaLista)) {
-        pokazBlad(this, blad);
-        return;
-    }
-    if (const BladIO blad = m_lista.wczytaj(m_biezacaLista)) {
+    // Save, read back, rebuild, show: the list box then shows what the file holds.
+    BladIO blad = doZapisu.zapisz(m_biezacaLista);
+    if (!blad)
+        blad = m_lista.wczytaj(m_biezacaLista);
+    if (blad) {
         pokazBlad(this, blad);
         return;
     }
     odbuduj();
     pokazWiersz(wiersz);
+}
+
+void Tdokumenty::zapiszWiersz(int wiersz)
+{
+    m_lista.kopiujDoWiersza(wiersz, tekstyPol());
+    zapiszIOdswiez(m_lista, wiersz);
 }
 
 void Tdokumenty::SpeedButton6Click()
@@ -620,17 +627,7 @@ void Tdokumenty::sortuj(Kierunek kierunek)
     if (!dialogi().pytanie(this, QStringLiteral("Sortować listę usług ?")))
         return;
     m_lista.sortuj(kierunek);
-    const ListaKlientow spakowana = m_lista.spakowana();
-    if (const BladIO blad = spakowana.zapisz(m_biezacaLista)) {
-        pokazBlad(this, blad);
-        return;
-    }
-    if (const BladIO blad = m_lista.wczytaj(m_biezacaLista)) {
-        pokazBlad(this, blad);
-        return;
-    }
-    odbuduj();
-    pokazWiersz(0);
+    zapiszIOdswiez(m_lista.spakowana(), 0);
 }
 
 void Tdokumenty::SpeedButton3Click()
@@ -737,16 +734,50 @@ void Tdokumenty::SpeedButton12Click()
     ustawKatalogBiezacy();
 }
 
-// ---- client tools: filled in with the tools themselves
+// ---- client tools
+
+void Tdokumenty::uruchomNarzedzieKlienta(Narzedzie narzedzie)
+{
+    // The texts as they stand, saved or not. A tool that cannot be started changes nothing.
+    uruchomNarzedzie(narzedzie, nip->text(), nazwa1->text(), m_katalogNarzedzi, m_sciezkiNarzedzi);
+}
 
 void Tdokumenty::SpeedButton13Click()
 {
-}
-
-void Tdokumenty::SpeedButton14Click()
-{
+    uruchomNarzedzieKlienta(Narzedzie::Komentarze);
 }
 
 void Tdokumenty::SpeedButton15Click()
 {
+    uruchomNarzedzieKlienta(Narzedzie::Dokumenty);
+}
+
+void Tdokumenty::SpeedButton14Click()
+{
+    if (!m_koperta_f)
+        return;
+    // A firm record that cannot be read stops here: the envelope window is neither
+    // filled nor shown. A missing one keeps the copy read before (or the empty one).
+    if (const BladIO blad = m_firma.czytaj(m_katalogDanych)) {
+        pokazBlad(this, blad);
+        return;
+    }
+    const WierszeKopertyKlienta wiersze =
+        wierszeKopertyKlienta(m_firma, nazwa1->text(), nazwa2->text(), ulica->text(), miejscowosc->text());
+    Tkoperta_f &k = *m_koperta_f;
+    QLineEdit *const odbiorca[] = {k.o2, k.o3, k.o4, k.o5};
+    QLineEdit *const nadawca[] = {k.n1, k.n2, k.n3, k.n4};
+    for (std::size_t i = 0; i < wiersze.odbiorca.size(); ++i)
+        odbiorca[i]->setText(wiersze.odbiorca[i]);
+    for (std::size_t i = 0; i < wiersze.nadawca.size(); ++i)
+        nadawca[i]->setText(wiersze.nadawca[i]);
+
+    k.setEnabled(true);
+    // The set-up reloads the defaults and the form of address; its failure was reported.
+    if (!k.FormCreate())
+        return;
+    // Not modal: the client list stays usable.
+    k.show();
+    k.raise();
+    k.activateWindow();
 }

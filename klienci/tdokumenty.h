@@ -4,6 +4,7 @@
 #pragma once
 
 #include "listaklientow.h"
+#include "narzedzia_klienta.h"
 
 #include <QWidget>
 
@@ -17,6 +18,7 @@ class QListWidget;
 class QPlainTextEdit;
 class QTimer;
 class QToolButton;
+class Tkoperta_f;
 
 class Tdokumenty : public QWidget
 {
@@ -35,6 +37,20 @@ public:
     QString biezacaLista() const { return m_biezacaLista; }
     ListaKlientow &listaKlientow() { return m_lista; }
     const ListaKlientow &listaKlientow() const { return m_lista; }
+
+    // The envelope window that "Koperta" fills and shows (created after this window).
+    void ustawKoperte(Tkoperta_f *koperta_f) { m_koperta_f = koperta_f; }
+    Tkoperta_f *koperta_f() const { return m_koperta_f; }
+    // The copy of the firm record, kept for the whole run.
+    const KopiaFirmy &kopiaFirmy() const { return m_firma; }
+    // Where "O kliencie" and "Dokumenty" look their tools up: the folder beside which
+    // they stand (the program's own folder unless changed) and then the search path
+    // (empty: the system's PATH).
+    void ustawMiejsceNarzedzi(const QString &katalogProgramu, const QStringList &sciezki)
+    {
+        m_katalogNarzedzi = katalogProgramu;
+        m_sciezkiNarzedzi = sciezki;
+    }
 
     // The edit fields in column order (lp first).
     std::array<QLineEdit *, Klienci::LiczbaKolumn> polaEdycji() const;
@@ -140,8 +156,10 @@ private:
     void ustawKatalogBiezacy();
     // The target row named by `lp`, or -1 after telling the user that it names none.
     int wierszDocelowy();
+    void zapiszIOdswiez(const ListaKlientow &doZapisu, int wiersz);
     void zapiszWiersz(int wiersz);
     void sortuj(Klienci::Kierunek kierunek);
+    void uruchomNarzedzieKlienta(Narzedzie narzedzie);
 
     ListaKlientow m_lista;
     QString m_biezacaLista;
@@ -154,4 +172,8 @@ private:
     QString m_ostatniZapisany;
     bool m_zaznaczanie = false;
     int m_wierszPrzedNacisnieciem = -1;
+    KopiaFirmy m_firma;
+    Tkoperta_f *m_koperta_f = nullptr;
+    QString m_katalogNarzedzi;
+    QStringList m_sciezkiNarzedzi;
 };

@@ -8,6 +8,8 @@
 #include <QPalette>
 #include <QPrinter>
 
+#include <utility>
+
 namespace {
 
 // Print state of the envelope unit.
@@ -177,8 +179,15 @@ std::optional<QString> drukujKoperte(QPrinter &dr, const DaneKoperty &d)
 bool wykonajDrukKoperty(QWidget *rodzic, QPrinter &dr, DaneKoperty dane,
                         const std::function<std::optional<CzcionkaDruku>()> &czytajCzcionke)
 {
+    return wykonajDrukKoperty(rodzic, dr, [&dane]() { return std::move(dane); }, czytajCzcionke);
+}
+
+bool wykonajDrukKoperty(QWidget *rodzic, QPrinter &dr, const std::function<DaneKoperty()> &zbierzDane,
+                        const std::function<std::optional<CzcionkaDruku>()> &czytajCzcionke)
+{
     if (!dialogi().drukuj(rodzic, &dr))
         return false;
+    DaneKoperty dane = zbierzDane();
     const std::optional<CzcionkaDruku> czcionka = czytajCzcionke();
     if (!czcionka)
         return false;

@@ -91,3 +91,8 @@ std::optional<QString> drukujKoperte(QPrinter &drukarka, const DaneKoperty &d);
 // Returns true when an envelope was printed.
 bool wykonajDrukKoperty(QWidget *rodzic, QPrinter &drukarka, DaneKoperty dane,
                         const std::function<std::optional<CzcionkaDruku>()> &czytajCzcionke);
+// The same, with the envelope's data taken by `zbierzDane` once the print dialog has
+// closed (and before the print font is read), so the job prints the window's controls
+// as they stand at that moment.
+bool wykonajDrukKoperty(QWidget *rodzic, QPrinter &drukarka, const std::function<DaneKoperty()> &zbierzDane,
+                        const std::function<std::optional<CzcionkaDruku>()> &czytajCzcionke);

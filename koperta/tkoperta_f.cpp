@@ -1,6 +1,7 @@
 #include "tkoperta_f.h"
 
 #include "dialogi.h"
+#include "druk_koperty.h"
 #include "jpeg.h"
 #include "katalogdanych.h"
 #include "aplikacja.h"
@@ -778,6 +779,35 @@ void Tkoperta_f::SpeedButton3Click()
 
 void Tkoperta_f::SpeedButton4Click()
 {
+    // The controls are read once the print dialog has closed, as they stand then.
+    const auto dane = [this]() {
+        DaneKoperty d;
+        d.nadawca = {n1->text(), n2->text(), n3->text(), n4->text()};
+        d.odbiorca = {o1->text(), o2->text(), o3->text(), o4->text(), o5->text()};
+        d.polozenia.od = od->text();
+        d.polozenia.l_n = l_n->text();
+        d.polozenia.g_n = g_n->text();
+        if (const int rozmiar = wybranyRozmiar()) {
+            d.polozenia.lOdbiorcy = poleOdLewej(rozmiar)->text();
+            d.polozenia.gOdbiorcy = poleOdGory(rozmiar)->text();
+        }
+        d.polozenia.l_log = l_log->text();
+        d.polozenia.g_log = g_log->text();
+        d.poziomo = poziomo->isChecked();
+        d.drukujLogo = drukujLogo();
+        d.logo = m_obrazDruku;
+        return d;
+    };
+    // The print font is read from its file at every print, so a font just chosen counts.
+    const auto czcionka = [this]() -> std::optional<CzcionkaDruku> {
+        if (!m_font_f)
+            return CzcionkaDruku{};
+        if (!m_font_f->CzytajFonty(PlikCzcionki))
+            return std::nullopt;
+        return CzcionkaDruku{m_font_f->nazwaCzcionki(), m_font_f->wielkoscCzcionki(), m_font_f->styl(),
+                             m_font_f->kolor()};
+    };
+    wykonajDrukKoperty(this, drukarka(), dane, czcionka);
 }
 
 void Tkoperta_f::SpeedButton9Click()

@@ -22,6 +22,8 @@ int main(int argc, char *argv[])
     Tfont_f font_f;
     // "Czcionka druku" of the envelope window opens the print-font window's chooser.
     koperta_f.ustawFont(&font_f);
+    // "Koperta" of the client list window fills and shows the envelope window.
+    dokumenty.ustawKoperte(&koperta_f);
 
     dokumenty.show();
     return app.exec();

@@ -4,6 +4,7 @@
 
 #include "dialogi.h"
 #include "druk_koperty.h"
+#include "../wspolne/pdf.h"
 
 #include <QApplication>
 #include <QFile>
@@ -11,68 +12,11 @@
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
-
-struct Slowo
-{
-    QString tekst;
-    double xMin, yMin, xMax, yMax;
-};
-
-struct StronaPdf
-{
-    double szerokosc = 0, wysokosc = 0;
-    QList<Slowo> slowa;
-    const Slowo *znajdz(const QString &t) const
-    {
-        for (const Slowo &s : slowa)
-            if (s.tekst == t)
-                return &s;
-        return nullptr;
-    }
-};
-
-QString uruchom(const QString &program, const QStringList &argumenty)
-{
-    QProcess p;
-    p.start(program, argumenty);
-    if (!p.waitForFinished(30000) || p.exitCode() != 0)
-        return {};
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-StronaPdf czytajStrone(const QString &pdf)
-{
-    StronaPdf s;
-    const QString html = uruchom(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    static const QRegularExpression strona(QStringLiteral(R"re(<page width="([\d.]+)" height="([\d.]+)")re"));
-    static const QRegularExpression slowo(QStringLiteral(
-        R"re(<word xMin="([-\d.]+)" yMin="([-\d.]+)" xMax="([-\d.]+)" yMax="([-\d.]+)">([^<]*)</word>)re"));
-    if (const auto m = strona.match(html); m.hasMatch()) {
-        s.szerokosc = m.captured(1).toDouble();
-        s.wysokosc = m.captured(2).toDouble();
-    }
-    for (auto it = slowo.globalMatch(html); it.hasNext();) {
-        const auto m = it.next();
-        s.slowa.append({m.captured(5), m.captured(1).toDouble(), m.captured(2).toDouble(),
-                        m.captured(3).toDouble(), m.captured(4).toDouble()});
-    }
-    return s;
-}
-
-void doPdf(QPrinter &d, const QString &plik)
-{
-    d.setOutputFormat(QPrinter::PdfFormat);
-    d.setOutputFileName(plik);
-    d.setResolution(600);
-    d.setPageSize(QPageSize(QPageSize::A4));
-}
 
 // A red picture, so that it can be told from the white page and the black text.
 QImage czerwonyObrazek(int w, int h)
@@ -99,41 +43,6 @@ DaneKoperty przyklad()
     d.krojCzcionki = QStringLiteral("DejaVu Sans");
     d.rozmiarCzcionki = 10;
     return d;
-}
-
-// Dots at 600 dpi to PDF points.
-double pt(int kropki)
-{
-    return kropki * 72.0 / 600.0;
-}
-
-// The fonts of a PDF, without the subset prefix ("ABCDEF+").
-QStringList czcionkiPdf(const QString &pdf)
-{
-    QStringList nazwy;
-    const QStringList wiersze = uruchom(QStringLiteral("pdffonts"), {pdf}).split(u'\n', Qt::SkipEmptyParts);
-    for (qsizetype i = 2; i < wiersze.size(); ++i) { // two header lines
-        QString nazwa = wiersze[i].section(u' ', 0, 0);
-        nazwa = nazwa.mid(nazwa.indexOf(u'+') + 1);
-        if (!nazwy.contains(nazwa))
-            nazwy.append(nazwa);
-    }
-    return nazwy;
-}
-
-// The page's top-left corner, w x h dots at 600 dpi.
-QImage renderuj(const QString &pdf, int w, int h)
-{
-    const QString png = pdf + QStringLiteral(".obraz");
-    uruchom(QStringLiteral("pdftocairo"), {QStringLiteral("-r"), QStringLiteral("600"), QStringLiteral("-W"),
-                                           QString::number(w), QStringLiteral("-H"), QString::number(h),
-                                           QStringLiteral("-singlefile"), QStringLiteral("-png"), pdf, png});
-    return QImage(png + QStringLiteral(".png"));
-}
-
-bool czerwony(const QColor &c)
-{
-    return c.red() > 200 && c.green() < 60 && c.blue() < 60;
 }
 
 // Every line of przyklad() has its top-left corner where the layout puts it, at 24 dots
@@ -230,8 +139,7 @@ void TestDrukKoperty::wiersze()
     if (QTest::currentTestFailed())
         return;
 
-    const QString obrazy = uruchom(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
-    const int liczbaObrazow = obrazy.split(u'\n', Qt::SkipEmptyParts).size() - 2; // two header lines
+    const int liczbaObrazow = liczbaObrazowPdf(pdf);
     QCOMPARE(liczbaObrazow, logo && obrazek ? 1 : 0);
     if (!liczbaObrazow)
         return;

@@ -2,6 +2,7 @@
 // the started program, where the tools are looked up, the firm record's copy for the
 // envelope, and the stand-in tools' storage names.
 
+#include "../wspolne/argumenty.h"
 #include "magazyn.h"
 #include "narzedzia_klienta.h"
 #include "tekst.h"
@@ -14,21 +15,6 @@
 Q_DECLARE_METATYPE(Narzedzie)
 
 namespace {
-
-// What the recorder wrote, or nothing after a few seconds.
-std::optional<QStringList> czekajNaArgumenty(const QString &plik)
-{
-    for (int i = 0; i < 100 && !QFile::exists(plik); ++i)
-        QTest::qWait(50);
-    QFile f(plik);
-    if (!f.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QStringList argumenty;
-    const QList<QByteArray> czesci = f.readAll().split('\0');
-    for (qsizetype i = 0; i + 1 < czesci.size(); ++i) // the last NUL ends the last argument
-        argumenty.append(QString::fromUtf8(czesci[i]));
-    return argumenty;
-}
 
 QByteArray rekordFirmy(const QString &a, const QString &b, const QString &c)
 {
