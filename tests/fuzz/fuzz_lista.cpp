@@ -46,8 +46,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dane, size_t rozmiar)
     static const QString plik = fuzz::katalogRoboczy() + QStringLiteral("/lista.dat");
 
     QByteArray tresc = ListaKlientow::nowa().dane();
+    std::vector<bool> zmieniony(LiczbaWierszy, false);
+    zmieniony[0] = zmieniony[LiczbaWierszy - 1] = true;
     for (size_t i = 4; i + 4 <= rozmiar;) {
         const int wiersz = (dane[i] | dane[i + 1] << 8) % LiczbaWierszy;
+        zmieniony[wiersz] = true;
         const int kolumna = dane[i + 2] % LiczbaKolumn;
         const qsizetype p = przesuniecieWpisu(kolumna, wiersz);
         tresc[p] = char(dane[i + 3]);
@@ -83,9 +86,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dane, size_t rozmiar)
             const QByteArray b = lista.bajty(k, w);
             const int dlugosc = quint8(tresc[przesuniecieWpisu(k, w)]);
             LK_WYMAGAJ(b == tresc.mid(przesuniecieWpisu(k, w) + 1, std::min(dlugosc, Pojemnosc[k])));
-            LK_WYMAGAJ(lista.tekst(k, w).size() == b.size());
+            if (zmieniony[w]) // decoding every entry would make each input slow
+                LK_WYMAGAJ(lista.tekst(k, w).size() == b.size());
         }
-        LK_WYMAGAJ(linie[w] == lista.tekst(Lp, w) + u' ' + lista.tekst(Nazwa1, w) + u' ' + lista.tekst(Nazwa2, w));
+        if (zmieniony[w])
+            LK_WYMAGAJ(linie[w] == lista.tekst(Lp, w) + u' ' + lista.tekst(Nazwa1, w) + u' ' + lista.tekst(Nazwa2, w));
+        else
+            LK_WYMAGAJ(linie[w].size() == lista.bajty(Lp, w).size() + lista.bajty(Nazwa1, w).size() +
+                                              lista.bajty(Nazwa2, w).size() + 2);
         LK_WYMAGAJ(lista.wolny(w) == lista.bajty(Nazwa1, w).isEmpty());
     }
     const int wolny = lista.pierwszyWolny();
