@@ -1,6 +1,7 @@
 # The typical road through the real program, driven through the accessibility bus:
 # "Nowa lista" in Firmy (the real file dialog), three clients with Polish names, a search,
-# sorting A to Z, a click on a client, "Koperta", a size preset, "Drukuj kopertę" through
+# sorting A to Z, a click on a client, "Koperta", a size preset, a logo attached through
+# the real open dialog and ticked for printing, "Drukuj kopertę" through
 # the real print dialog to the private print queue (portrait, then landscape), "Koniec"
 # and "Zamknij moduł" with "Tak". Then the list file is checked byte for byte and the
 # printed pages word by word.
@@ -22,6 +23,7 @@ DANE = os.environ["LK_DANE"]
 WYJSCIE = os.environ.get("LK_KOLEJKA_WYJSCIE", "")
 KOPERTA = os.environ.get("LK_KOPERTA", "1") != "0"
 PLIK_LISTY = "lista_e2e.dat"
+LOGO = os.path.join(DANE, "logo.jpg")
 
 KLIENCI = [
     {"nazwa1": "Żabiński Łukasz", "nazwa2": "Usługi Ślusarskie", "ulica": "ul. Źródlana 7",
@@ -216,6 +218,20 @@ if KOPERTA:
     kliknij(czekaj(lambda: znajdz(app, "radio button", "rozmiar 2"), "the preset 'rozmiar 2'"))
     czekaj(lambda: znajdz(app, "radio button", "rozmiar 2").getState().contains(pyatspi.STATE_CHECKED),
            "'rozmiar 2' to be checked")
+
+    # The logo: "Dołącz obrazek" through the real open dialog, placed at 400/400 pixels.
+    kliknij(znajdz(app, "push button", "Dołącz obrazek"))
+    otworz = czekaj(lambda: okno_dialogowe(app, "dialog"), "the open dialog of 'Dołącz obrazek'")
+    wpisz(czekaj(lambda: znajdz(otworz, "text", "Nazwa pliku:"), "its file-name field"), LOGO)
+    kliknij(czekaj(lambda: znajdz(otworz, "push button", "Otwórz"), "the button 'Otwórz'"))
+    czekaj(lambda: okno_dialogowe(app, "dialog") is None, "the open dialog to close")
+    czekaj(lambda: tekst_pola(znajdz(app, "text", "nazwa")) == LOGO, "the picture's path in 'nazwa'")
+    for nazwa_pola in ("l_log", "g_log"):
+        wpisz(znajdz(app, "text", nazwa_pola), "400")
+    drukuj_logo = czekaj(lambda: znajdz(app, "check box", "drukuj obrazek"), "the box 'drukuj obrazek'")
+    czekaj(lambda: wlaczony(drukuj_logo), "'drukuj obrazek' to be enabled")
+    kliknij(drukuj_logo)
+    czekaj(lambda: drukuj_logo.getState().contains(pyatspi.STATE_CHECKED), "'drukuj obrazek' ticked")
     zrzut("06_okno_koperty.png")
 
     for zadanie, poziomo in ((1, False), (2, True)):

@@ -12,7 +12,9 @@ export LK_ARTEFAKTY=${LK_ARTEFAKTY:-$PWD/artefakty_droga}
 rm -rf "$LK_ARTEFAKTY"
 mkdir -p "$LK_ARTEFAKTY"
 [ "$(id -u)" -eq 0 ] || { echo "SKIP: the print queue needs root"; exit 77; }
-command -v pdftotext >/dev/null || { echo "SKIP: pdftotext missing"; exit 77; }
+for p in pdftotext pdftoppm pdfimages convert; do
+  command -v $p >/dev/null || { echo "SKIP: $p missing"; exit 77; }
+done
 
 dane=$(mktemp -d /tmp/lk-droga.XXXXXX)
 . "$here/cups-queue.sh"
@@ -35,6 +37,9 @@ for i, t in enumerate(linie):
     r[51 * i + 1:51 * i + 1 + len(b)] = b
 open(sys.argv[1], "wb").write(r)
 PY
+
+# A red logo of 100 x 40 pixels.
+convert -size 100x40 xc:red "$dane/logo.jpg" || exit 1
 
 kolejka_start || exit 1
 lpadmin -d "$LK_KOLEJKA" || exit 1
