@@ -53,8 +53,8 @@ def polozenia(pdf, poziomo):
 
 
 def logo(pdf):
-    """The box of the logo's red pixels in points, on the page rendered at 72 dpi, and the
-    picture count."""
+    """The box of the logo's red pixels in points, on the page rendered at 72 dpi, the
+    picture count and the sheet's size in points."""
     lista = subprocess.run(["pdfimages", "-list", pdf], capture_output=True, text=True,
                            check=True, timeout=60).stdout.splitlines()[2:]
     ppm = subprocess.run(["pdftoppm", "-r", "72", "-f", "1", "-l", "1", pdf], capture_output=True,
@@ -64,25 +64,31 @@ def logo(pdf):
     czerwone = [(i % w, i // w) for i in range(w * h)
                 if dane[3 * i] > 200 and dane[3 * i + 1] < 80 and dane[3 * i + 2] < 80]
     if not czerwone:
-        return None, len(lista)
+        return None, len(lista), (w, h)
     xs, ys = [p[0] for p in czerwone], [p[1] for p in czerwone]
-    return (min(xs), min(ys), max(xs) + 1, max(ys) + 1), len(lista)
+    return (min(xs), min(ys), max(xs) + 1, max(ys) + 1), len(lista), (w, h)
 
 
 bledy = []
-# The logo of the portrait page: 100 x 40 pixels at 400/400 pixels, 2.5 dots a pixel:
-# dots 1000 .. 1250 across and 1000 .. 1100 down. The queue's resolution is the one the
-# print dialog chose (the highest its driver offers); the logo's width tells which.
-pudelko, obrazy = logo(sys.argv[1])
-if pudelko is None or obrazy != 1:
-    bledy.append(f"logo: {obrazy} pictures, red box {pudelko}")
-else:
-    zmierzone = 250 * 72 / (pudelko[2] - pudelko[0])
-    dpi = min((300, 360, 600, 720, 1200, 2400), key=lambda d: abs(d - zmierzone))
+# The logo: 100 x 40 pixels at 400/400 pixels, 2.5 dots a pixel: dots 1000 .. 1250 across
+# and 1000 .. 1100 down. The queue's resolution is the one the print dialog chose (the
+# highest its driver offers); the logo's width on the portrait page tells which.
+dpi = None
+for pdf, poziomo in ((sys.argv[1], False), (sys.argv[2], True)):
+    pudelko, obrazy, (szer, wys) = logo(pdf)
+    if pudelko is None or obrazy != 1:
+        bledy.append(f"{pdf}: logo: {obrazy} pictures, red box {pudelko}")
+        continue
+    if poziomo and szer < wys:
+        # A landscape page on a portrait sheet, turned a quarter to the left.
+        pudelko = (wys - pudelko[3], pudelko[0], wys - pudelko[1], pudelko[2])
+    if dpi is None:
+        zmierzone = 250 * 72 / (pudelko[2] - pudelko[0])
+        dpi = min((300, 360, 600, 720, 1200, 2400), key=lambda d: abs(d - zmierzone))
     oczekiwane = tuple(k * 72 / dpi for k in (1000, 1000, 1250, 1100))
-    print(f"logo: red box {pudelko} pt, at {dpi} dpi expected {tuple(round(v, 1) for v in oczekiwane)}")
+    print(f"{pdf}: logo's red box {pudelko} pt, at {dpi} dpi expected {tuple(round(v, 1) for v in oczekiwane)}")
     if any(abs(a - b) > TOLERANCJA for a, b in zip(pudelko, oczekiwane)):
-        bledy.append(f"logo at {pudelko} pt, expected {oczekiwane}")
+        bledy.append(f"{pdf}: logo at {pudelko} pt, expected {oczekiwane}")
 for pdf, poziomo in ((sys.argv[1], False), (sys.argv[2], True)):
     (szer, wys), lista = polozenia(pdf, poziomo)
     print(f"{pdf}: page {szer} x {wys} pt, {len(lista)} words")
