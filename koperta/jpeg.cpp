@@ -11,6 +11,11 @@
 namespace {
 
 constexpr qint64 MaksRozmiarPliku = 128 * 1024 * 1024;
+// The largest picture decoded: 50 million pixels (a page scanned at 600 dpi is 35
+// million). The size comes from the file's header, so a damaged file of a few hundred
+// bytes could otherwise claim 60000 × 60000 pixels and have gigabytes allocated and
+// filled before its data turn out to be missing.
+constexpr qint64 MaksPikseli = 50'000'000;
 
 struct ZwolnijUchwyt
 {
@@ -70,6 +75,8 @@ ObrazJpeg dekodujJpeg(QByteArrayView dane)
     // without a size.
     if (szer <= 0 || wys <= 0)
         return {{}, bladJpeg(QStringLiteral("brak rozmiaru obrazka"))};
+    if (qint64(szer) * wys > MaksPikseli)
+        return {{}, bladJpeg(QStringLiteral("obrazek jest za duży (%1 × %2 pikseli)").arg(szer).arg(wys))};
 
     // A warning is accepted (many pictures carry harmless oddities), except the one
     // saying the data ended early: a truncated file is a damaged file.

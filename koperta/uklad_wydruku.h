@@ -14,9 +14,11 @@
 #include <array>
 
 namespace UkladWydruku {
-// 2^24 dots: about 700 m at 600 dpi, far beyond any page, and small enough that a text
-// line starting there still fits the painter's fixed-point text arithmetic (±2^25).
-constexpr qint64 MaksWspolrzedna = qint64(1) << 24;
+// 2^21 dots: about 87 m at 600 dpi, far beyond any page. Qt's PDF output, which print
+// jobs go through, mishandles text placed beyond about ±2^22 dots: it carries that
+// position over into the next job on the same printer, whose lines then all land off
+// the page. Kept well below that.
+constexpr qint64 MaksWspolrzedna = qint64(1) << 21;
 // The largest font height in dots that font engines accept.
 constexpr qint32 MaksWysokoscCzcionki = 0xFFFF;
 // Indent of the recipient's address lines from the form-of-address line, mm.

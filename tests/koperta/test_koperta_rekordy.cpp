@@ -247,6 +247,17 @@ void TestRekordyKoperty::jpeg_data()
     for (qsizetype i = dobry.indexOf("\xff\xc0"); i < dobry.indexOf("\xff\xc0") + 12; ++i)
         uszkodzony[i] = char(0x00);
     QTest::newRow("damaged frame header") << uszkodzony << QSize();
+    // A few hundred bytes claiming a huge picture are refused before any memory is
+    // taken for it.
+    const qsizetype sof = dobry.indexOf("\xff\xc0") + 5;
+    for (int bok : {60000, 7072}) {
+        QByteArray duzy = dobry;
+        for (int i : {0, 2}) {
+            duzy[sof + i] = char(bok >> 8);
+            duzy[sof + i + 1] = char(bok & 0xff);
+        }
+        QTest::addRow("%d x %d pixels claimed", bok, bok) << duzy << QSize();
+    }
 }
 
 void TestRekordyKoperty::jpeg()
@@ -261,6 +272,8 @@ void TestRekordyKoperty::jpeg()
         QVERIFY(!w.ok());
         QVERIFY(w.obraz.isNull());
     }
+    if (QByteArray(QTest::currentDataTag()).endsWith("claimed"))
+        QVERIFY2(w.blad.contains(QStringLiteral("obrazek jest za duży")), qPrintable(w.blad));
 }
 
 void TestRekordyKoperty::jpegCmyk()

@@ -1,0 +1,276 @@
+# The typical road through the real program, driven through the accessibility bus:
+# "Nowa lista" in Firmy (the real file dialog), three clients with Polish names, a search,
+# sorting A to Z, a click on a client, "Koperta", a size preset, a logo attached through
+# the real open dialog and ticked for printing, "Drukuj kopertę" through
+# the real print dialog to the private print queue (portrait, then landscape), "Koniec"
+# and "Zamknij moduł" with "Tak". Then the list file is checked byte for byte and the
+# printed pages word by word.
+#
+# Environment: what run-atspi.sh gives, plus LK_DANE (the data root the program runs in),
+# LK_KOLEJKA_WYJSCIE (the queue's PDF folder) and LK_KOPERTA=0 to stop after the list
+# part (a program without the envelope print).
+import os
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+NAZWA = os.environ["LK_PROGRAM_NAZWA"]
+PID = int(os.environ["LK_PROGRAM_PID"])
+ARTEFAKTY = os.environ["LK_ARTEFAKTY"]
+DANE = os.environ["LK_DANE"]
+WYJSCIE = os.environ.get("LK_KOLEJKA_WYJSCIE", "")
+KOPERTA = os.environ.get("LK_KOPERTA", "1") != "0"
+PLIK_LISTY = "lista_e2e.dat"
+LOGO = os.path.join(DANE, "logo.jpg")
+
+KLIENCI = [
+    {"nazwa1": "Żabiński Łukasz", "nazwa2": "Usługi Ślusarskie", "ulica": "ul. Źródlana 7",
+     "miejscowosc": "90-001 Łódź", "nip": "725.100.20.30", "opis": "stały klient"},
+    {"nazwa1": "Kowalczyk Anna", "nazwa2": "Biuro Rachunkowe", "ulica": "ul. Krótka 2",
+     "miejscowosc": "30-001 Kraków", "nip": "5260250274", "opis": ""},
+    {"nazwa1": "Ąbecki Marian", "nazwa2": "Sklep Spożywczy", "ulica": "ul. Wąska 15",
+     "miejscowosc": "80-001 Gdańsk", "nip": "", "opis": "dostawa we wtorki"},
+]
+NADAWCA = ["Firma Testowa Sp. z o.o.", "ul. Prosta 1", "00-001 Warszawa"]
+KOLUMNY = ["lp", "nazwa1", "nazwa2", "ulica", "miejscowosc", "nip", "opis",
+           "info1", "info2", "info3", "info4", "info5", "info6"]
+POJEMNOSCI = [5, 80, 80, 80, 80, 20, 100, 40, 40, 40, 40, 40, 40]
+
+
+def nie(tekst):
+    print("FAIL:", tekst)
+    zrzut("blad.png")
+    sys.exit(1)
+
+
+def czekaj(warunek, opis, limit=20.0):
+    koniec = time.time() + limit
+    while time.time() < koniec:
+        try:
+            wynik = warunek()
+        except Exception:  # an object went away while it was looked at
+            wynik = None
+        if wynik:
+            return wynik
+        time.sleep(0.1)
+    nie("timed out waiting for " + opis)
+
+
+def zrzut(nazwa):
+    subprocess.run(["import", "-window", "root", os.path.join(ARTEFAKTY, nazwa)],
+                   check=False, timeout=30)
+
+
+def aplikacja():
+    for a in pyatspi.Registry.getDesktop(0):
+        if a is not None and a.name == NAZWA:
+            return a
+    return None
+
+
+def drzewo(obiekt):
+    yield obiekt
+    for dziecko in obiekt:
+        if dziecko is not None:
+            yield from drzewo(dziecko)
+
+
+def znajdz(korzen, rola, nazwa=None, opis=None, widoczny=True):
+    for o in drzewo(korzen):
+        if o.getRoleName() != rola or (nazwa is not None and o.name != nazwa):
+            continue
+        if opis is not None and opis not in o.description:
+            continue
+        if widoczny and not o.getState().contains(pyatspi.STATE_SHOWING):
+            continue
+        return o
+    return None
+
+
+def okno_dialogowe(app, rola, nazwa=None):
+    for o in app:
+        if o is not None and o.getRoleName() == rola and (nazwa is None or o.name == nazwa):
+            if o.getState().contains(pyatspi.STATE_SHOWING):
+                return o
+    return None
+
+
+def kliknij(obiekt):
+    # A synthetic mouse click at the centre: an accessible action would wait for the
+    # modal dialogs the handler opens.
+    e = obiekt.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    pyatspi.Registry.generateMouseEvent(e.x + e.width // 2, e.y + e.height // 2, pyatspi.MOUSE_B1C)
+
+
+def wpisz(pole, tekst):
+    pole.queryEditableText().setTextContents(tekst)
+    czekaj(lambda: tekst_pola(pole) == tekst, f"{tekst!r} in the field {pole.name!r}")
+
+
+def tekst_pola(pole):
+    return pole.queryText().getText(0, -1)
+
+
+def wlaczony(o):
+    return o.getState().contains(pyatspi.STATE_ENABLED)
+
+
+def odpowiedz_tak(app, pytanie):
+    alert = czekaj(lambda: okno_dialogowe(app, "alert"), f"the question {pytanie!r}")
+    teksty = [o.name for o in drzewo(alert)]
+    if not any(pytanie in t for t in teksty):
+        nie(f"question {teksty}, expected {pytanie!r}")
+    kliknij(czekaj(lambda: znajdz(alert, "push button", "Tak"), "the button 'Tak'"))
+    czekaj(lambda: okno_dialogowe(app, "alert") is None, "the question to close")
+
+
+def cp1250(t):
+    return t.encode("cp1250")
+
+
+def oczekiwana_lista(wiersze):
+    """The list file: column after column, 501 entries each, texts zero-padded."""
+    dane = bytearray()
+    for k, pojemnosc in enumerate(POJEMNOSCI):
+        for w in range(501):
+            if k == 0:
+                b = (f"0{w + 1}" if w < 9 else str(w + 1)).encode("ascii")
+            else:
+                b = cp1250(wiersze[w].get(KOLUMNY[k], "")) if w < len(wiersze) else b""
+            b = b[:pojemnosc]
+            dane += bytes([len(b)]) + b + bytes(pojemnosc - len(b))
+    return bytes(dane)
+
+
+# ---- the client list window
+app = czekaj(aplikacja, "the program on the accessibility bus")
+czekaj(lambda: znajdz(app, "push button", "Nowa lista"), "the client list window")
+zrzut("01_okno_listy.png")
+
+kliknij(znajdz(app, "push button", "Nowa lista"))
+dialog = czekaj(lambda: okno_dialogowe(app, "dialog"), "the save dialog of 'Nowa lista'")
+pole_nazwy = czekaj(lambda: znajdz(dialog, "text", "Nazwa pliku:"), "the file-name field")
+wpisz(pole_nazwy, PLIK_LISTY)
+zrzut("02_nowa_lista.png")
+kliknij(czekaj(lambda: znajdz(dialog, "push button", "Zachowaj"), "the button 'Zachowaj'"))
+sciezka_listy = os.path.join(DANE, "Firmy", PLIK_LISTY)
+czekaj(lambda: os.path.exists(sciezka_listy) and os.path.getsize(sciezka_listy) == 349698,
+       "the new list file in Firmy")
+lista = czekaj(lambda: znajdz(app, "list", "lista"), "the list box")
+czekaj(lambda: lista.childCount == 501, "501 lines in the list box")
+
+pola = {k: czekaj(lambda: znajdz(app, "text", k), f"the field {k}") for k in KOLUMNY}
+dodaj = znajdz(app, "push button", "Dodaj do listy")
+for numer, klient in enumerate(KLIENCI, 1):
+    wpisz(pola["lp"], str(numer))
+    for k in KOLUMNY[1:]:
+        wpisz(pola[k], klient.get(k, ""))
+    kliknij(dodaj)
+    oczekiwana = f"0{numer} {klient['nazwa1']} {klient['nazwa2']}"
+    czekaj(lambda: lista[numer - 1].name == oczekiwana, f"the line {oczekiwana!r}")
+zrzut("03_trzej_klienci.png")
+
+# Search for the street of the third client.
+kliknij(znajdz(app, "push button", "Szukaj danych"))
+szukaj = czekaj(lambda: okno_dialogowe(app, "dialog", "Szukaj danych"), "the input box 'Szukaj danych'")
+wpisz(czekaj(lambda: znajdz(szukaj, "text"), "its text field"), "Wąska")
+kliknij(czekaj(lambda: znajdz(szukaj, "push button", "OK"), "the button 'OK'"))
+czekaj(lambda: tekst_pola(pola["nazwa1"]) == KLIENCI[2]["nazwa1"], "the found client in the fields")
+if tekst_pola(pola["lp"]) != "03":
+    nie(f"search showed row {tekst_pola(pola['lp'])!r}, expected '03'")
+zrzut("04_szukaj.png")
+
+# Sort A to Z: in Windows-1250 "K" < "Ą" < "Ż".
+kliknij(znajdz(app, "push button", "Sortowanie", opis="od A do Z"))
+odpowiedz_tak(app, "Sortować listę")
+posortowani = sorted(KLIENCI, key=lambda k: cp1250(k["nazwa1"]))
+for numer, klient in enumerate(posortowani, 1):
+    oczekiwana = f"0{numer} {klient['nazwa1']} {klient['nazwa2']}"
+    czekaj(lambda: lista[numer - 1].name == oczekiwana, f"the sorted line {oczekiwana!r}")
+zrzut("05_posortowana.png")
+
+with open(sciezka_listy, "rb") as f:
+    zapisana = f.read()
+oczekiwana = oczekiwana_lista(posortowani)
+if zapisana != oczekiwana:
+    rozne = next(i for i in range(min(len(zapisana), len(oczekiwana))) if zapisana[i] != oczekiwana[i]) \
+        if len(zapisana) == len(oczekiwana) else -1
+    nie(f"the list file differs (size {len(zapisana)}, first difference at byte {rozne})")
+print("list file: 349,698 bytes as expected")
+
+# A click on the second line shows that client.
+klient = posortowani[1]
+wiersz = lista[1]
+kliknij(wiersz)
+czekaj(lambda: tekst_pola(pola["nazwa1"]) == klient["nazwa1"], "the clicked client in the fields")
+
+if KOPERTA:
+    koperta = znajdz(app, "push button", "Koperta")
+    czekaj(lambda: wlaczony(koperta), "'Koperta' to be enabled")
+    kliknij(koperta)
+    drukuj = czekaj(lambda: znajdz(app, "push button", "Drukuj kopertę"), "the envelope window")
+    o2 = czekaj(lambda: znajdz(app, "text", "o2"), "the field o2")
+    czekaj(lambda: tekst_pola(o2) == klient["nazwa1"], "the client's name in o2")
+    n1 = znajdz(app, "text", "n1")
+    czekaj(lambda: tekst_pola(n1) == NADAWCA[0], "the firm's name in n1")
+    kliknij(czekaj(lambda: znajdz(app, "radio button", "rozmiar 2"), "the preset 'rozmiar 2'"))
+    czekaj(lambda: znajdz(app, "radio button", "rozmiar 2").getState().contains(pyatspi.STATE_CHECKED),
+           "'rozmiar 2' to be checked")
+
+    # The logo: "Dołącz obrazek" through the real open dialog, placed at 400/400 pixels.
+    kliknij(znajdz(app, "push button", "Dołącz obrazek"))
+    otworz = czekaj(lambda: okno_dialogowe(app, "dialog"), "the open dialog of 'Dołącz obrazek'")
+    wpisz(czekaj(lambda: znajdz(otworz, "text", "Nazwa pliku:"), "its file-name field"), LOGO)
+    kliknij(czekaj(lambda: znajdz(otworz, "push button", "Otwórz"), "the button 'Otwórz'"))
+    czekaj(lambda: okno_dialogowe(app, "dialog") is None, "the open dialog to close")
+    czekaj(lambda: tekst_pola(znajdz(app, "text", "nazwa")) == LOGO, "the picture's path in 'nazwa'")
+    for nazwa_pola in ("l_log", "g_log"):
+        wpisz(znajdz(app, "text", nazwa_pola), "400")
+    drukuj_logo = czekaj(lambda: znajdz(app, "check box", "drukuj obrazek"), "the box 'drukuj obrazek'")
+    czekaj(lambda: wlaczony(drukuj_logo), "'drukuj obrazek' to be enabled")
+    kliknij(drukuj_logo)
+    czekaj(lambda: drukuj_logo.getState().contains(pyatspi.STATE_CHECKED), "'drukuj obrazek' ticked")
+    zrzut("06_okno_koperty.png")
+
+    for zadanie, poziomo in ((1, False), (2, True)):
+        if poziomo:
+            pole_wyboru = znajdz(app, "check box", "drukuj poziomo")
+            kliknij(pole_wyboru)
+            czekaj(lambda: pole_wyboru.getState().contains(pyatspi.STATE_CHECKED), "'drukuj poziomo' ticked")
+        kliknij(drukuj)
+        druk = czekaj(lambda: okno_dialogowe(app, "dialog"), "the print dialog")
+        zrzut(f"0{6 + zadanie}_dialog_druku.png")
+        # The queue is the default printer, so the dialog opens on it.
+        kolejka = os.environ.get("LK_KOLEJKA", "")
+        czekaj(lambda: znajdz(druk, "combo box", kolejka), f"the queue {kolejka!r} chosen in the print dialog")
+        kliknij(czekaj(lambda: znajdz(druk, "push button", "Wydrukuj"), "the print dialog's 'Wydrukuj'"))
+        czekaj(lambda: okno_dialogowe(app, "dialog") is None, "the print dialog to close")
+        pdf = czekaj(lambda: [os.path.join(WYJSCIE, p) for p in os.listdir(WYJSCIE)
+                              if p.endswith(f"job_{zadanie}.pdf")], f"the PDF of job {zadanie}", 60)[0]
+        czekaj(lambda: os.path.getsize(pdf) > 0, "the PDF to be written")
+        time.sleep(0.5)
+        with open(os.path.join(ARTEFAKTY, f"koperta_{zadanie}.pdf"), "wb") as f:
+            f.write(open(pdf, "rb").read())
+        print(f"job {zadanie}: {pdf}")
+
+    kliknij(znajdz(app, "push button", "Koniec"))
+    odpowiedz_tak(app, "")
+    czekaj(lambda: znajdz(app, "push button", "Drukuj kopertę") is None, "the envelope window to close")
+
+kliknij(znajdz(app, "push button", "Zamknij moduł"))
+odpowiedz_tak(app, "Koniec pracy")
+
+
+def zyje():
+    try:
+        os.kill(PID, 0)
+        with open(f"/proc/{PID}/stat") as f:
+            return f.read().split()[2] != "Z"
+    except OSError:
+        return False
+
+
+czekaj(lambda: not zyje(), "the program to end", 20)
+print("the program ended")
