@@ -4,7 +4,7 @@
 //
 // Each case runs in a copy of this program: under `unshare -Urm` with the tmpfs mounted
 // on LK_KATALOG_TESTU, or as user nobody (setpriv) in a prepared folder.
-#include "../koperta/innyuzytkownik.h"
+#include "../wspolne/innyuzytkownik.h"
 
 #include "dialogi.h"
 #include "tdokumenty.h"
