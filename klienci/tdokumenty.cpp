@@ -647,8 +647,10 @@ void Tdokumenty::ustawKatalogBiezacy()
     QDir::setCurrent(m_katalogDanych.isEmpty() ? QStringLiteral("/") : m_katalogDanych);
 }
 
-void Tdokumenty::pokazOtwartaListe()
+void Tdokumenty::pokazOtwartaListe(const QString &sciezka)
 {
+    m_biezacaLista = sciezka;
+    Label1->setText(QStringLiteral("Lista klientów bazy ") + QDir::toNativeSeparators(sciezka));
     odbuduj();
     pokazWiersz(0);
     for (QToolButton *b : {SpeedButton9, SpeedButton8, SpeedButton3, SpeedButton2, SpeedButton4, SpeedButton6})
@@ -678,9 +680,7 @@ void Tdokumenty::SpeedButton10Click()
         return;
     }
     m_lista = nowa;
-    m_biezacaLista = sciezka;
-    Label1->setText(QStringLiteral("Lista klientów bazy ") + QDir::toNativeSeparators(sciezka));
-    pokazOtwartaListe();
+    pokazOtwartaListe(sciezka);
 }
 
 void Tdokumenty::SpeedButton11Click()
@@ -703,9 +703,7 @@ void Tdokumenty::SpeedButton11Click()
         pokazBlad(this, blad);
         return;
     }
-    m_biezacaLista = sciezka;
-    Label1->setText(QStringLiteral("Lista klientów bazy ") + QDir::toNativeSeparators(sciezka));
-    pokazOtwartaListe();
+    pokazOtwartaListe(sciezka);
 }
 
 void Tdokumenty::SpeedButton12Click()

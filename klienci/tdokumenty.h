@@ -152,7 +152,8 @@ private:
     void ustawPolaEdycji(const Klienci::TekstyWiersza &teksty);
     void zaznacz(int wiersz);
     void zmianaWiersza(int wiersz);
-    void pokazOtwartaListe();
+    // Makes the file the current list and shows it: title, lines, row 1, list commands.
+    void pokazOtwartaListe(const QString &sciezka);
     void ustawKatalogBiezacy();
     // The target row named by `lp`, or -1 after telling the user that it names none.
     int wierszDocelowy();
