@@ -13,8 +13,9 @@ void PoleNip::keyPressEvent(QKeyEvent *zdarzenie)
 void PoleNip::nipKeyPress(QKeyEvent *zdarzenie)
 {
     const QString tekst = zdarzenie->text();
-    // Keys that type nothing (Delete, arrows, Home) work as usual.
-    if (tekst.isEmpty()) {
+    // Keys that type nothing (Delete, arrows, Home) work as usual. Under X11 Delete comes
+    // with the text DEL (0x7f); it is still an editing key, not a typed character.
+    if (tekst.isEmpty() || zdarzenie->key() == Qt::Key_Delete) {
         QLineEdit::keyPressEvent(zdarzenie);
         return;
     }
