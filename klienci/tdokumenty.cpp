@@ -644,7 +644,9 @@ void Tdokumenty::SpeedButton2Click()
 
 void Tdokumenty::ustawKatalogBiezacy()
 {
-    QDir::setCurrent(m_katalogDanych.isEmpty() ? QStringLiteral("/") : m_katalogDanych);
+    // The data root as its folders are spelt on disk, which the network setting need not
+    // match in letter case.
+    QDir::setCurrent(m_katalogDanych.isEmpty() ? QStringLiteral("/") : dopasujWielkoscLiter(m_katalogDanych));
 }
 
 void Tdokumenty::pokazOtwartaListe(const QString &sciezka)

@@ -2,6 +2,7 @@
 #include "../wspolne/pliki.h"
 #include "../wspolne/skrypt.h"
 #include "aplikacja.h"
+#include "katalogdanych.h"
 #include "polenip.h"
 #include "tdokumenty.h"
 
@@ -79,6 +80,8 @@ private slots:
     void otwarcieNieudane();
     void usunListe_data();
     void usunListe();
+    void katalogBiezacyInnaWielkoscLiter_data();
+    void katalogBiezacyInnaWielkoscLiter();
 
     void klikniecieWiersza();
     void dodaj();
@@ -470,6 +473,36 @@ void TestTdokumenty::usunListe()
         kliknij(o->SpeedButton6);
         QCOMPARE(czytajPlik(otwarta), przykladowaLista().dane());
     }
+}
+
+void TestTdokumenty::katalogBiezacyInnaWielkoscLiter_data()
+{
+    QTest::addColumn<int>("przycisk"); // 10 "Nowa lista", 11 "Czytaj listę", 12 "Usuń listę"
+    QTest::newRow("new list") << 10;
+    QTest::newRow("read list") << 11;
+    QTest::newRow("delete list") << 12;
+}
+
+void TestTdokumenty::katalogBiezacyInnaWielkoscLiter()
+{
+    // The network setting spells the data root "DANE"; on disk the folder is "Dane".
+    QFETCH(int, przycisk);
+    QVERIFY(QDir(m_root).mkpath(QStringLiteral("Dane/Admini")));
+    QVERIFY(QDir(m_root).mkpath(QStringLiteral("Dane/Firmy")));
+    QVERIFY(m_katalog->zapisz(QStringLiteral("Admini/siec.dat"), UstawienieSieci::domyslne(m_root + QStringLiteral("/DANE"))));
+    QVERIFY(utworz());
+    QVERIFY(m_skrypt.teksty(QStringLiteral("blad")).isEmpty());
+    QVERIFY(QFileInfo::exists(m_root + QStringLiteral("/Dane/Admini/info.dat")));
+
+    const QString plik = m_root + QStringLiteral("/Dane/Firmy/lista.dat");
+    QVERIFY(zapiszPlik(plik, przykladowaLista().dane()));
+    m_skrypt.plik(plik);
+    if (przycisk == 12)
+        m_skrypt.nie();
+    kliknij(przycisk == 10 ? o->SpeedButton10 : przycisk == 11 ? o->SpeedButton11 : o->SpeedButton12);
+    QVERIFY(m_skrypt.teksty(QStringLiteral("blad")).isEmpty());
+    // The command ends in the data root, as the folder is spelt on disk.
+    QVERIFY2(m_katalog->biezacy(QStringLiteral("Dane")), qPrintable(QDir::currentPath()));
 }
 
 void TestTdokumenty::klikniecieWiersza()
