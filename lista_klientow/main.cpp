@@ -11,8 +11,10 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // No display name: under X11 Qt appends it to every window title, and the windows and
+    // message boxes carry their own captions ("Pytanie", "Informacja", none for the main
+    // window) and nothing else.
     QApplication::setApplicationName(QStringLiteral("lista_klientow"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Lista klientów"));
     zaladujTlumaczenia(app);
 
     // The four windows, in this order; each runs its creation handler as it is made.

@@ -32,6 +32,16 @@ if [ "${1:-}" = --w-serwerze ]; then
     done
     [ $ok = 0 ] || echo "no window of 861 x 641"
   fi
+  # The window has no caption, and nothing is appended to one: X11 shows a window without
+  # a title under the program's name alone.
+  if [ $ok = 0 ]; then
+    id=$(xwininfo -root -tree 2>/dev/null | awk '/ 861x641\+/ {print $1; exit}')
+    nazwa=$(xprop -id "$id" _NET_WM_NAME 2>/dev/null)
+    if [ "$nazwa" != '_NET_WM_NAME(UTF8_STRING) = "lista_klientow"' ]; then
+      echo "window caption: $nazwa"
+      ok=1
+    fi
+  fi
   sleep 0.3
   if ! kill -0 "$pid" 2>/dev/null; then
     echo "the program is not running"
