@@ -27,6 +27,8 @@ QMessageBox::StandardButton pokaz(QWidget *rodzic, QMessageBox::Icon ikona, cons
 QString wybierzPlik(QWidget *rodzic, const UstawieniaPliku &u, QFileDialog::AcceptMode tryb)
 {
     QFileDialog okno(rodzic);
+    if (!u.obiekt.isEmpty())
+        okno.setObjectName(u.obiekt);
     okno.setAcceptMode(tryb);
     okno.setFileMode(QFileDialog::AnyFile);
     okno.setNameFilter(u.filtr);

@@ -669,6 +669,7 @@ void Tdokumenty::SpeedButton10Click()
     u.katalog = dopasujWielkoscLiter(QDir::current().absoluteFilePath(QStringLiteral("Firmy")));
     u.nazwa = m_ostatniZapisany;
     u.pytajONadpisanie = true;
+    u.obiekt = QStringLiteral("SaveDialog1");
     QString sciezka = dialogi().zapiszPlik(this, u);
     if (sciezka.isEmpty())
         return;
@@ -694,6 +695,7 @@ void Tdokumenty::SpeedButton11Click()
     u.katalog = m_katalogOtwierania;
     u.nazwa = m_ostatniOtwarty;
     u.pytajONadpisanie = false;
+    u.obiekt = QStringLiteral("OpenDialog2");
     QString sciezka = dialogi().otworzPlik(this, u);
     if (sciezka.isEmpty())
         return;
@@ -718,6 +720,7 @@ void Tdokumenty::SpeedButton12Click()
                     : dopasujWielkoscLiter(QDir::current().absoluteFilePath(m_katalogOtwierania));
     u.nazwa = m_ostatniOtwarty;
     u.pytajONadpisanie = false;
+    u.obiekt = QStringLiteral("OpenDialog2");
     QString sciezka = dialogi().otworzPlik(this, u);
     if (sciezka.isEmpty())
         return;

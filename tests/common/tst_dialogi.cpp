@@ -20,6 +20,7 @@ private slots:
     void rozszerzenieDodawaneDoGolejNazwy_data();
     void rozszerzenieDodawaneDoGolejNazwy();
     void polskiePrzyciski();
+    void dialogPlikuNosiNazwe();
     void formatCzasuBezStrefy();
 };
 
@@ -90,6 +91,23 @@ void TstDialogi::polskiePrzyciski()
         m->button(QMessageBox::Yes)->click();
     });
     QVERIFY(prawdziwe.pytanie(nullptr, "Koniec pracy ?"));
+}
+
+void TstDialogi::dialogPlikuNosiNazwe()
+{
+    // The real file dialog carries the design name it was given.
+    PrawdziweDialogi prawdziwe;
+    QString nazwa;
+    QTimer::singleShot(0, [&nazwa] {
+        QWidget *okno = QApplication::activeModalWidget();
+        QVERIFY(okno);
+        nazwa = okno->objectName();
+        okno->close();
+    });
+    UstawieniaPliku u{"Lista klientów (*.dat)", "dat", {}, {}, true};
+    u.obiekt = QStringLiteral("SaveDialog1");
+    QCOMPARE(prawdziwe.zapiszPlik(nullptr, u), QString());
+    QCOMPARE(nazwa, QStringLiteral("SaveDialog1"));
 }
 
 void TstDialogi::formatCzasuBezStrefy()

@@ -80,6 +80,8 @@ private slots:
     void otwarcieNieudane();
     void usunListe_data();
     void usunListe();
+    void nazwyDialogowPlikow_data();
+    void nazwyDialogowPlikow();
     void katalogBiezacyInnaWielkoscLiter_data();
     void katalogBiezacyInnaWielkoscLiter();
 
@@ -473,6 +475,29 @@ void TestTdokumenty::usunListe()
         kliknij(o->SpeedButton6);
         QCOMPARE(czytajPlik(otwarta), przykladowaLista().dane());
     }
+}
+
+void TestTdokumenty::nazwyDialogowPlikow_data()
+{
+    QTest::addColumn<int>("przycisk");
+    QTest::addColumn<QString>("rodzaj");
+    QTest::addColumn<QString>("obiekt");
+    QTest::newRow("new list") << 10 << "zapisz" << "SaveDialog1";
+    QTest::newRow("read list") << 11 << "otworz" << "OpenDialog2";
+    QTest::newRow("delete list") << 12 << "otworz" << "OpenDialog2";
+}
+
+void TestTdokumenty::nazwyDialogowPlikow()
+{
+    QFETCH(int, przycisk);
+    QFETCH(QString, rodzaj);
+    QFETCH(QString, obiekt);
+    QVERIFY(utworz());
+    m_skrypt.anuluj();
+    kliknij(przycisk == 10 ? o->SpeedButton10 : przycisk == 11 ? o->SpeedButton11 : o->SpeedButton12);
+    QCOMPARE(m_skrypt.wywolania.size(), 1);
+    QCOMPARE(m_skrypt.wywolania[0].rodzaj, rodzaj);
+    QCOMPARE(m_skrypt.wywolania[0].plik.obiekt, obiekt);
 }
 
 void TestTdokumenty::katalogBiezacyInnaWielkoscLiter_data()
