@@ -27,6 +27,8 @@ QMessageBox::StandardButton pokaz(QWidget *rodzic, QMessageBox::Icon ikona, cons
 QString wybierzPlik(QWidget *rodzic, const UstawieniaPliku &u, QFileDialog::AcceptMode tryb)
 {
     QFileDialog okno(rodzic);
+    if (!u.obiekt.isEmpty())
+        okno.setObjectName(u.obiekt);
     okno.setAcceptMode(tryb);
     okno.setFileMode(QFileDialog::AnyFile);
     okno.setNameFilter(u.filtr);
@@ -106,7 +108,9 @@ std::optional<QString> PrawdziweDialogi::wpisz(QWidget *rodzic, const QString &t
 
 bool PrawdziweDialogi::drukuj(QWidget *rodzic, QPrinter *drukarka)
 {
+    // The program's one print dialog, the envelope window's.
     QPrintDialog okno(drukarka, rodzic);
+    okno.setObjectName(QStringLiteral("PrintDialog1"));
     return okno.exec() == QDialog::Accepted;
 }
 

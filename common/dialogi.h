@@ -21,6 +21,7 @@ struct UstawieniaPliku
     QString katalog;       // initial folder; empty: the platform's choice
     QString nazwa;         // offered in the file-name box
     bool pytajONadpisanie = true; // save dialogs only
+    QString obiekt;        // the dialog's design name, its objectName ("OpenDialog1")
 };
 
 // A font as the font dialog presets and returns it; `kolor` is the stored colour

@@ -707,6 +707,7 @@ void Tkoperta_f::SpeedButton10Click()
     ust.filtr = QStringLiteral("Pliki profilów (*.pro)");
     ust.rozszerzenie = QStringLiteral("pro");
     ust.katalog = katalogProfili();
+    ust.obiekt = QStringLiteral("OpenDialog2");
     const QString plik = dialogi().otworzPlik(this, ust);
     if (plik.isEmpty())
         return;
@@ -736,6 +737,7 @@ void Tkoperta_f::SpeedButton11Click()
     ust.rozszerzenie = QStringLiteral("pro");
     ust.katalog = katalogProfili();
     ust.pytajONadpisanie = true;
+    ust.obiekt = QStringLiteral("SaveDialog1");
     const QString plik = dialogi().zapiszPlik(this, ust);
     if (plik.isEmpty())
         return;
@@ -753,6 +755,7 @@ void Tkoperta_f::SpeedButton6Click()
     UstawieniaPliku ust;
     ust.filtr = QStringLiteral("Pliki graficzne (*.jpg)");
     ust.rozszerzenie = QStringLiteral("jpg");
+    ust.obiekt = QStringLiteral("OpenDialog1");
     const QString plik = dialogi().otworzPlik(this, ust);
     if (plik.isEmpty())
         return;

@@ -429,14 +429,16 @@ void TestOknoKoperty::profilBledy()
 void TestOknoKoperty::anulowanie_data()
 {
     QTest::addColumn<int>("polecenie");
-    QTest::newRow("read profile") << 10;
-    QTest::newRow("save profile") << 11;
-    QTest::newRow("attach picture") << 6;
+    QTest::addColumn<QString>("dialog"); // the dialog's design name
+    QTest::newRow("read profile") << 10 << QStringLiteral("OpenDialog2");
+    QTest::newRow("save profile") << 11 << QStringLiteral("SaveDialog1");
+    QTest::newRow("attach picture") << 6 << QStringLiteral("OpenDialog1");
 }
 
 void TestOknoKoperty::anulowanie()
 {
     QFETCH(int, polecenie);
+    QFETCH(QString, dialog);
     Katalog k;
     Tkoperta_f w;
     w.l1->setText(QStringLiteral("1"));
@@ -449,6 +451,7 @@ void TestOknoKoperty::anulowanie()
     case 6: w.SpeedButton6Click(); break;
     }
     QCOMPARE(s.wywolania.size(), 1);
+    QCOMPARE(s.wywolania[0].plik.obiekt, dialog);
     QCOMPARE(w.l1->text(), QStringLiteral("1"));
     QVERIFY(w.nazwa->text().isEmpty());
     QCOMPARE(w.windowTitle(), Domyslny);
