@@ -334,6 +334,8 @@ Tkoperta_f::Tkoperta_f(QWidget *parent)
     Label5->setGeometry(680, 118, 128, 20);
     Label7 = etykieta(this, "Label7", QString(), 600, 270, 9, false, Szary);
     Label7->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // The sizes are shown as typed, even when they look like markup.
+    Label7->setTextFormat(Qt::PlainText);
     Label7->setGeometry(560, 268, 248, 20);
 
     // Recipient panel

@@ -699,6 +699,17 @@ void TestOknoKoperty::pomocZegarIRozmiar()
     QCOMPARE(w.Label7->text(), QStringLiteral("Rozmiar 200X200"));
     w.RadioButton2->click();
     QCOMPARE(w.Label7->text(), QStringLiteral("Rozmiar 120X100"));
+
+    // The label shows the sizes as typed, never as markup.
+    w.l3->setText(QStringLiteral("<b>1"));
+    w.g3->setText(QStringLiteral("2<br>"));
+    w.RadioButton3->click();
+    QCOMPARE(w.Label7->text(), QStringLiteral("Rozmiar <b>1X2<br>"));
+    QCOMPARE(w.Label7->textFormat(), Qt::PlainText);
+    QLabel jakTekst(QStringLiteral("Rozmiar <b>1X2<br>"));
+    jakTekst.setFont(w.Label7->font());
+    jakTekst.setTextFormat(Qt::PlainText);
+    QCOMPARE(w.Label7->sizeHint(), jakTekst.sizeHint());
 }
 
 void TestOknoKoperty::czcionkaDruku()
