@@ -108,7 +108,9 @@ std::optional<QString> PrawdziweDialogi::wpisz(QWidget *rodzic, const QString &t
 
 bool PrawdziweDialogi::drukuj(QWidget *rodzic, QPrinter *drukarka)
 {
+    // The program's one print dialog, the envelope window's.
     QPrintDialog okno(drukarka, rodzic);
+    okno.setObjectName(QStringLiteral("PrintDialog1"));
     return okno.exec() == QDialog::Accepted;
 }
 

@@ -334,6 +334,8 @@ Tkoperta_f::Tkoperta_f(QWidget *parent)
     Label5->setGeometry(680, 118, 128, 20);
     Label7 = etykieta(this, "Label7", QString(), 600, 270, 9, false, Szary);
     Label7->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // The sizes are shown as typed, even when they look like markup.
+    Label7->setTextFormat(Qt::PlainText);
     Label7->setGeometry(560, 268, 248, 20);
 
     // Recipient panel
@@ -707,6 +709,7 @@ void Tkoperta_f::SpeedButton10Click()
     ust.filtr = QStringLiteral("Pliki profilów (*.pro)");
     ust.rozszerzenie = QStringLiteral("pro");
     ust.katalog = katalogProfili();
+    ust.obiekt = QStringLiteral("OpenDialog2");
     const QString plik = dialogi().otworzPlik(this, ust);
     if (plik.isEmpty())
         return;
@@ -736,6 +739,7 @@ void Tkoperta_f::SpeedButton11Click()
     ust.rozszerzenie = QStringLiteral("pro");
     ust.katalog = katalogProfili();
     ust.pytajONadpisanie = true;
+    ust.obiekt = QStringLiteral("SaveDialog1");
     const QString plik = dialogi().zapiszPlik(this, ust);
     if (plik.isEmpty())
         return;
@@ -753,6 +757,7 @@ void Tkoperta_f::SpeedButton6Click()
     UstawieniaPliku ust;
     ust.filtr = QStringLiteral("Pliki graficzne (*.jpg)");
     ust.rozszerzenie = QStringLiteral("jpg");
+    ust.obiekt = QStringLiteral("OpenDialog1");
     const QString plik = dialogi().otworzPlik(this, ust);
     if (plik.isEmpty())
         return;

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -20,8 +21,9 @@ private slots:
     void rozszerzenieDodawaneDoGolejNazwy_data();
     void rozszerzenieDodawaneDoGolejNazwy();
     void polskiePrzyciski();
-    void dialogPlikuNosiNazwe();
     void formatCzasuBezStrefy();
+    void prawdziweOknaNoszaNazwy_data();
+    void prawdziweOknaNoszaNazwy();
 };
 
 void TstDialogi::skryptOdpowiadaPoKolei()
@@ -31,7 +33,7 @@ void TstDialogi::skryptOdpowiadaPoKolei()
     s.tak().nie().plik("/tmp/a").tekst("Łódź").anuluj();
     QVERIFY(dialogi().pytanie(nullptr, "Pierwsze ?"));
     QVERIFY(!dialogi().pytanie(nullptr, "Drugie ?"));
-    QCOMPARE(dialogi().zapiszPlik(nullptr, {"Lista klientów (*.dat)", "dat", "Firmy", {}, true}), "/tmp/a.dat");
+    QCOMPARE(dialogi().zapiszPlik(nullptr, {"Lista klientów (*.dat)", "dat", "Firmy", {}, true, {}}), "/tmp/a.dat");
     QCOMPARE(dialogi().wpisz(nullptr, "Szukaj danych", "Podaj ciag znaków"), std::optional<QString>("Łódź"));
     QCOMPARE(dialogi().otworzPlik(nullptr, {}), QString());
     dialogi().informacja(nullptr, "Komunikat");
@@ -93,23 +95,6 @@ void TstDialogi::polskiePrzyciski()
     QVERIFY(prawdziwe.pytanie(nullptr, "Koniec pracy ?"));
 }
 
-void TstDialogi::dialogPlikuNosiNazwe()
-{
-    // The real file dialog carries the design name it was given.
-    PrawdziweDialogi prawdziwe;
-    QString nazwa;
-    QTimer::singleShot(0, [&nazwa] {
-        QWidget *okno = QApplication::activeModalWidget();
-        QVERIFY(okno);
-        nazwa = okno->objectName();
-        okno->close();
-    });
-    UstawieniaPliku u{"Lista klientów (*.dat)", "dat", {}, {}, true};
-    u.obiekt = QStringLiteral("SaveDialog1");
-    QCOMPARE(prawdziwe.zapiszPlik(nullptr, u), QString());
-    QCOMPARE(nazwa, QStringLiteral("SaveDialog1"));
-}
-
 void TstDialogi::formatCzasuBezStrefy()
 {
     const QString f = formatCzasu();
@@ -117,6 +102,46 @@ void TstDialogi::formatCzasuBezStrefy()
     QVERIFY(f.contains(QStringLiteral("mm")));
     QVERIFY(f.contains(QStringLiteral("ss")));
     QCOMPARE(QTime(7, 8, 9).toString(f).count(QStringLiteral("08")), 1);
+}
+
+void TstDialogi::prawdziweOknaNoszaNazwy_data()
+{
+    QTest::addColumn<int>("okno"); // 0 open, 1 save, 2 print
+    QTest::addColumn<QString>("nazwa");
+    QTest::newRow("open") << 0 << QStringLiteral("OpenDialog2");
+    QTest::newRow("save") << 1 << QStringLiteral("SaveDialog1");
+    QTest::newRow("print") << 2 << QStringLiteral("PrintDialog1");
+}
+
+void TstDialogi::prawdziweOknaNoszaNazwy()
+{
+    // The real dialogs carry their design names; each is cancelled from a timer as
+    // soon as it is up.
+    QFETCH(int, okno);
+    QFETCH(QString, nazwa);
+    QString znaleziona;
+    QTimer zamknij;
+    zamknij.setInterval(20);
+    QObject::connect(&zamknij, &QTimer::timeout, [&] {
+        if (auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+            znaleziona = d->objectName();
+            d->reject();
+        }
+    });
+    zamknij.start();
+    PrawdziweDialogi prawdziwe;
+    UstawieniaPliku u;
+    u.filtr = QStringLiteral("Pliki profilów (*.pro)");
+    u.rozszerzenie = QStringLiteral("pro");
+    u.obiekt = nazwa;
+    QPrinter drukarka(QPrinter::HighResolution);
+    drukarka.setOutputFormat(QPrinter::PdfFormat);
+    switch (okno) {
+    case 0: QVERIFY(prawdziwe.otworzPlik(nullptr, u).isEmpty()); break;
+    case 1: QVERIFY(prawdziwe.zapiszPlik(nullptr, u).isEmpty()); break;
+    case 2: QVERIFY(!prawdziwe.drukuj(nullptr, &drukarka)); break;
+    }
+    QCOMPARE(znaleziona, nazwa);
 }
 
 QTEST_MAIN(TstDialogi)

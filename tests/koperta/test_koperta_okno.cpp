@@ -429,14 +429,16 @@ void TestOknoKoperty::profilBledy()
 void TestOknoKoperty::anulowanie_data()
 {
     QTest::addColumn<int>("polecenie");
-    QTest::newRow("read profile") << 10;
-    QTest::newRow("save profile") << 11;
-    QTest::newRow("attach picture") << 6;
+    QTest::addColumn<QString>("dialog"); // the dialog's design name
+    QTest::newRow("read profile") << 10 << QStringLiteral("OpenDialog2");
+    QTest::newRow("save profile") << 11 << QStringLiteral("SaveDialog1");
+    QTest::newRow("attach picture") << 6 << QStringLiteral("OpenDialog1");
 }
 
 void TestOknoKoperty::anulowanie()
 {
     QFETCH(int, polecenie);
+    QFETCH(QString, dialog);
     Katalog k;
     Tkoperta_f w;
     w.l1->setText(QStringLiteral("1"));
@@ -449,6 +451,7 @@ void TestOknoKoperty::anulowanie()
     case 6: w.SpeedButton6Click(); break;
     }
     QCOMPARE(s.wywolania.size(), 1);
+    QCOMPARE(s.wywolania[0].plik.obiekt, dialog);
     QCOMPARE(w.l1->text(), QStringLiteral("1"));
     QVERIFY(w.nazwa->text().isEmpty());
     QCOMPARE(w.windowTitle(), Domyslny);
@@ -696,6 +699,17 @@ void TestOknoKoperty::pomocZegarIRozmiar()
     QCOMPARE(w.Label7->text(), QStringLiteral("Rozmiar 200X200"));
     w.RadioButton2->click();
     QCOMPARE(w.Label7->text(), QStringLiteral("Rozmiar 120X100"));
+
+    // The label shows the sizes as typed, never as markup.
+    w.l3->setText(QStringLiteral("<b>1"));
+    w.g3->setText(QStringLiteral("2<br>"));
+    w.RadioButton3->click();
+    QCOMPARE(w.Label7->text(), QStringLiteral("Rozmiar <b>1X2<br>"));
+    QCOMPARE(w.Label7->textFormat(), Qt::PlainText);
+    QLabel jakTekst(QStringLiteral("Rozmiar <b>1X2<br>"));
+    jakTekst.setFont(w.Label7->font());
+    jakTekst.setTextFormat(Qt::PlainText);
+    QCOMPARE(w.Label7->sizeHint(), jakTekst.sizeHint());
 }
 
 void TestOknoKoperty::czcionkaDruku()
