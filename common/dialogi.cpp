@@ -84,7 +84,7 @@ void PrawdziweDialogi::informacja(QWidget *rodzic, const QString &tekst)
 
 void PrawdziweDialogi::blad(QWidget *rodzic, const QString &tekst)
 {
-    pokaz(rodzic, QMessageBox::Critical, QApplication::applicationDisplayName(), tekst, QMessageBox::Ok);
+    pokaz(rodzic, QMessageBox::Critical, QStringLiteral("Lista klientów"), tekst, QMessageBox::Ok);
 }
 
 QString PrawdziweDialogi::otworzPlik(QWidget *rodzic, const UstawieniaPliku &u)

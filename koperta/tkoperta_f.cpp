@@ -564,7 +564,7 @@ QString Tkoperta_f::katalogProfili() const
 
 void Tkoperta_f::przejdzDoKataloguDanych()
 {
-    QDir::setCurrent(m_katalog.isEmpty() ? QStringLiteral("/") : m_katalog);
+    QDir::setCurrent(m_katalog.isEmpty() ? QStringLiteral("/") : dopasujWielkoscLiter(m_katalog));
 }
 
 // ---- operations
@@ -611,9 +611,9 @@ bool Tkoperta_f::FormCreate()
     // 6.
     RadioButton1Click();
 
-    // 7.
-    if (!zaladujObrazkiLogo())
-        return false;
+    // 7. A logo that cannot be loaded is reported, but does not stop the set-up: the
+    // window must still open, or the user could never detach the damaged picture.
+    zaladujObrazkiLogo();
 
     // 8. Form of address.
     if (const BladIO blad = wczytajLubUtworz(sciezka(PlikiKoperty::Forma),

@@ -73,6 +73,7 @@ private slots:
     void profilBezPlikuObrazka();
     void brakPlikuDomyslnego();
     void krotkiPlikPrzyUstawieniu();
+    void uszkodzonyObrazekNieBlokujeOkna();
     void brakFolderuADMINI();
     void tylkoDoOdczytu();
     void pomocZegarIRozmiar();
@@ -598,6 +599,30 @@ void TestOknoKoperty::brakPlikuDomyslnego()
     QVERIFY(w.poziomo->isChecked());
     QCOMPARE(w.l1->text(), QStringLiteral("bez zmian"));
     QVERIFY(!QFile::exists(k.sciezka(Logo))); // not created here
+}
+
+void TestOknoKoperty::uszkodzonyObrazekNieBlokujeOkna()
+{
+    // A damaged logo named in the defaults is reported, and the set-up still finishes,
+    // so the window opens and the picture can be detached.
+    Katalog k;
+    const QString obrazek = QDir::current().absoluteFilePath(QStringLiteral("logo.jpg"));
+    QVERIFY(zapiszPlik(obrazek, "to nie jest obrazek"));
+    UstawieniaKoperty u;
+    u.nazwaObrazka = obrazek;
+    QByteArray logo(243, '\0');
+    wpiszLogo(logo, 0, u);
+    k.zapisz(Logo, logo);
+    Tkoperta_f w;
+    QCOMPARE(s.teksty(QStringLiteral("blad")).size(), 1);
+    QVERIFY(s.teksty(QStringLiteral("blad")).constFirst().startsWith(QStringLiteral("Nie można wczytać obrazka JPEG")));
+    s.wyczysc();
+    ustawDialogi(&s);
+    QVERIFY(w.FormCreate());
+    QCOMPARE(w.windowTitle(), QStringLiteral("Adresowanie kopert - profil domyślny"));
+    QCOMPARE(w.nazwa->text(), obrazek);
+    QVERIFY(w.obrazDruku().isNull());
+    QVERIFY(!w.drukujLogo());
 }
 
 void TestOknoKoperty::krotkiPlikPrzyUstawieniu()
