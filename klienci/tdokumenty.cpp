@@ -660,21 +660,32 @@ void Tdokumenty::pokazOtwartaListe(const QString &sciezka)
     ustawKatalogBiezacy();
 }
 
-void Tdokumenty::SpeedButton10Click()
+// Runs one of the two list-file dialogs; the dialog offers the last path chosen in it.
+// Returns the chosen full path, or an empty text when the user cancelled.
+QString Tdokumenty::wybierzPlikListy(bool zapis, const QString &katalog)
 {
+    QString &ostatni = zapis ? m_ostatniZapisany : m_ostatniOtwarty;
     UstawieniaPliku u;
     u.filtr = kFiltrList;
     u.rozszerzenie = QStringLiteral("dat");
+    u.katalog = katalog;
+    u.nazwa = ostatni;
+    u.pytajONadpisanie = zapis;
+    u.obiekt = zapis ? QStringLiteral("SaveDialog1") : QStringLiteral("OpenDialog2");
+    const QString sciezka = zapis ? dialogi().zapiszPlik(this, u) : dialogi().otworzPlik(this, u);
+    if (sciezka.isEmpty())
+        return {};
+    ostatni = QFileInfo(sciezka).absoluteFilePath();
+    return ostatni;
+}
+
+void Tdokumenty::SpeedButton10Click()
+{
     // "Firmy" relative to the current directory at the moment the dialog opens.
-    u.katalog = dopasujWielkoscLiter(QDir::current().absoluteFilePath(QStringLiteral("Firmy")));
-    u.nazwa = m_ostatniZapisany;
-    u.pytajONadpisanie = true;
-    u.obiekt = QStringLiteral("SaveDialog1");
-    QString sciezka = dialogi().zapiszPlik(this, u);
+    const QString sciezka =
+        wybierzPlikListy(true, dopasujWielkoscLiter(QDir::current().absoluteFilePath(QStringLiteral("Firmy"))));
     if (sciezka.isEmpty())
         return;
-    sciezka = QFileInfo(sciezka).absoluteFilePath();
-    m_ostatniZapisany = sciezka;
 
     // The list becomes the current one only once its file was written.
     const ListaKlientow nowa = ListaKlientow::nowa();
@@ -689,18 +700,9 @@ void Tdokumenty::SpeedButton10Click()
 void Tdokumenty::SpeedButton11Click()
 {
     m_katalogOtwierania = sciezkaDanych(m_katalogDanych, QStringLiteral("\\Firmy"));
-    UstawieniaPliku u;
-    u.filtr = kFiltrList;
-    u.rozszerzenie = QStringLiteral("dat");
-    u.katalog = m_katalogOtwierania;
-    u.nazwa = m_ostatniOtwarty;
-    u.pytajONadpisanie = false;
-    u.obiekt = QStringLiteral("OpenDialog2");
-    QString sciezka = dialogi().otworzPlik(this, u);
+    const QString sciezka = wybierzPlikListy(false, m_katalogOtwierania);
     if (sciezka.isEmpty())
         return;
-    sciezka = QFileInfo(sciezka).absoluteFilePath();
-    m_ostatniOtwarty = sciezka;
 
     // A failed read leaves the list, its file and the window as they were.
     if (const BladIO blad = m_lista.wczytaj(sciezka)) {
@@ -712,20 +714,12 @@ void Tdokumenty::SpeedButton11Click()
 
 void Tdokumenty::SpeedButton12Click()
 {
-    UstawieniaPliku u;
-    u.filtr = kFiltrList;
-    u.rozszerzenie = QStringLiteral("dat");
-    u.katalog = QDir::isAbsolutePath(m_katalogOtwierania)
-                    ? m_katalogOtwierania
-                    : dopasujWielkoscLiter(QDir::current().absoluteFilePath(m_katalogOtwierania));
-    u.nazwa = m_ostatniOtwarty;
-    u.pytajONadpisanie = false;
-    u.obiekt = QStringLiteral("OpenDialog2");
-    QString sciezka = dialogi().otworzPlik(this, u);
+    const QString sciezka = wybierzPlikListy(
+        false, QDir::isAbsolutePath(m_katalogOtwierania)
+                   ? m_katalogOtwierania
+                   : dopasujWielkoscLiter(QDir::current().absoluteFilePath(m_katalogOtwierania)));
     if (sciezka.isEmpty())
         return;
-    sciezka = QFileInfo(sciezka).absoluteFilePath();
-    m_ostatniOtwarty = sciezka;
 
     if (dialogi().pytanie(this, QStringLiteral("Usunąć listę ?"))) {
         if (usunPlik(sciezka))

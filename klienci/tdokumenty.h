@@ -157,6 +157,7 @@ private:
     void ustawKatalogBiezacy();
     // The target row named by `lp`, or -1 after telling the user that it names none.
     int wierszDocelowy();
+    QString wybierzPlikListy(bool zapis, const QString &katalog);
     void zapiszIOdswiez(const ListaKlientow &doZapisu, int wiersz);
     void zapiszWiersz(int wiersz);
     void sortuj(Klienci::Kierunek kierunek);
