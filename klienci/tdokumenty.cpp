@@ -761,20 +761,5 @@ void Tdokumenty::SpeedButton14Click()
     }
     const WierszeKopertyKlienta wiersze =
         wierszeKopertyKlienta(m_firma, nazwa1->text(), nazwa2->text(), ulica->text(), miejscowosc->text());
-    Tkoperta_f &k = *m_koperta_f;
-    QLineEdit *const odbiorca[] = {k.o2, k.o3, k.o4, k.o5};
-    QLineEdit *const nadawca[] = {k.n1, k.n2, k.n3, k.n4};
-    for (std::size_t i = 0; i < wiersze.odbiorca.size(); ++i)
-        odbiorca[i]->setText(wiersze.odbiorca[i]);
-    for (std::size_t i = 0; i < wiersze.nadawca.size(); ++i)
-        nadawca[i]->setText(wiersze.nadawca[i]);
-
-    k.setEnabled(true);
-    // The set-up reloads the defaults and the form of address; its failure was reported.
-    if (!k.FormCreate())
-        return;
-    // Not modal: the client list stays usable.
-    k.show();
-    k.raise();
-    k.activateWindow();
+    m_koperta_f->pokazDlaKlienta(wiersze.nadawca, wiersze.odbiorca);
 }

@@ -569,6 +569,26 @@ void Tkoperta_f::przejdzDoKataloguDanych()
 
 // ---- operations
 
+bool Tkoperta_f::pokazDlaKlienta(const std::array<QString, 4> &nadawca, const std::array<QString, 4> &odbiorca)
+{
+    QLineEdit *const polaOdbiorcy[] = {o2, o3, o4, o5};
+    QLineEdit *const polaNadawcy[] = {n1, n2, n3, n4};
+    for (std::size_t i = 0; i < odbiorca.size(); ++i)
+        polaOdbiorcy[i]->setText(odbiorca[i]);
+    for (std::size_t i = 0; i < nadawca.size(); ++i)
+        polaNadawcy[i]->setText(nadawca[i]);
+
+    setEnabled(true);
+    // The set-up reloads the defaults and the form of address; its failure was reported.
+    if (!FormCreate())
+        return false;
+    // Not modal: the client list stays usable.
+    show();
+    raise();
+    activateWindow();
+    return true;
+}
+
 bool Tkoperta_f::FormCreate()
 {
     // 1. The envelope data root, from the current directory at this moment.

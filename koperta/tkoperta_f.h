@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include <array>
+
 class QCheckBox;
 class QFrame;
 class QGroupBox;
@@ -39,6 +41,11 @@ public:
     bool drukujLogo() const;
     // Number of the checked size preset, 1..4, or 0.
     int wybranyRozmiar() const;
+
+    // Shows the window for one client: the sender lines n1..n4 and the recipient lines
+    // o2..o5, then the set-up (defaults and form of address) and the window, not modal.
+    // False when the set-up failed (reported); the window is then not shown.
+    bool pokazDlaKlienta(const std::array<QString, 4> &nadawca, const std::array<QString, 4> &odbiorca);
 
     // The envelope data root resolved by the last set-up.
     QString katalogDanych() const { return m_katalog; }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages listed in tools/debian-packages.txt that are missing.
-# Usage: tools/install-deps.sh [extra-list ...]   (extra lists are files of the same form)
+# Installs the Debian packages listed in skrypty/debian-packages.txt that are missing.
+# Usage: skrypty/install-deps.sh [extra-list ...]   (extra lists are files of the same form)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 lists=("$here/debian-packages.txt" "$@")
