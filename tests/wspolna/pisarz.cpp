@@ -1,0 +1,40 @@
+// A second program changing the same list, for the tests of shared lists.
+//   wspolna_pisarz dodaj PLIK PISARZ OD DO   adds rows OD to DO-1 one by one and prints
+//                                            each row's number once it is saved
+//   wspolna_pisarz trzymaj PLIK              takes the list's lock, prints "mam" and
+//                                            waits to be killed
+#include "wiersze_pisarzy.h"
+#include "wspolnalista.h"
+
+#include <QString>
+
+#include <cstdio>
+#include <unistd.h>
+
+int main(int argc, char *argv[])
+{
+    const QString polecenie = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    if (polecenie == u"trzymaj" && argc == 3) {
+        BlokadaListy blokada(QString::fromLocal8Bit(argv[2]));
+        std::printf("mam\n");
+        std::fflush(stdout);
+        for (;;)
+            ::pause();
+    }
+    if (polecenie != u"dodaj" || argc != 6)
+        return 2;
+    const QString plik = QString::fromLocal8Bit(argv[2]);
+    const int pisarz = QString::fromLocal8Bit(argv[3]).toInt();
+    const int od = QString::fromLocal8Bit(argv[4]).toInt();
+    const int doW = QString::fromLocal8Bit(argv[5]).toInt();
+    for (int w = od; w < doW; ++w) {
+        const auto wynik = WspolnaLista::zapiszWiersz(plik, w, wierszPisarza(pisarz, w), 30000);
+        if (!wynik.ok()) {
+            std::printf("BLAD %s\n", qPrintable(wynik.zajeta ? wynik.komunikat : wynik.blad.tekst()));
+            return 1;
+        }
+        std::printf("%d\n", w);
+        std::fflush(stdout);
+    }
+    return 0;
+}
