@@ -75,7 +75,8 @@ BlokadaListy::BlokadaListy(const QString &sciezkaListy, int czasMs)
             m_stan = Stan::Zajeta;
             return;
         }
-        QThread::msleep(10);
+        // Short waits first: a row change holds the lock for about a millisecond.
+        QThread::msleep(termin.remainingTime() > czasMs - 100 ? 1 : 10);
     }
 }
 

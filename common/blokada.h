@@ -23,7 +23,7 @@ public:
 
     static constexpr int DomyslnyCzasMs = 5000;
 
-    // Tries every 10 ms until the lock is had or `czasMs` has passed.
+    // Tries every millisecond for the first 0.1 s, then every 10 ms, until the lock is had or `czasMs` has passed.
     explicit BlokadaListy(const QString &sciezkaListy, int czasMs = DomyslnyCzasMs);
     ~BlokadaListy();
     BlokadaListy(const BlokadaListy &) = delete;
