@@ -1,0 +1,60 @@
+// A change of a shared list: the lock, a read of the list as it is on disk, the row,
+// the safe save, the release. And what the lock and the change check cost alone.
+#include "blokada.h"
+#include "lk_bench.h"
+#include "obserwatorpliku.h"
+#include "wspolnalista.h"
+
+#include <benchmark/benchmark.h>
+
+using namespace Klienci;
+
+namespace {
+
+QString plikWspolny()
+{
+    const QString plik = katalogBenchmarku() + QStringLiteral("/Firmy/wspolna.dat");
+    ListaKlientow::nowa().zapisz(plik);
+    return plik;
+}
+
+// "Dodaj do listy" on a shared list; the result is the list as saved, so no read follows.
+void dodajPodBlokada(benchmark::State &stan)
+{
+    const QString plik = plikWspolny();
+    TekstyWiersza teksty;
+    int n = 0;
+    for (auto _ : stan) {
+        teksty[Nazwa1] = QStringLiteral("Przedsiębiorstwo „Żuraw” %1").arg(++n);
+        const auto wynik = WspolnaLista::zapiszWiersz(plik, n % LiczbaWierszy, teksty);
+        if (!wynik.ok()) {
+            stan.SkipWithError(qPrintable(wynik.blad.tekst()));
+            break;
+        }
+        benchmark::DoNotOptimize(wynik.lista.dane().data());
+    }
+}
+
+void blokadaIZwolnienie(benchmark::State &stan)
+{
+    const QString plik = plikWspolny();
+    for (auto _ : stan) {
+        BlokadaListy blokada(plik);
+        benchmark::DoNotOptimize(blokada.stan());
+    }
+}
+
+// The window's clock tick on a watched list.
+void sprawdzenieZmiany(benchmark::State &stan)
+{
+    ObserwatorPliku obserwator;
+    obserwator.obserwuj(plikWspolny());
+    for (auto _ : stan)
+        obserwator.sprawdz();
+}
+
+} // namespace
+
+BENCHMARK(dodajPodBlokada)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(blokadaIZwolnienie)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(sprawdzenieZmiany)->Unit(benchmark::kMicrosecond);
