@@ -18,20 +18,21 @@ QString plikWspolny()
     return plik;
 }
 
-// "Dodaj do listy" on a shared list; the result is the list as saved, so no read follows.
+// "Dodaj do listy" on a shared list; the list is left as saved, so no read follows.
 void dodajPodBlokada(benchmark::State &stan)
 {
     const QString plik = plikWspolny();
     TekstyWiersza teksty;
+    ListaKlientow lista;
     int n = 0;
     for (auto _ : stan) {
         teksty[Nazwa1] = QStringLiteral("Przedsiębiorstwo „Żuraw” %1").arg(++n);
-        const auto wynik = WspolnaLista::zapiszWiersz(plik, n % LiczbaWierszy, teksty);
+        const auto wynik = WspolnaLista::zapiszWiersz(plik, lista, n % LiczbaWierszy, teksty);
         if (!wynik.ok()) {
             stan.SkipWithError(qPrintable(wynik.blad.tekst()));
             break;
         }
-        benchmark::DoNotOptimize(wynik.lista.dane().data());
+        benchmark::DoNotOptimize(lista.dane().data());
     }
 }
 

@@ -4,7 +4,8 @@ using namespace Klienci;
 
 namespace WspolnaLista {
 
-Wynik zmienPodBlokada(const QString &sciezka, const std::function<bool(ListaKlientow &)> &zmiana, int czasMs)
+Wynik zmienPodBlokada(const QString &sciezka, ListaKlientow &lista,
+                      const std::function<bool(ListaKlientow &)> &zmiana, int czasMs)
 {
     Wynik wynik;
     BlokadaListy blokada(sciezka, czasMs);
@@ -13,41 +14,42 @@ Wynik zmienPodBlokada(const QString &sciezka, const std::function<bool(ListaKlie
         wynik.komunikat = BlokadaListy::komunikatZajetej(sciezka);
         return wynik;
     }
-    wynik.blad = wynik.lista.wczytaj(sciezka);
-    if (wynik.blad || !zmiana(wynik.lista))
+    wynik.blad = lista.wczytaj(sciezka);
+    if (wynik.blad || !zmiana(lista))
         return wynik;
-    wynik.blad = wynik.lista.zapisz(sciezka);
+    wynik.blad = lista.zapisz(sciezka);
     if (!wynik.blad)
         wynik.stan = StanPliku::z(sciezka);
     return wynik;
 }
 
-Wynik zapiszWiersz(const QString &sciezka, int wiersz, const TekstyWiersza &teksty, int czasMs)
+Wynik zapiszWiersz(const QString &sciezka, ListaKlientow &lista, int wiersz, const TekstyWiersza &teksty,
+                   int czasMs)
 {
     return zmienPodBlokada(
-        sciezka,
-        [&](ListaKlientow &lista) {
+        sciezka, lista,
+        [&](ListaKlientow &l) {
             if (wiersz < 0 || wiersz >= LiczbaWierszy)
                 return false;
-            lista.kopiujDoWiersza(wiersz, teksty);
+            l.kopiujDoWiersza(wiersz, teksty);
             return true;
         },
         czasMs);
 }
 
-Wynik usunWiersz(const QString &sciezka, int wiersz, int czasMs)
+Wynik usunWiersz(const QString &sciezka, ListaKlientow &lista, int wiersz, int czasMs)
 {
     // What the window does: empty edit fields copied into the row.
-    return zapiszWiersz(sciezka, wiersz, TekstyWiersza{}, czasMs);
+    return zapiszWiersz(sciezka, lista, wiersz, TekstyWiersza{}, czasMs);
 }
 
-Wynik sortuj(const QString &sciezka, Kierunek kierunek, int czasMs)
+Wynik sortuj(const QString &sciezka, ListaKlientow &lista, Kierunek kierunek, int czasMs)
 {
     return zmienPodBlokada(
-        sciezka,
-        [kierunek](ListaKlientow &lista) {
-            lista.sortuj(kierunek);
-            lista = lista.spakowana();
+        sciezka, lista,
+        [kierunek](ListaKlientow &l) {
+            l.sortuj(kierunek);
+            l = l.spakowana();
             return true;
         },
         czasMs);

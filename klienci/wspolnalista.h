@@ -11,11 +11,12 @@
 
 namespace WspolnaLista {
 
+// Every function reads the file into `lista` (usually the window's own list, whose
+// block is reused) and leaves there the list as saved, the same bytes a read-back would
+// give. When the save fails, `lista` holds the list as read and changed; when the lock
+// or the read fails, it is left as it was.
 struct Wynik
 {
-    // The list as saved (what a read-back would give). When the change failed: the list
-    // as read and changed in memory, or an all-zero list when the read failed.
-    ListaKlientow lista;
     // The read or save error; the file is left as it was.
     BladIO blad;
     // The lock could not be had in time: nothing was read or written, and `komunikat`
@@ -30,19 +31,19 @@ struct Wynik
 
 // Locks the list, reads it, lets `zmiana` change it and saves it when `zmiana` returns
 // true (false: nothing to save, the list as read is returned), then releases the lock.
-Wynik zmienPodBlokada(const QString &sciezka, const std::function<bool(ListaKlientow &)> &zmiana,
-                      int czasMs = BlokadaListy::DomyslnyCzasMs);
+Wynik zmienPodBlokada(const QString &sciezka, ListaKlientow &lista,
+                      const std::function<bool(ListaKlientow &)> &zmiana, int czasMs = BlokadaListy::DomyslnyCzasMs);
 
 // "Dodaj do listy": the 12 texts from nazwa1 to info6 into row `wiersz` (0 to 500), cut to
 // capacity; only their length bytes and characters are written, lp never.
-Wynik zapiszWiersz(const QString &sciezka, int wiersz, const Klienci::TekstyWiersza &teksty,
+Wynik zapiszWiersz(const QString &sciezka, ListaKlientow &lista, int wiersz, const Klienci::TekstyWiersza &teksty,
                    int czasMs = BlokadaListy::DomyslnyCzasMs);
 
 // "Usuń wpis": the 12 entries from nazwa1 to info6 of the row get length 0; lp and the
 // bytes after each length stay.
-Wynik usunWiersz(const QString &sciezka, int wiersz, int czasMs = BlokadaListy::DomyslnyCzasMs);
+Wynik usunWiersz(const QString &sciezka, ListaKlientow &lista, int wiersz, int czasMs = BlokadaListy::DomyslnyCzasMs);
 
 // The sort: the list on disk is sorted, packed and numbered, and saved.
-Wynik sortuj(const QString &sciezka, Klienci::Kierunek kierunek, int czasMs = BlokadaListy::DomyslnyCzasMs);
+Wynik sortuj(const QString &sciezka, ListaKlientow &lista, Klienci::Kierunek kierunek, int czasMs = BlokadaListy::DomyslnyCzasMs);
 
 } // namespace WspolnaLista

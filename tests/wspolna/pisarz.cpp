@@ -27,8 +27,9 @@ int main(int argc, char *argv[])
     const int pisarz = QString::fromLocal8Bit(argv[3]).toInt();
     const int od = QString::fromLocal8Bit(argv[4]).toInt();
     const int doW = QString::fromLocal8Bit(argv[5]).toInt();
+    ListaKlientow lista;
     for (int w = od; w < doW; ++w) {
-        const auto wynik = WspolnaLista::zapiszWiersz(plik, w, wierszPisarza(pisarz, w), 30000);
+        const auto wynik = WspolnaLista::zapiszWiersz(plik, lista, w, wierszPisarza(pisarz, w), 30000);
         if (!wynik.ok()) {
             std::printf("BLAD %s\n", qPrintable(wynik.zajeta ? wynik.komunikat : wynik.blad.tekst()));
             return 1;

@@ -51,8 +51,9 @@ private slots:
         a.kopiujDoWiersza(10, wierszPisarza(1, 10));
         b.kopiujDoWiersza(20, wierszPisarza(2, 20));
         if (wierszami) {
-            QVERIFY(WspolnaLista::zapiszWiersz(m_plik, 10, a.wiersz(10)).ok());
-            QVERIFY(WspolnaLista::zapiszWiersz(m_plik, 20, b.wiersz(20)).ok());
+            const TekstyWiersza wa = a.wiersz(10), wb = b.wiersz(20);
+            QVERIFY(WspolnaLista::zapiszWiersz(m_plik, a, 10, wa).ok());
+            QVERIFY(WspolnaLista::zapiszWiersz(m_plik, b, 20, wb).ok());
         } else {
             QVERIFY(a.zapisz(m_plik).ok() && b.zapisz(m_plik).ok());
         }
@@ -74,24 +75,23 @@ private slots:
     void polecenia()
     {
         QFETCH(int, polecenie);
-        QVERIFY(WspolnaLista::zapiszWiersz(m_plik, 30, wierszPisarza(3, 30)).ok());
-        ListaKlientow oczekiwana;
-        QVERIFY(oczekiwana.wczytaj(m_plik).ok());
+        ListaKlientow oczekiwana, lista;
+        QVERIFY(WspolnaLista::zapiszWiersz(m_plik, oczekiwana, 30, wierszPisarza(3, 30)).ok());
         TekstyWiersza krotka;
         krotka[Nazwa1] = QStringLiteral("Krótka");
         WspolnaLista::Wynik wynik;
         if (polecenie == 0) {
             oczekiwana.kopiujDoWiersza(5, krotka);
-            wynik = WspolnaLista::zapiszWiersz(m_plik, 5, krotka);
+            wynik = WspolnaLista::zapiszWiersz(m_plik, lista, 5, krotka);
         } else if (polecenie == 1) {
             oczekiwana.kopiujDoWiersza(4, TekstyWiersza{});
-            wynik = WspolnaLista::usunWiersz(m_plik, 4);
+            wynik = WspolnaLista::usunWiersz(m_plik, lista, 4);
         } else {
             oczekiwana.sortuj(Kierunek(polecenie - 2));
             oczekiwana = oczekiwana.spakowana();
-            wynik = WspolnaLista::sortuj(m_plik, Kierunek(polecenie - 2));
+            wynik = WspolnaLista::sortuj(m_plik, lista, Kierunek(polecenie - 2));
         }
-        QVERIFY(wynik.ok() && wynik.lista == oczekiwana);
+        QVERIFY(wynik.ok() && lista == oczekiwana);
         QCOMPARE(naDysku(), oczekiwana.dane());
         QCOMPARE(wynik.stan, StanPliku::z(m_plik));
     }
@@ -104,21 +104,23 @@ private slots:
         trzymajacy.start(m_pisarz, {QStringLiteral("trzymaj"), m_plik});
         QVERIFY(trzymajacy.waitForReadyRead(10000));
         const QByteArray przed = naDysku();
-        const auto wynik = WspolnaLista::zapiszWiersz(m_plik, 7, wierszPisarza(1, 7), 50);
+        ListaKlientow lista = ListaKlientow::nowa();
+        const auto wynik = WspolnaLista::zapiszWiersz(m_plik, lista, 7, wierszPisarza(1, 7), 50);
         QVERIFY(wynik.zajeta && !wynik.ok());
         QCOMPARE(wynik.komunikat, QStringLiteral("Lista %1 jest właśnie zmieniana przez inny program. "
                                                  "Spróbuj ponownie za chwilę.").arg(m_plik));
         QCOMPARE(naDysku(), przed);
+        QVERIFY(lista == ListaKlientow::nowa());
         trzymajacy.kill();
         QVERIFY(trzymajacy.waitForFinished(10000));
-        QVERIFY(WspolnaLista::zapiszWiersz(m_plik, 7, wierszPisarza(1, 7), 2000).ok());
+        QVERIFY(WspolnaLista::zapiszWiersz(m_plik, lista, 7, wierszPisarza(1, 7), 2000).ok());
         BlokadaListy pierwsza(m_plik); // two locks in one program exclude each other too
         QVERIFY(BlokadaListy(m_plik, 20).zajeta());
         // The lock file stays out of the list-file dialogs.
         QCOMPARE(QDir(m_katalog.path()).entryList({QStringLiteral("*.dat")}, QDir::Files | QDir::Hidden),
                  QStringList{QStringLiteral("lista.dat")});
         // Where no lock file can be made, the change reports the folder's own error.
-        const auto brak = WspolnaLista::zapiszWiersz(m_katalog.filePath(QStringLiteral("brak/l.dat")), 1, {}, 20);
+        const auto brak = WspolnaLista::zapiszWiersz(m_katalog.filePath(QStringLiteral("brak/l.dat")), lista, 1, {}, 20);
         QVERIFY(!brak.zajeta);
         QCOMPARE(brak.blad.kod, int(BladIO::ZlaNazwa));
     }
@@ -130,7 +132,8 @@ private slots:
         ObserwatorPliku obserwator;
         obserwator.obserwuj(m_plik);
         QSignalSpy sygnaly(&obserwator, &ObserwatorPliku::zmienionaNaDysku);
-        obserwator.przyjmij(WspolnaLista::zapiszWiersz(m_plik, 1, wierszPisarza(1, 1)).stan);
+        ListaKlientow lista;
+        obserwator.przyjmij(WspolnaLista::zapiszWiersz(m_plik, lista, 1, wierszPisarza(1, 1)).stan);
         QTest::qWait(100);
         QCOMPARE(sygnaly.count(), 0);
 
