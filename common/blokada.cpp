@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -58,6 +59,11 @@ BlokadaListy::BlokadaListy(const QString &sciezkaListy, int czasMs)
     while (m_plik < 0 && errno == EINTR);
     if (m_plik < 0)
         return; // a read-only or missing folder: nothing can be saved there anyway
+    // Everyone who may change the list must be able to lock it, whatever the creator's
+    // umask.
+    struct stat st;
+    if (::fstat(m_plik, &st) == 0 && st.st_uid == ::geteuid() && (st.st_mode & 0666) != 0666)
+        ::fchmod(m_plik, 0666);
 
     const QDeadlineTimer termin(czasMs);
     for (;;) {

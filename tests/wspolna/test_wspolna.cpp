@@ -116,7 +116,8 @@ private slots:
         QVERIFY(WspolnaLista::zapiszWiersz(m_plik, lista, 7, wierszPisarza(1, 7), 2000).ok());
         BlokadaListy pierwsza(m_plik); // two locks in one program exclude each other too
         QVERIFY(BlokadaListy(m_plik, 20).zajeta());
-        // The lock file stays out of the list-file dialogs.
+        // The lock file stays out of the list-file dialogs, and every user may lock it.
+        QVERIFY(QFile::permissions(BlokadaListy::sciezkaBlokady(m_plik)) & QFile::WriteOther);
         QCOMPARE(QDir(m_katalog.path()).entryList({QStringLiteral("*.dat")}, QDir::Files | QDir::Hidden),
                  QStringList{QStringLiteral("lista.dat")});
         // Where no lock file can be made, the change reports the folder's own error.
