@@ -141,6 +141,9 @@ BladIO zapiszRekord(const QString &sciezka, const QByteArray &rekord)
     }
 
     QSaveFile plik(sciezka);
+    // A folder that takes no new file (a share where only the list itself is writable):
+    // the existing file is written in place and synced; safe renaming is not possible.
+    plik.setDirectWriteFallback(true);
     // Unbuffered, so a full disk shows at the write itself; the flush below is checked
     // as well, since a failure there alone would still let commit() succeed.
     errno = 0;

@@ -41,7 +41,8 @@ BladIO czytajRekord(const QString &sciezka, QByteArray &rekord, qsizetype rozmia
 // Replaces the file with exactly this record. Safe: the new content goes to a temporary
 // file in the same folder, is flushed and synced, and only then renamed over the old
 // one, so a failed or interrupted save leaves the earlier file byte for byte intact.
-// A read-only target fails with "File access denied" and is left untouched.
+// A read-only target fails with "File access denied" and is left untouched. In a folder
+// where no temporary file can be made, a writable file is written in place instead.
 BladIO zapiszRekord(const QString &sciezka, const QByteArray &rekord);
 
 bool plikIstnieje(const QString &sciezka);

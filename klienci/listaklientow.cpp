@@ -3,10 +3,14 @@
 #include "sciezki.h"
 #include "tekst.h"
 
+#include <QCollator>
+#include <QLocale>
+
 #include <algorithm>
 #include <cstring>
 #include <numeric>
 #include <string_view>
+#include <vector>
 
 using namespace Klienci;
 
@@ -175,26 +179,19 @@ int ListaKlientow::sortuj(Kierunek kierunek)
 {
     // The passes run on a row order and compare the keys in place; the rows are moved
     // once at the end. The result is the same as exchanging the rows at every step.
-    struct Klucz
-    {
-        const char *tekst;
-        int dlugosc;
-    };
-    std::array<Klucz, LiczbaWierszy> klucze;
-    for (int w = 0; w < LiczbaWierszy; ++w) {
-        const char *p = pole(Nazwa1, w);
-        klucze[w] = {p + 1, dlugosc(p, Pojemnosc[Nazwa1])};
-    }
+    // Keys follow the Polish alphabet (Ą after A, Ł after L, Ż after Z), ignore letter
+    // case and compare digit runs as numbers, so "9" comes before "10".
+    QCollator kolacja{QLocale(QLocale::Polish, QLocale::Poland)};
+    kolacja.setCaseSensitivity(Qt::CaseInsensitive);
+    kolacja.setNumericMode(true);
+    std::vector<QCollatorSortKey> klucze;
+    klucze.reserve(LiczbaWierszy);
+    for (int w = 0; w < LiczbaWierszy; ++w)
+        klucze.push_back(kolacja.sortKey(tekst(Nazwa1, w)));
     std::array<int, LiczbaWierszy> kolejnosc;
     std::iota(kolejnosc.begin(), kolejnosc.end(), 0);
 
-    // Unsigned byte order; a prefix is less than the longer text.
-    auto porownaj = [&klucze](int a, int b) {
-        const Klucz &x = klucze[a];
-        const Klucz &y = klucze[b];
-        const int r = std::memcmp(x.tekst, y.tekst, size_t(std::min(x.dlugosc, y.dlugosc)));
-        return r != 0 ? r : x.dlugosc - y.dlugosc;
-    };
+    auto porownaj = [&klucze](int a, int b) { return klucze[size_t(a)].compare(klucze[size_t(b)]); };
 
     int przebiegi = 0;
     bool zamiana;

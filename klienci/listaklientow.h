@@ -122,8 +122,9 @@ public:
     // with characters that no stored text can hold, matches nothing.
     int szukaj(QStringView tekst) const;
 
-    // Exchange sort by nazwa1 as unsigned bytes, stable: full passes over all 500 pairs
-    // until a pass exchanges nothing. Exchanges move the 12 columns other than lp.
+    // Exchange sort by nazwa1 in Polish alphabetical order (letter case ignored, digit
+    // runs as numbers), stable: full passes over all 500 pairs until a pass exchanges
+    // nothing. Exchanges move the 12 columns other than lp.
     // Returns the number of passes.
     int sortuj(Klienci::Kierunek kierunek);
     // The named rows in their order from row 1 on, in a zeroed list, numbered.

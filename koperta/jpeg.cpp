@@ -1,10 +1,16 @@
 #include "jpeg.h"
 
+#include "sciezki.h"
+
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
+#include <QPainter>
 
 #include <turbojpeg.h>
 
+#include <functional>
 #include <limits>
 #include <memory>
 
@@ -64,13 +70,13 @@ ObrazJpeg dekodujJpeg(QByteArrayView dane)
 
     Uchwyt h(tjInitDecompress());
     if (!h)
-        return {{}, bladJpeg(QString::fromLocal8Bit(tjGetErrorStr2(nullptr)))};
+        return {{}, bladJpeg(QStringLiteral("za mało pamięci"))};
 
     const auto *bajty = reinterpret_cast<const unsigned char *>(dane.data());
     const auto rozmiar = static_cast<unsigned long>(dane.size());
     int szer = 0, wys = 0, probkowanie = 0, przestrzen = 0;
     if (tjDecompressHeader3(h.get(), bajty, rozmiar, &szer, &wys, &probkowanie, &przestrzen) != 0)
-        return {{}, bladJpeg(QString::fromLocal8Bit(tjGetErrorStr2(h.get())))};
+        return {{}, bladJpeg(QStringLiteral("plik jest uszkodzony albo nie jest obrazkiem JPEG"))};
     // A file holding little more than the start marker passes the header check
     // without a size.
     if (szer <= 0 || wys <= 0)
@@ -83,10 +89,12 @@ ObrazJpeg dekodujJpeg(QByteArrayView dane)
     auto nieudane = [&h](int wynik) -> QString {
         if (wynik == 0)
             return {};
+        // The library's own texts are English: they only tell a truncated file apart.
         const QString tekst = QString::fromLocal8Bit(tjGetErrorStr2(h.get()));
-        if (tjGetErrorCode(h.get()) == TJERR_WARNING && !tekst.contains(QLatin1String("Premature end")))
+        const bool urwany = tekst.contains(QLatin1String("Premature end"));
+        if (tjGetErrorCode(h.get()) == TJERR_WARNING && !urwany)
             return {};
-        return tekst.isEmpty() ? QStringLiteral("uszkodzony plik") : tekst;
+        return urwany ? QStringLiteral("plik jest niekompletny") : QStringLiteral("plik jest uszkodzony");
     };
 
     if (przestrzen == TJCS_CMYK || przestrzen == TJCS_YCCK) {
@@ -130,22 +138,92 @@ ObrazJpeg dekodujJpeg(QByteArrayView dane)
     return {obraz, {}};
 }
 
-ObrazJpeg wczytajJpeg(const QString &sciezka)
+namespace {
+
+// Reads at most the size a logo may have; the text is the reason it could not be read.
+QByteArray czytajObrazek(const QString &sciezka, QString &blad, const std::function<QString(const QString &)> &opis)
 {
     // Only a regular file of sensible size: a device such as /dev/zero named in a
     // damaged profile would otherwise be read without end.
     const QFileInfo info(sciezka);
-    if (!info.isFile())
-        return {{}, bladJpeg(QStringLiteral("to nie jest plik"))};
-    if (info.size() > MaksRozmiarPliku)
-        return {{}, bladJpeg(QStringLiteral("plik jest za duży"))};
+    if (!info.exists())
+        blad = opis(QStringLiteral("nie ma takiego pliku"));
+    else if (!info.isFile())
+        blad = opis(QStringLiteral("to nie jest plik"));
+    else if (info.size() > MaksRozmiarPliku)
+        blad = opis(QStringLiteral("plik jest za duży"));
+    if (!blad.isEmpty())
+        return {};
     QFile plik(sciezka);
-    if (!plik.open(QIODevice::ReadOnly))
-        return {{}, bladJpeg(plik.errorString())};
+    if (!plik.open(QIODevice::ReadOnly)) {
+        blad = opis(QStringLiteral("brak dostępu do pliku"));
+        return {};
+    }
     const QByteArray dane = plik.read(MaksRozmiarPliku + 1);
     if (plik.error() != QFileDevice::NoError)
-        return {{}, bladJpeg(plik.errorString())};
-    if (dane.size() > MaksRozmiarPliku)
-        return {{}, bladJpeg(QStringLiteral("plik jest za duży"))};
-    return dekodujJpeg(dane);
+        blad = opis(QStringLiteral("błąd odczytu pliku"));
+    else if (dane.size() > MaksRozmiarPliku)
+        blad = opis(QStringLiteral("plik jest za duży"));
+    return blad.isEmpty() ? dane : QByteArray();
+}
+
+bool toJpeg(QByteArrayView dane)
+{
+    return dane.size() >= 2 && quint8(dane[0]) == 0xFF && quint8(dane[1]) == 0xD8;
+}
+
+} // namespace
+
+ObrazJpeg wczytajJpeg(const QString &sciezka)
+{
+    QString blad;
+    const QByteArray dane = czytajObrazek(sciezka, blad, bladJpeg);
+    return blad.isEmpty() ? dekodujJpeg(dane) : ObrazJpeg{{}, blad};
+}
+
+ObrazJpeg wczytajObrazek(const QString &sciezka)
+{
+    auto bladObrazka = [](const QString &szczegoly) {
+        return QStringLiteral("Nie można wczytać obrazka: %1").arg(szczegoly);
+    };
+    QString blad;
+    const QByteArray dane = czytajObrazek(sciezka, blad, bladObrazka);
+    if (!blad.isEmpty())
+        return {{}, blad};
+    if (toJpeg(dane) || dane.isEmpty())
+        return dekodujJpeg(dane);
+
+    // Other formats through Qt's readers, with the same limit on the picture's size.
+    QBuffer bufor;
+    bufor.setData(dane);
+    QImageReader czytnik(&bufor);
+    if (!czytnik.canRead())
+        return {{}, bladObrazka(QStringLiteral("nieznany format obrazka (obsługiwane: JPEG, PNG)"))};
+    const QSize rozmiar = czytnik.size();
+    if (rozmiar.isValid() && qint64(rozmiar.width()) * rozmiar.height() > MaksPikseli)
+        return {{}, bladObrazka(QStringLiteral("obrazek jest za duży (%1 × %2 pikseli)")
+                                     .arg(rozmiar.width())
+                                     .arg(rozmiar.height()))};
+    QImage obraz = czytnik.read();
+    if (obraz.isNull())
+        return {{}, bladObrazka(QStringLiteral("plik jest uszkodzony"))};
+    // Transparent parts print as the white of the envelope.
+    if (obraz.hasAlphaChannel()) {
+        QImage tlo(obraz.size(), QImage::Format_RGB888);
+        tlo.fill(Qt::white);
+        QPainter p(&tlo);
+        p.drawImage(0, 0, obraz);
+        p.end();
+        obraz = tlo;
+    } else {
+        obraz = obraz.convertToFormat(QImage::Format_RGB888);
+    }
+    return {obraz, {}};
+}
+
+QString sciezkaObrazka(const QString &zapisana)
+{
+    if (zapisana.isEmpty())
+        return {};
+    return dopasujWielkoscLiter(sciezkaZWindows(zapisana));
 }

@@ -1,4 +1,5 @@
-// The logo picture: JPEG files decoded with libjpeg-turbo (TurboJPEG API).
+// The logo picture: JPEG files decoded with libjpeg-turbo (TurboJPEG API), other
+// formats such as PNG read with Qt's image readers.
 #pragma once
 
 #include <QByteArray>
@@ -20,3 +21,12 @@ ObrazJpeg dekodujJpeg(QByteArrayView dane);
 
 // Reads the file and decodes it.
 ObrazJpeg wczytajJpeg(const QString &sciezka);
+
+// Reads a logo file: JPEG through the decoder above, PNG and the other formats Qt reads
+// through its readers (transparent parts become white). Every error text is Polish.
+ObrazJpeg wczytajObrazek(const QString &sciezka);
+
+// The logo file named in the envelope settings. The suite's Windows modules store it as
+// "C:\Logo\firma.jpg" or "\\serwer\udzial\logo.jpg": it is mapped like the data paths
+// and looked up without regard to letter case.
+QString sciezkaObrazka(const QString &zapisana);

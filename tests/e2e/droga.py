@@ -130,6 +130,14 @@ def cp1250(t):
     return t.encode("cp1250")
 
 
+ALFABET = "aąbcćdeęfghijklłmnńoóp qrsśtuvwxyzźż".replace(" ", "")
+
+
+def klucz_polski(t):
+    """The Polish alphabetical order of the names used here (letters only, case ignored)."""
+    return [ALFABET.index(z) if z in ALFABET else 100 + ord(z) for z in t.lower()]
+
+
 def oczekiwana_lista(wiersze):
     """The list file: column after column, 501 entries each, texts zero-padded."""
     dane = bytearray()
@@ -182,10 +190,10 @@ if tekst_pola(pola["lp"]) != "03":
     nie(f"search showed row {tekst_pola(pola['lp'])!r}, expected '03'")
 zrzut("04_szukaj.png")
 
-# Sort A to Z: in Windows-1250 "K" < "Ą" < "Ż".
+# Sort A to Z in the Polish alphabet: "Ą" < "K" < "Ż".
 kliknij(znajdz(app, "push button", "Sortowanie", opis="od A do Z"))
 odpowiedz_tak(app, "Sortować listę")
-posortowani = sorted(KLIENCI, key=lambda k: cp1250(k["nazwa1"]))
+posortowani = sorted(KLIENCI, key=lambda k: klucz_polski(k["nazwa1"]))
 for numer, klient in enumerate(posortowani, 1):
     oczekiwana = f"0{numer} {klient['nazwa1']} {klient['nazwa2']}"
     czekaj(lambda: lista[numer - 1].name == oczekiwana, f"the sorted line {oczekiwana!r}")

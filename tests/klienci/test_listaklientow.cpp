@@ -210,8 +210,8 @@ void TestListaKlientow::sortuj_data()
 {
     QTest::addColumn<Kierunek>("kierunek");
     QTest::addColumn<QStringList>("wynik");
-    QTest::newRow("A to Z") << Kierunek::OdADoZ << QStringList{"10", "9", "A", "Zabrze", "a", "b", "Łódź"};
-    QTest::newRow("Z to A") << Kierunek::OdZDoA << QStringList{"Łódź", "b", "a", "Zabrze", "A", "9", "10"};
+    QTest::newRow("A to Z") << Kierunek::OdADoZ << QStringList{"9", "10", "A", "a", "b", "Łódź", "Zabrze"};
+    QTest::newRow("Z to A") << Kierunek::OdZDoA << QStringList{"Zabrze", "Łódź", "b", "A", "a", "10", "9"};
 }
 
 void TestListaKlientow::sortuj()
@@ -238,8 +238,9 @@ void TestListaKlientow::sortuj()
 
 void TestListaKlientow::sortujKolejnoscIStabilnosc()
 {
-    // Unsigned byte order of Windows-1250; a prefix is less than the longer text.
-    const QStringList rosnaco{" ", "1", "A", "Ab", "Abc", "Z", "a", "Ś", "Ł", "Ą", "Ż", "ą", "Ó", "ó"};
+    // The Polish alphabet; a prefix is less than the longer text; numbers by value.
+    const QStringList rosnaco{"1", "9", "10", "A", "Ab", "Abc", "Ąbecadło", "b", "Ćma", "Łódź", "Ósemka",
+                              "Śruba", "Zabrze", "Zakład", "Żabka"};
     QStringList odwrotnie = rosnaco;
     std::reverse(odwrotnie.begin(), odwrotnie.end());
     ListaKlientow l = listaZNazwami(odwrotnie);

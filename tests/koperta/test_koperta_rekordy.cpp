@@ -6,6 +6,9 @@
 
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QDir>
+#include <QImage>
+#include <QColor>
 #include <QtTest>
 
 namespace {
@@ -68,6 +71,7 @@ private slots:
     void jpegLosowe();
     void jpegZPliku_data();
     void jpegZPliku();
+    void obrazekWindowsIPng();
 };
 
 void TestRekordyKoperty::poczatkowyUklad_data()
@@ -332,6 +336,37 @@ void TestRekordyKoperty::jpegZPliku()
     const ObrazJpeg w = wczytajJpeg(sciezka);
     QCOMPARE(w.ok(), ok);
     QCOMPARE(w.obraz.isNull(), !ok);
+    const ObrazJpeg o = wczytajObrazek(sciezka);
+    QCOMPARE(o.ok(), ok);
+    QVERIFY2(ok || o.blad.startsWith(QStringLiteral("Nie można wczytać obrazka")), qPrintable(o.blad));
+}
+
+void TestRekordyKoperty::obrazekWindowsIPng()
+{
+    // A logo named the way the suite's Windows modules store it, in other letter case,
+    // and a PNG with a transparent part, which prints white.
+    QTemporaryDir tmp;
+    QVERIFY(QDir(tmp.path()).mkpath(QStringLiteral("Logo")));
+    QImage png(6, 4, QImage::Format_ARGB32);
+    png.fill(Qt::transparent);
+    png.setPixelColor(0, 0, Qt::red);
+    QVERIFY(png.save(tmp.filePath(QStringLiteral("Logo/Firma.png"))));
+    QVERIFY(QFile::copy(QStringLiteral(LK_TEST_DATA "/logo.jpg"), tmp.filePath(QStringLiteral("Logo/firma.jpg"))));
+    const QString windows = QStringLiteral("C:") + QDir::toNativeSeparators(tmp.path()).replace(u'/', u'\\');
+    const ObrazJpeg p = wczytajObrazek(sciezkaObrazka(windows + QStringLiteral("\\LOGO\\FIRMA.PNG")));
+    QVERIFY2(p.ok(), qPrintable(p.blad));
+    QCOMPARE(p.obraz.size(), QSize(6, 4));
+    QCOMPARE(p.obraz.pixelColor(0, 0), QColor(Qt::red));
+    QCOMPARE(p.obraz.pixelColor(5, 3), QColor(Qt::white));
+    QVERIFY(wczytajObrazek(sciezkaObrazka(windows + QStringLiteral("\\logo\\FIRMA.JPG"))).ok());
+    // Neither JPEG nor a picture Qt reads: a Polish text, no library's English.
+    QFile tekst(tmp.filePath(QStringLiteral("Logo/opis.png")));
+    QVERIFY(tekst.open(QIODevice::WriteOnly) && tekst.write("to nie obrazek") > 0);
+    tekst.close();
+    QCOMPARE(wczytajObrazek(tekst.fileName()).blad,
+             QStringLiteral("Nie można wczytać obrazka: nieznany format obrazka (obsługiwane: JPEG, PNG)"));
+    QCOMPARE(dekodujJpeg(QByteArray("to nie jest JPEG")).blad,
+             QStringLiteral("Nie można wczytać obrazka JPEG: plik jest uszkodzony albo nie jest obrazkiem JPEG"));
 }
 
 QTEST_GUILESS_MAIN(TestRekordyKoperty)

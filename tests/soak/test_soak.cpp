@@ -9,6 +9,7 @@
 #include "dialogi.h"
 #include "tdokumenty.h"
 
+#include <QCollator>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -83,23 +84,18 @@ struct Model
                     return w;
         return -1;
     }
-    // Named rows sorted by nazwa1 (Windows-1250 byte order, stable), packed from row 1,
-    // renumbered; everything else empty.
+    // Named rows sorted by nazwa1 (Polish alphabet, case ignored, numbers by value,
+    // stable), packed from row 1, renumbered; everything else empty.
     void sortuj(bool odAdoZ)
     {
         std::vector<Wiersz> nazwane;
         for (const Wiersz &w : wiersze)
             if (!w[1].isEmpty())
                 nazwane.push_back(w);
-        auto klucz = [](const Wiersz &w) {
-            QStringEncoder k("windows-1250");
-            return QByteArray(k.encode(w[1]));
-        };
-        auto mniejszy = [&](const Wiersz &a, const Wiersz &b) {
-            const QByteArray x = klucz(a), y = klucz(b);
-            return std::lexicographical_compare(x.begin(), x.end(), y.begin(), y.end(),
-                                                [](char p, char q) { return quint8(p) < quint8(q); });
-        };
+        QCollator c{QLocale(QLocale::Polish, QLocale::Poland)};
+        c.setCaseSensitivity(Qt::CaseInsensitive);
+        c.setNumericMode(true);
+        auto mniejszy = [&](const Wiersz &a, const Wiersz &b) { return c.compare(a[1], b[1]) < 0; };
         if (odAdoZ)
             std::stable_sort(nazwane.begin(), nazwane.end(), mniejszy);
         else
