@@ -6,6 +6,8 @@
 #include <QFont>
 #include <QString>
 
+struct BladIO;
+
 namespace RekordCzcionki {
 constexpr qsizetype Rozmiar = 76;
 constexpr qsizetype Kolor = 0;     // int32: explicit RGB (red lowest) or 0xFF0000nn system colour nn
@@ -43,3 +45,22 @@ QColor kolorZZapisu(qint32 kolor);
 
 // An explicit colour in the stored form (red in the lowest byte).
 qint32 kolorDoZapisu(const QColor &kolor);
+
+// The print font as the program holds it: the record of "FONT\font_zentar.dat". Printing
+// takes face, size, style and colour from it; storing a newly chosen font keeps every
+// other byte of the record.
+struct CzcionkaDruku
+{
+    QByteArray rekord = QByteArray(RekordCzcionki::Rozmiar, '\0');
+
+    QString kroj() const { return RekordCzcionki::nazwa(rekord); }
+    qint32 rozmiar() const { return RekordCzcionki::wielkosc(rekord); }
+    quint8 styl() const { return RekordCzcionki::styl(rekord); }
+    qint32 kolor() const { return RekordCzcionki::kolor(rekord); }
+};
+
+// Reads the file's first record into `czcionka` when the file exists; a missing file
+// changes nothing. On an error (short, unreadable file) `czcionka` keeps what it held.
+BladIO CzytajFonty(const QString &sciezka, CzcionkaDruku &czcionka);
+// Writes the record as the file's only record. The folder is never created.
+BladIO ZapiszFonty(const QString &sciezka, const CzcionkaDruku &czcionka);
