@@ -127,10 +127,19 @@ BladIO CzytajFonty(const QString &sciezka, CzcionkaDruku &czcionka)
     if (const BladIO blad = czytajRekord(sciezka, rekord, RekordCzcionki::Rozmiar))
         return blad;
     czcionka.rekord = rekord;
+    czcionka.kroj = RekordCzcionki::nazwa(rekord);
+    czcionka.rozmiar = RekordCzcionki::wielkosc(rekord);
     return {};
 }
 
-BladIO ZapiszFonty(const QString &sciezka, const CzcionkaDruku &czcionka)
+BladIO ZapiszFonty(const QString &sciezka, CzcionkaDruku &czcionka, const QFont &wybrana, qint32 kolor)
 {
-    return zapiszRekord(sciezka, czcionka.rekord);
+    QByteArray nowy = czcionka.rekord;
+    RekordCzcionki::wpisz(nowy, wybrana, kolor);
+    if (const BladIO blad = zapiszRekord(sciezka, nowy))
+        return blad;
+    czcionka.rekord = nowy;
+    czcionka.kroj = RekordCzcionki::nazwa(nowy);
+    czcionka.rozmiar = RekordCzcionki::wielkosc(nowy);
+    return {};
 }

@@ -46,21 +46,24 @@ QColor kolorZZapisu(qint32 kolor);
 // An explicit colour in the stored form (red in the lowest byte).
 qint32 kolorDoZapisu(const QColor &kolor);
 
-// The print font as the program holds it: the record of "FONT\font_zentar.dat". Printing
-// takes face, size, style and colour from it; storing a newly chosen font keeps every
-// other byte of the record.
+// The print font as the program holds it: the print-font record in memory (printing
+// takes the style and the colour from it; a save keeps its other bytes) and the current
+// print font's face and size (printing takes those from here). All zero at start.
 struct CzcionkaDruku
 {
     QByteArray rekord = QByteArray(RekordCzcionki::Rozmiar, '\0');
+    QString kroj;
+    qint32 rozmiar = 0;
 
-    QString kroj() const { return RekordCzcionki::nazwa(rekord); }
-    qint32 rozmiar() const { return RekordCzcionki::wielkosc(rekord); }
     quint8 styl() const { return RekordCzcionki::styl(rekord); }
     qint32 kolor() const { return RekordCzcionki::kolor(rekord); }
 };
 
-// Reads the file's first record into `czcionka` when the file exists; a missing file
-// changes nothing. On an error (short, unreadable file) `czcionka` keeps what it held.
+// When the file exists, reads its first record into the print-font record and takes the
+// current face and size from it; a missing file changes nothing. On an error (short,
+// unreadable or read-only file) nothing changes.
 BladIO CzytajFonty(const QString &sciezka, CzcionkaDruku &czcionka);
-// Writes the record as the file's only record. The folder is never created.
-BladIO ZapiszFonty(const QString &sciezka, const CzcionkaDruku &czcionka);
+// Fills a copy of the record from `wybrana` and `kolor` and writes it as the file's only
+// record (the folder is never created); only once written do the record and the current
+// face and size change.
+BladIO ZapiszFonty(const QString &sciezka, CzcionkaDruku &czcionka, const QFont &wybrana, qint32 kolor);

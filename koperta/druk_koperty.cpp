@@ -36,8 +36,8 @@ DaneKoperty daneKoperty(const UstawieniaKoperty &u, const std::array<QString, 4>
     d.poziomo = u.poziomo == 1;
     d.drukujLogo = u.logo == 1;
     d.logo = logo;
-    d.krojCzcionki = czcionka.kroj();
-    d.rozmiarCzcionki = czcionka.rozmiar();
+    d.krojCzcionki = czcionka.kroj;
+    d.rozmiarCzcionki = czcionka.rozmiar;
     d.stylCzcionki = czcionka.styl();
     d.kolorCzcionki = kolorZZapisu(czcionka.kolor());
     return d;

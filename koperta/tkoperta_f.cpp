@@ -29,7 +29,7 @@ const QColor Kasztanowy(128, 0, 0);
 const QColor Granatowy(0, 0, 128);
 const QColor Szary(128, 128, 128);
 
-const QString PlikCzcionki = QStringLiteral("\\FONT\\font_zentar.dat");
+const QString PlikCzcionki = QStringLiteral("font_zentar.dat");
 const QString TytulDomyslny = QStringLiteral("Adresowanie kopert - profil domyślny");
 
 void ustawKolorTekstu(QWidget *w, QColor kolor)
@@ -217,13 +217,9 @@ QImage mapaSwiata()
 } // namespace
 
 Tkoperta_f::Tkoperta_f(Kontekst &kontekst, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_kontekst(kontekst)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_kontekst(kontekst),
+      m_fonty(kontekst)
 {
-    // The font dialog opens with this font and the window-text colour until a font is chosen.
-    QFont czcionkaDialogu(QStringLiteral("Tahoma"));
-    czcionkaDialogu.setPointSize(8);
-    m_wyborCzcionki = {czcionkaDialogu, RekordCzcionki::KolorTekstuOkna};
-
     setObjectName(QStringLiteral("koperta_f"));
     setWindowTitle(QStringLiteral("Wydruk kopert"));
     setFixedSize(824, 548);
@@ -551,11 +547,6 @@ bool Tkoperta_f::blad(const BladIO &b)
     return bool(b);
 }
 
-bool Tkoperta_f::czytajCzcionke()
-{
-    return !blad(CzytajFonty(m_kontekst.sciezkaRobocza(PlikCzcionki), m_czcionka));
-}
-
 // ---- operations
 
 bool Tkoperta_f::pokazDlaKlienta(const std::array<QString, 4> &nadawca, const std::array<QString, 4> &odbiorca)
@@ -735,40 +726,19 @@ void Tkoperta_f::SpeedButton7Click()
 
 void Tkoperta_f::SpeedButton3Click()
 {
-    const QString sciezka = m_kontekst.sciezkaRobocza(PlikCzcionki);
-    // The dialog opens with the stored font when there is one: colour, face, size, style.
-    if (plikIstnieje(sciezka)) {
-        if (!czytajCzcionke())
-            return;
-        m_wyborCzcionki.kolor = m_czcionka.kolor();
-        if (!m_czcionka.kroj().isEmpty())
-            m_wyborCzcionki.czcionka.setFamily(m_czcionka.kroj());
-        if (m_czcionka.rozmiar() > 0)
-            m_wyborCzcionki.czcionka.setPointSize(m_czcionka.rozmiar());
-        RekordCzcionki::ustawStyl(m_wyborCzcionki.czcionka, m_czcionka.styl());
-    }
-    const std::optional<WyborCzcionki> wybor = dialogi().czcionka(this, m_wyborCzcionki);
-    if (!wybor)
-        return;
-    m_wyborCzcionki = *wybor;
-
-    // The print font changes only once its file has been written.
-    CzcionkaDruku nowa = m_czcionka;
-    RekordCzcionki::wpisz(nowa.rekord, m_wyborCzcionki.czcionka, m_wyborCzcionki.kolor);
-    if (blad(ZapiszFonty(sciezka, nowa)))
-        return;
-    m_czcionka = nowa;
+    m_fonty.ZapiszFonty(this, PlikCzcionki);
 }
 
 void Tkoperta_f::SpeedButton4Click()
 {
     // The controls are read once the print dialog has closed, as they stand then.
     wykonajDrukKoperty(this, drukarka(), [this]() -> std::optional<DaneKoperty> {
-        if (!czytajCzcionke())
+        // The print font is read at every print, so a font just chosen counts.
+        if (!m_fonty.CzytajFonty(this, PlikCzcionki))
             return std::nullopt;
         UstawieniaKoperty u = ustawienia();
         u.logo = drukujLogo() ? 1 : 0; // a disabled box counts as unticked
-        return daneKoperty(u, {o2->text(), o3->text(), o4->text(), o5->text()}, m_obrazDruku, m_czcionka);
+        return daneKoperty(u, {o2->text(), o3->text(), o4->text(), o5->text()}, m_obrazDruku, m_fonty.czcionka());
     });
 }
 

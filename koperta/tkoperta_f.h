@@ -2,9 +2,8 @@
 // font and the orientation, kept as defaults in ADMINI and as named profiles (".pro").
 #pragma once
 
-#include "dialogi.h"
+#include "fontydruku.h"
 #include "magazynkoperty.h"
-#include "rekordczcionki.h"
 
 #include <QImage>
 #include <QWidget>
@@ -50,9 +49,8 @@ public:
     QString katalogDanych() const { return m_magazyn.katalog(); }
     // The working copies of the record files.
     const BuforyKoperty &bufory() const { return m_magazyn.bufory(); }
-    // The print font as last read or stored, and what the font dialog opens with next.
-    const CzcionkaDruku &czcionkaDruku() const { return m_czcionka; }
-    const WyborCzcionki &wyborCzcionki() const { return m_wyborCzcionki; }
+    // The print font and the chooser that "Czcionka druku" opens.
+    const FontyDruku &fonty() const { return m_fonty; }
 
     // The settings as the controls hold them, and the same put into the controls.
     UstawieniaKoperty ustawienia() const;
@@ -124,9 +122,6 @@ private:
     void zastosujUklad(const UstawieniaKoperty &u, bool zNadawca);
     // Shows a failed record operation; true when there was one.
     bool blad(const BladIO &blad);
-    // The print font from its file (read at every print, so a font just chosen counts);
-    // false when an error was reported.
-    bool czytajCzcionke();
     // Loads the picture named by `nazwa`, when that file exists, into the preview and
     // the print picture; false after reporting a picture that cannot be loaded.
     bool zaladujObrazkiLogo();
@@ -136,8 +131,7 @@ private:
 
     Kontekst &m_kontekst;
     MagazynKoperty m_magazyn;
-    CzcionkaDruku m_czcionka;
-    WyborCzcionki m_wyborCzcionki;
+    FontyDruku m_fonty;
     QImage m_obrazDruku;
     QImage m_obrazPodgladu;
     QImage m_zastepczy;
