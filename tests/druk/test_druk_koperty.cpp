@@ -3,7 +3,7 @@
 // logo; the font, the opaque text cells, failures and the "Drukuj kopertę" sequence.
 
 #include "dialogi.h"
-#include "druk_koperty.h"
+#include "drukowanie.h"
 #include "../wspolne/pdf.h"
 
 #include <QApplication>
@@ -11,6 +11,7 @@
 #include <QPalette>
 #include <QImage>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -241,11 +242,11 @@ void TestDrukKoperty::podgladNaObrazku()
     DaneKoperty d = przyklad();
     d.odbiorca = {};
     d.nadawca = {QStringLiteral("█")}; // a full block fills its cell's top-left corner
+    ParametryPlotna par;
     {
         QPainter p(&obraz);
-        rysujKoperte(p, d);
+        par = rysujKoperte(p, d);
     }
-    const ParametryPlotna par = parametryPlotna();
     QCOMPARE(par.dpiX, 96);
     QCOMPARE(par.punktyNaMmY, 4);
     // n1 at (10, 11) mm: (40, 44) dots; nothing above or left of its cell.
@@ -257,10 +258,10 @@ void TestDrukKoperty::podgladNaObrazku()
 
 void TestDrukKoperty::drukarkaProgramu()
 {
-    // Outside a job the orientation operations act on the program's one printer.
-    UstawPoziomo();
+    // The orientation operations act on the device given, here the program's one printer.
+    UstawPoziomo(drukarka());
     QCOMPARE(drukarka().pageLayout().orientation(), QPageLayout::Landscape);
-    UstawPionowo();
+    UstawPionowo(drukarka());
     QCOMPARE(drukarka().pageLayout().orientation(), QPageLayout::Portrait);
     QCOMPARE(&drukarka(), &drukarka());
 }
@@ -273,11 +274,11 @@ void TestDrukKoperty::drukujKoperte_anulowane()
     QPrinter drukarka(QPrinter::HighResolution);
     const QString pdf = plik(QStringLiteral("anulowane.pdf"));
     doPdf(drukarka, pdf);
-    QVERIFY(!wykonajDrukKoperty(nullptr, drukarka, przyklad(), [&]() -> std::optional<CzcionkaDruku> {
+    QVERIFY(!wykonajDrukKoperty(nullptr, drukarka, [&]() -> std::optional<DaneKoperty> {
         czytano = true;
-        return CzcionkaDruku{};
+        return przyklad();
     }));
-    QVERIFY(!czytano); // the print font is not even read
+    QVERIFY(!czytano); // neither the window nor the print font is even read
     QVERIFY(!QFile::exists(pdf));
     QVERIFY(m_skrypt.niespodziewane.isEmpty());
 }
@@ -291,7 +292,7 @@ void TestDrukKoperty::drukujKoperte_czcionkaNieudana()
     m_skrypt.drukarka([&](QPrinter *d) { doPdf(*d, pdf); });
     QPrinter drukarka(QPrinter::HighResolution);
     drukarka.setPageOrientation(QPageLayout::Landscape);
-    QVERIFY(!wykonajDrukKoperty(nullptr, drukarka, przyklad(), []() { return std::optional<CzcionkaDruku>{}; }));
+    QVERIFY(!wykonajDrukKoperty(nullptr, drukarka, []() { return std::optional<DaneKoperty>{}; }));
     QVERIFY(!QFile::exists(pdf));
     QVERIFY(m_skrypt.teksty(QStringLiteral("blad")).isEmpty());
     QCOMPARE(drukarka.pageLayout().orientation(), QPageLayout::Landscape);
@@ -307,7 +308,7 @@ void TestDrukKoperty::drukujKoperte_bladPokazany()
     DaneKoperty d = przyklad();
     d.poziomo = true;
     QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
-    QVERIFY(!wykonajDrukKoperty(nullptr, drukarka, d, []() { return std::optional{CzcionkaDruku{}}; }));
+    QVERIFY(!wykonajDrukKoperty(nullptr, drukarka, [&d]() { return std::optional{d}; }));
     QCOMPARE(m_skrypt.teksty(QStringLiteral("blad")),
              QStringList{QStringLiteral("Błąd drukowania. Koperta nie została wydrukowana.")});
     QCOMPARE(drukarka.pageLayout().orientation(), QPageLayout::Portrait);
@@ -317,17 +318,21 @@ void TestDrukKoperty::drukujKoperte_bladPokazany()
 
 void TestDrukKoperty::drukujKoperte_udany()
 {
-    // The print font read at the time of printing decides face, style, size and colour;
-    // where the lines land is checked through the windows.
+    // The print font decides face, style, size and colour; where the lines land is
+    // checked through the windows.
     m_skrypt.wyczysc();
     const QString pdf = plik(QStringLiteral("udany.pdf"));
     m_skrypt.drukarka([&](QPrinter *d) { doPdf(*d, pdf); });
     QPrinter drukarka(QPrinter::HighResolution);
-    DaneKoperty d = przyklad();
-    d.krojCzcionki = QStringLiteral("nie ta");
-    QVERIFY(wykonajDrukKoperty(nullptr, drukarka, d, []() {
-        return std::optional{CzcionkaDruku{QStringLiteral("DejaVu Serif"), 10, 0x01, 0x0000FF}};
-    }));
+    CzcionkaDruku czcionka;
+    czcionka.kroj = QStringLiteral("DejaVu Serif");
+    czcionka.rozmiar = 10;
+    czcionka.rekord[RekordCzcionki::Styl] = 0x01;
+    czcionka.rekord[RekordCzcionki::Kolor] = char(0xFF); // red
+    UstawieniaKoperty u;
+    u.nadawca = przyklad().nadawca;
+    u.nadawcaOdLewej = u.nadawcaOdGory = QStringLiteral("10");
+    QVERIFY(wykonajDrukKoperty(nullptr, drukarka, [&]() { return std::optional{daneKoperty(u, {}, {}, czcionka)}; }));
     QVERIFY(m_skrypt.niespodziewane.isEmpty());
     QCOMPARE(czcionkiPdf(pdf), QStringList{QStringLiteral("DejaVuSerif-Bold")});
     const StronaPdf s = czytajStrone(pdf);
