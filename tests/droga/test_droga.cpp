@@ -250,8 +250,9 @@ void TestDroga::nieudaneUstawienie()
     if (przypadek == u"uklad") {
         QVERIFY(zapiszPlik(sciezka(QStringLiteral("Admini/dane_kop_1.dat")), QByteArray(479, '\0')));
     } else {
-        // The envelope window resolves its data root from the current directory.
-        QVERIFY(QDir().mkpath(sciezka(QStringLiteral("pusty"))) && m_katalog->wejdz(QStringLiteral("pusty")));
+        // The envelope window resolves its data root from the working directory.
+        QVERIFY(QDir().mkpath(sciezka(QStringLiteral("pusty"))));
+        m_kontekst->przejdzDo(sciezka(QStringLiteral("pusty")));
     }
     klient(QStringLiteral("Klient"), {}, {}, {});
     kliknij(m_okno->SpeedButton14);
