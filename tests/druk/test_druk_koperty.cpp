@@ -83,6 +83,9 @@ private slots:
     void nieprzezroczystaKomorka();
     void ogromneLiczby();
     void podgladNaObrazku();
+    void daneDlaKlienta_data();
+    void daneDlaKlienta();
+    void wieleKopertWPdf();
     void drukarkaProgramu();
     void drukujKoperte_anulowane();
     void drukujKoperte_czcionkaNieudana();
@@ -254,6 +257,77 @@ void TestDrukKoperty::podgladNaObrazku()
     QVERIFY(ciemny(42, 50));
     QVERIFY(!ciemny(38, 50));
     QVERIFY(!ciemny(42, 42));
+}
+
+void TestDrukKoperty::daneDlaKlienta_data()
+{
+    QTest::addColumn<int>("rozmiar");
+    QTest::addColumn<int>("logo");
+    QTest::addColumn<QString>("lOdbiorcy");
+    QTest::addColumn<bool>("drukujLogo");
+    QTest::newRow("preset 1, logo") << 1 << 1 << QStringLiteral("11") << true;
+    QTest::newRow("preset 4") << 4 << 0 << QStringLiteral("14") << false;
+    QTest::newRow("none checked") << 0 << 1 << QString() << true;
+    QTest::newRow("damaged preset byte") << 5 << 2 << QString() << false;
+}
+
+void TestDrukKoperty::daneDlaKlienta()
+{
+    // The recipient block takes the checked preset's pair; the client's lines follow the
+    // form of address.
+    QFETCH(int, rozmiar);
+    QFETCH(int, logo);
+    QFETCH(QString, lOdbiorcy);
+    QFETCH(bool, drukujLogo);
+    UstawieniaKoperty u;
+    u.odLewej = {QStringLiteral("11"), QStringLiteral("12"), QStringLiteral("13"), QStringLiteral("14")};
+    u.odGory = {QStringLiteral("21"), QStringLiteral("22"), QStringLiteral("23"), QStringLiteral("24")};
+    u.formaAdresu = QStringLiteral("Pani");
+    u.nadawca[3] = QStringLiteral("n4");
+    u.rozmiar = quint8(rozmiar);
+    u.logo = quint8(logo);
+    u.poziomo = 1;
+    CzcionkaDruku c;
+    c.kroj = QStringLiteral("DejaVu Sans");
+    c.rozmiar = 12;
+    c.rekord[RekordCzcionki::Styl] = 0x02;
+    const DaneKoperty d = daneKoperty(u, {QStringLiteral("a"), {}, {}, QStringLiteral("d")}, czerwonyObrazek(2, 2), c);
+    QCOMPARE(d.polozenia.lOdbiorcy, lOdbiorcy);
+    QCOMPARE(d.polozenia.gOdbiorcy.isEmpty(), lOdbiorcy.isEmpty());
+    QCOMPARE(d.drukujLogo, drukujLogo);
+    QCOMPARE(d.odbiorca, (std::array<QString, 5>{"Pani", "a", "", "", "d"}));
+    QCOMPARE(d.nadawca[3], QStringLiteral("n4"));
+    QVERIFY(d.poziomo);
+    QCOMPARE(d.krojCzcionki, c.kroj);
+    QCOMPARE(d.rozmiarCzcionki, 12);
+    QCOMPARE(d.stylCzcionki, quint8(0x02));
+    QCOMPARE(d.kolorCzcionki, QColor(Qt::black));
+}
+
+void TestDrukKoperty::wieleKopertWPdf()
+{
+    // One job, one envelope per page, on a PDF writer; the progress can stop the job.
+    const QString pdf = plik(QStringLiteral("wiele.pdf"));
+    QList<DaneKoperty> koperty(3, przyklad());
+    koperty[2].nadawca[0] = QStringLiteral("Trzecia");
+    QList<qsizetype> postep;
+    {
+        QPdfWriter pisarz(pdf);
+        pisarz.setResolution(600);
+        QVERIFY(!drukujKoperty(pisarz, koperty, [&](qsizetype n) { return postep.append(n), true; }));
+    }
+    QCOMPARE(postep, (QList<qsizetype>{1, 2, 3}));
+    QVERIFY(uruchom(QStringLiteral("pdfinfo"), {pdf}).contains(QRegularExpression(QStringLiteral("Pages:\\s+3\\n"))));
+    const auto strona = [&](const char *n) {
+        return uruchom(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QLatin1String(n), QStringLiteral("-l"),
+                                                     QLatin1String(n), pdf, QStringLiteral("-")});
+    };
+    QVERIFY(strona("1").contains(QStringLiteral("Nadawca1")) && !strona("1").contains(QStringLiteral("Trzecia")));
+    QVERIFY(strona("3").contains(QStringLiteral("Trzecia")));
+
+    QPdfWriter drugi(plik(QStringLiteral("przerwane.pdf")));
+    QCOMPARE(drukujKoperty(drugi, koperty, [](qsizetype n) { return n < 2; }),
+             std::optional{QStringLiteral("Błąd drukowania. Koperta nie została wydrukowana.")});
 }
 
 void TestDrukKoperty::drukarkaProgramu()
