@@ -4,15 +4,6 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 
-namespace {
-
-QString tekstBleduDruku()
-{
-    return QStringLiteral("Błąd drukowania. Koperta nie została wydrukowana.");
-}
-
-} // namespace
-
 bool obrazekIstnieje(const QString &sciezka)
 {
     return !sciezka.isEmpty() && !sciezka.contains(QChar(0)) && QFileInfo(sciezka).isFile();
@@ -118,6 +109,11 @@ ParametryPlotna rysujKoperte(QPainter &p, const DaneKoperty &d)
     for (std::size_t i = 0; i < w.odbiorca.size(); ++i)
         PiszTekst(plotno, w.odbiorca[i].x, w.odbiorca[i].y, d.odbiorca[i]);
     return plotno.parametry;
+}
+
+QString tekstBleduDruku()
+{
+    return QStringLiteral("Błąd drukowania. Koperta nie została wydrukowana.");
 }
 
 void ustawStrone(QPagedPaintDevice &urzadzenie, bool poziomo)

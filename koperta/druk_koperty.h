@@ -85,6 +85,9 @@ ParametryPlotna rysujKoperte(QPainter &p, const DaneKoperty &d);
 // area (the canvas' origin is its corner).
 void ustawStrone(QPagedPaintDevice &urzadzenie, bool poziomo);
 
+// The error text of a print job that could not be done.
+QString tekstBleduDruku();
+
 // Called after each page with the number of pages drawn; false stops the job.
 using PostepDruku = std::function<bool(qsizetype)>;
 

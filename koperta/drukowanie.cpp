@@ -38,7 +38,7 @@ std::optional<QString> drukujNaDrukarce(QPrinter &dr, const QList<DaneKoperty> &
         return false;
     });
     if (!blad && zawiodla(dr))
-        blad = QStringLiteral("Błąd drukowania. Koperta nie została wydrukowana.");
+        blad = tekstBleduDruku();
     return blad;
 }
 

@@ -121,7 +121,7 @@ private:
     void zastosujLogo(const UstawieniaKoperty &u);
     void zastosujUklad(const UstawieniaKoperty &u, bool zNadawca);
     // Shows a failed record operation; true when there was one.
-    bool blad(const BladIO &blad);
+    bool blad(const BladIO &b);
     // Loads the picture named by `nazwa`, when that file exists, into the preview and
     // the print picture; false after reporting a picture that cannot be loaded.
     bool zaladujObrazkiLogo();
