@@ -1,5 +1,6 @@
 #include "rekordczcionki.h"
 
+#include "rekord.h"
 #include "tekst.h"
 
 #include <QGuiApplication>
@@ -116,4 +117,29 @@ QColor kolorZZapisu(qint32 kolor)
 qint32 kolorDoZapisu(const QColor &kolor)
 {
     return qint32(quint32(kolor.red()) | (quint32(kolor.green()) << 8) | (quint32(kolor.blue()) << 16));
+}
+
+BladIO CzytajFonty(const QString &sciezka, CzcionkaDruku &czcionka)
+{
+    if (!plikIstnieje(sciezka))
+        return {};
+    QByteArray rekord = czcionka.rekord;
+    if (const BladIO blad = czytajRekord(sciezka, rekord, RekordCzcionki::Rozmiar))
+        return blad;
+    czcionka.rekord = rekord;
+    czcionka.kroj = RekordCzcionki::nazwa(rekord);
+    czcionka.rozmiar = RekordCzcionki::wielkosc(rekord);
+    return {};
+}
+
+BladIO ZapiszFonty(const QString &sciezka, CzcionkaDruku &czcionka, const QFont &wybrana, qint32 kolor)
+{
+    QByteArray nowy = czcionka.rekord;
+    RekordCzcionki::wpisz(nowy, wybrana, kolor);
+    if (const BladIO blad = zapiszRekord(sciezka, nowy))
+        return blad;
+    czcionka.rekord = nowy;
+    czcionka.kroj = RekordCzcionki::nazwa(nowy);
+    czcionka.rozmiar = RekordCzcionki::wielkosc(nowy);
+    return {};
 }

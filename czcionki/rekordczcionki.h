@@ -6,6 +6,8 @@
 #include <QFont>
 #include <QString>
 
+struct BladIO;
+
 namespace RekordCzcionki {
 constexpr qsizetype Rozmiar = 76;
 constexpr qsizetype Kolor = 0;     // int32: explicit RGB (red lowest) or 0xFF0000nn system colour nn
@@ -43,3 +45,25 @@ QColor kolorZZapisu(qint32 kolor);
 
 // An explicit colour in the stored form (red in the lowest byte).
 qint32 kolorDoZapisu(const QColor &kolor);
+
+// The print font as the program holds it: the print-font record in memory (printing
+// takes the style and the colour from it; a save keeps its other bytes) and the current
+// print font's face and size (printing takes those from here). All zero at start.
+struct CzcionkaDruku
+{
+    QByteArray rekord = QByteArray(RekordCzcionki::Rozmiar, '\0');
+    QString kroj;
+    qint32 rozmiar = 0;
+
+    quint8 styl() const { return RekordCzcionki::styl(rekord); }
+    qint32 kolor() const { return RekordCzcionki::kolor(rekord); }
+};
+
+// When the file exists, reads its first record into the print-font record and takes the
+// current face and size from it; a missing file changes nothing. On an error (short,
+// unreadable or read-only file) nothing changes.
+BladIO CzytajFonty(const QString &sciezka, CzcionkaDruku &czcionka);
+// Fills a copy of the record from `wybrana` and `kolor` and writes it as the file's only
+// record (the folder is never created); only once written do the record and the current
+// face and size change.
+BladIO ZapiszFonty(const QString &sciezka, CzcionkaDruku &czcionka, const QFont &wybrana, qint32 kolor);

@@ -1,121 +1,85 @@
 #include "druk_koperty.h"
 
-#include "dialogi.h"
-
-#include <QCoreApplication>
-#include <QGuiApplication>
+#include <QFileInfo>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPalette>
-#include <QPrinter>
 
-#include <utility>
-
-namespace {
-
-// Print state of the envelope unit.
-QPrinter *g_drukarka = nullptr; // the printer of the job under way; none: the program's own
-QPainter *g_plotno = nullptr;   // the canvas being drawn on
-ParametryPlotna g_parametry;
-
-QPrinter &biezacaDrukarka()
+bool obrazekIstnieje(const QString &sciezka)
 {
-    return g_drukarka ? *g_drukarka : drukarka();
+    return !sciezka.isEmpty() && !sciezka.contains(QChar(0)) && QFileInfo(sciezka).isFile();
 }
 
-// Makes a painter the canvas, or a printer the one the operations act on, for as long
-// as it lives.
-template <typename T>
-class NaCzas
+DaneKoperty daneKoperty(const UstawieniaKoperty &u, const std::array<QString, 4> &odbiorca, const QImage &logo,
+                        const CzcionkaDruku &czcionka)
 {
-public:
-    NaCzas(T *&zmienna, T *wartosc) : m_zmienna(zmienna), m_poprzednia(zmienna) { zmienna = wartosc; }
-    ~NaCzas() { m_zmienna = m_poprzednia; }
-    NaCzas(const NaCzas &) = delete;
-    NaCzas &operator=(const NaCzas &) = delete;
-
-private:
-    T *&m_zmienna;
-    T *m_poprzednia;
-};
-
-bool zawiodla(const QPrinter &d)
-{
-    return d.printerState() == QPrinter::Error || d.printerState() == QPrinter::Aborted;
-}
-
-QString tekstBleduDruku()
-{
-    return QStringLiteral("Błąd drukowania. Koperta nie została wydrukowana.");
-}
-
-} // namespace
-
-QPrinter &drukarka()
-{
-    // Lives until the application object goes, not into static destruction after it.
-    static QPrinter *wlasna = nullptr;
-    if (!wlasna) {
-        wlasna = new QPrinter(QPrinter::HighResolution);
-        qAddPostRoutine([] {
-            delete wlasna;
-            wlasna = nullptr;
-        });
+    DaneKoperty d;
+    d.nadawca = u.nadawca;
+    d.odbiorca = {u.formaAdresu, odbiorca[0], odbiorca[1], odbiorca[2], odbiorca[3]};
+    d.polozenia.od = u.odstep;
+    d.polozenia.l_n = u.nadawcaOdLewej;
+    d.polozenia.g_n = u.nadawcaOdGory;
+    if (u.rozmiar >= 1 && u.rozmiar <= 4) {
+        d.polozenia.lOdbiorcy = u.odLewej[u.rozmiar - 1];
+        d.polozenia.gOdbiorcy = u.odGory[u.rozmiar - 1];
     }
-    return *wlasna;
+    d.polozenia.l_log = u.logoOdLewej;
+    d.polozenia.g_log = u.logoOdGory;
+    d.poziomo = u.poziomo == 1;
+    d.drukujLogo = u.logo == 1;
+    d.logo = logo;
+    d.krojCzcionki = czcionka.kroj;
+    d.rozmiarCzcionki = czcionka.rozmiar;
+    d.stylCzcionki = czcionka.styl();
+    d.kolorCzcionki = kolorZZapisu(czcionka.kolor());
+    return d;
 }
 
-void ParametryDrukarki()
+void ParametryDrukarki(Plotno &plotno)
 {
-    if (!g_plotno || !g_plotno->device())
+    const QPaintDevice *urzadzenie = plotno.malarz.device();
+    if (!urzadzenie)
         return;
-    const QPaintDevice *urzadzenie = g_plotno->device();
-    g_parametry.dpiX = urzadzenie->logicalDpiX();
-    g_parametry.dpiY = urzadzenie->logicalDpiY();
-    g_parametry.punktyNaMmX = punktyNaMilimetr(g_parametry.dpiX);
-    g_parametry.punktyNaMmY = punktyNaMilimetr(g_parametry.dpiY);
+    plotno.parametry.dpiX = urzadzenie->logicalDpiX();
+    plotno.parametry.dpiY = urzadzenie->logicalDpiY();
+    plotno.parametry.punktyNaMmX = punktyNaMilimetr(plotno.parametry.dpiX);
+    plotno.parametry.punktyNaMmY = punktyNaMilimetr(plotno.parametry.dpiY);
 }
 
-ParametryPlotna parametryPlotna()
+void UstawPoziomo(QPagedPaintDevice &urzadzenie)
 {
-    return g_parametry;
+    urzadzenie.setPageOrientation(QPageLayout::Landscape);
 }
 
-void UstawPoziomo()
+void UstawPionowo(QPagedPaintDevice &urzadzenie)
 {
-    biezacaDrukarka().setPageOrientation(QPageLayout::Landscape);
+    urzadzenie.setPageOrientation(QPageLayout::Portrait);
 }
 
-void UstawPionowo()
+void UstawCzcionke(Plotno &plotno, const QString &kroj, qint32 rozmiar)
 {
-    biezacaDrukarka().setPageOrientation(QPageLayout::Portrait);
-}
-
-void UstawCzcionke(const QString &kroj, qint32 rozmiar)
-{
-    if (!g_plotno)
-        return;
-    QFont f = g_plotno->font();
+    QFont f = plotno.malarz.font();
     if (!kroj.isEmpty())
         f.setFamilies({kroj});
     // A negative height is the character height; a positive one (a negative size in a
     // damaged record) is taken the same way.
-    const qint32 h = wysokoscCzcionki(rozmiar, g_parametry.dpiY);
+    const qint32 h = wysokoscCzcionki(rozmiar, plotno.parametry.dpiY);
     if (h != 0)
         f.setPixelSize(qAbs(h));
-    g_plotno->setFont(f);
+    plotno.malarz.setFont(f);
 }
 
-void PiszTekst(qint64 x, qint64 y, const QString &tekst)
+void PiszTekst(Plotno &plotno, qint64 x, qint64 y, const QString &tekst)
 {
-    if (!g_plotno || tekst.isEmpty())
+    if (tekst.isEmpty())
         return;
-    const QRectF komorka(mmNaPunkty(x, g_parametry.punktyNaMmX), mmNaPunkty(y, g_parametry.punktyNaMmY), 0, 0);
-    g_plotno->drawText(komorka, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip | Qt::TextSingleLine, tekst);
+    const QRectF komorka(mmNaPunkty(x, plotno.parametry.punktyNaMmX), mmNaPunkty(y, plotno.parametry.punktyNaMmY), 0,
+                         0);
+    plotno.malarz.drawText(komorka, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip | Qt::TextSingleLine, tekst);
 }
 
-void rysujKoperte(QPainter &p, const DaneKoperty &d)
+ParametryPlotna rysujKoperte(QPainter &p, const DaneKoperty &d)
 {
-    const NaCzas<QPainter> plotno(g_plotno, &p);
+    Plotno plotno{p};
 
     // Style and colour hold for the whole envelope; UstawCzcionke changes face and height.
     QFont f = p.font();
@@ -128,7 +92,7 @@ void rysujKoperte(QPainter &p, const DaneKoperty &d)
     p.setBackgroundMode(Qt::OpaqueMode);
     p.setBackground(Qt::white);
 
-    ParametryDrukarki();
+    ParametryDrukarki(plotno);
     const Polozenia poz = parsujPolozenia(d.polozenia);
 
     if (d.drukujLogo && !d.logo.isNull()) {
@@ -138,67 +102,65 @@ void rysujKoperte(QPainter &p, const DaneKoperty &d)
     }
 
     const WierszeMm w = polozeniaWierszy(poz);
-    UstawCzcionke(d.krojCzcionki, d.rozmiarCzcionki);
+    UstawCzcionke(plotno, d.krojCzcionki, d.rozmiarCzcionki);
     for (std::size_t i = 0; i < w.nadawca.size(); ++i)
-        PiszTekst(w.nadawca[i].x, w.nadawca[i].y, d.nadawca[i]);
-    UstawCzcionke(d.krojCzcionki, d.rozmiarCzcionki);
+        PiszTekst(plotno, w.nadawca[i].x, w.nadawca[i].y, d.nadawca[i]);
+    UstawCzcionke(plotno, d.krojCzcionki, d.rozmiarCzcionki);
     for (std::size_t i = 0; i < w.odbiorca.size(); ++i)
-        PiszTekst(w.odbiorca[i].x, w.odbiorca[i].y, d.odbiorca[i]);
+        PiszTekst(plotno, w.odbiorca[i].x, w.odbiorca[i].y, d.odbiorca[i]);
+    return plotno.parametry;
 }
 
-std::optional<QString> drukujKoperte(QPrinter &dr, const DaneKoperty &d)
+QString tekstBleduDruku()
 {
-    const NaCzas<QPrinter> aktywna(g_drukarka, &dr);
+    return QStringLiteral("Błąd drukowania. Koperta nie została wydrukowana.");
+}
 
-    // The orientation is chosen here, before the job, whatever the print dialog said.
-    if (!d.poziomo)
-        UstawPionowo();
-    if (d.poziomo)
-        UstawPoziomo();
+void ustawStrone(QPagedPaintDevice &urzadzenie, bool poziomo)
+{
+    // The orientation is chosen here, before the job, whatever a print dialog said.
+    if (poziomo)
+        UstawPoziomo(urzadzenie);
+    else
+        UstawPionowo(urzadzenie);
     // Origin at the corner of the printable area, not inside the default page margins.
-    dr.setFullPage(false);
-    dr.setPageMargins(dr.pageLayout().minimumMargins(), dr.pageLayout().units());
+    const QPageLayout uklad = urzadzenie.pageLayout();
+    urzadzenie.setPageMargins(uklad.minimumMargins(), uklad.units());
+}
 
+std::optional<QString> drukujKoperty(QPagedPaintDevice &urzadzenie, const QList<DaneKoperty> &koperty,
+                                     const PostepDruku &postep)
+{
+    if (koperty.isEmpty())
+        return std::nullopt;
+    ustawStrone(urzadzenie, koperty.front().poziomo);
+
+    // The resolution is the device's once the job has begun.
     QPainter p;
-    if (!p.begin(&dr)) {
-        UstawPionowo();
+    if (!p.begin(&urzadzenie)) {
+        UstawPionowo(urzadzenie);
         return tekstBleduDruku();
     }
-    rysujKoperte(p, d);
-
-    const bool przerwac = zawiodla(dr);
-    if (przerwac)
-        dr.abort();
+    bool przerwany = false;
+    for (qsizetype i = 0; i < koperty.size() && !przerwany; ++i) {
+        if (i > 0 && !urzadzenie.newPage()) {
+            przerwany = true;
+            break;
+        }
+        // Every page starts from the canvas' own font and pen.
+        p.save();
+        rysujKoperte(p, koperty[i]);
+        p.restore();
+        przerwany = postep && !postep(i + 1);
+    }
     const bool zakonczony = p.end();
-    UstawPionowo();
-    if (przerwac || !zakonczony || zawiodla(dr))
+    UstawPionowo(urzadzenie);
+    if (przerwany || !zakonczony)
         return tekstBleduDruku();
     return std::nullopt;
 }
 
-bool wykonajDrukKoperty(QWidget *rodzic, QPrinter &dr, DaneKoperty dane,
-                        const std::function<std::optional<CzcionkaDruku>()> &czytajCzcionke)
+std::optional<QString> drukujKoperte(QPagedPaintDevice &urzadzenie, const DaneKoperty &d)
 {
-    return wykonajDrukKoperty(rodzic, dr, [&dane]() { return std::move(dane); }, czytajCzcionke);
-}
-
-bool wykonajDrukKoperty(QWidget *rodzic, QPrinter &dr, const std::function<DaneKoperty()> &zbierzDane,
-                        const std::function<std::optional<CzcionkaDruku>()> &czytajCzcionke)
-{
-    if (!dialogi().drukuj(rodzic, &dr))
-        return false;
-    DaneKoperty dane = zbierzDane();
-    const std::optional<CzcionkaDruku> czcionka = czytajCzcionke();
-    if (!czcionka)
-        return false;
-    dane.krojCzcionki = czcionka->kroj;
-    dane.rozmiarCzcionki = czcionka->rozmiar;
-    dane.stylCzcionki = czcionka->styl;
-    dane.kolorCzcionki = kolorZZapisu(czcionka->kolor);
-
-    if (const auto blad = drukujKoperte(dr, dane)) {
-        dialogi().blad(rodzic, *blad);
-        return false;
-    }
-    return true;
+    return drukujKoperty(urzadzenie, {d});
 }

@@ -1,32 +1,32 @@
-// Printing an envelope: the printer operations of the envelope unit, one drawing routine
-// for any paint device (the printer's page, or a preview picture), and the print job.
+// Printing envelopes without any window: the print data of one envelope made from the
+// settings and one client's lines, the printer operations acting on a canvas passed in,
+// and one routine that draws envelopes on any paged device (a printer, a PDF file).
 #pragma once
 
-#include "rekordczcionki.h" // kolorZZapisu
+#include "rekordczcionki.h"
+#include "rekordykoperty.h"
 #include "uklad_wydruku.h"
 
 #include <QColor>
 #include <QImage>
+#include <QList>
 #include <QString>
 
 #include <array>
 #include <functional>
 #include <optional>
 
+class QPagedPaintDevice;
 class QPainter;
-class QPrinter;
-class QWidget;
 
-// Everything one envelope print needs, as the envelope window holds it.
+// Everything one envelope print needs.
 struct DaneKoperty
 {
     std::array<QString, 4> nadawca;  // n1..n4
     std::array<QString, 5> odbiorca; // o1 (form of address), o2..o5
     TekstyPolozen polozenia;         // od, l_n, g_n, the checked preset's pair, l_log, g_log
     bool poziomo = false;            // "drukuj poziomo"
-    // "drukuj obrazek": pass it ticked only while the box is enabled too, so a logo
-    // whose picture file is missing or was detached is not printed.
-    bool drukujLogo = false;
+    bool drukujLogo = false;         // "drukuj obrazek"
     QImage logo;                     // the print picture at its own size; null: no logo
 
     // The print font: an empty face keeps the canvas' default face, size 0 its default size.
@@ -36,35 +36,18 @@ struct DaneKoperty
     QColor kolorCzcionki = Qt::black;
 };
 
-// The print font as the print-font window stores it (colour as the stored value).
-struct CzcionkaDruku
-{
-    QString kroj;
-    qint32 rozmiar = 0;
-    quint8 styl = 0;
-    qint32 kolor = 0;
-};
+// Whether a logo path names an existing regular file (a damaged path with a NUL, a folder
+// or a device names none). Only then can "drukuj obrazek" be ticked.
+bool obrazekIstnieje(const QString &sciezka);
 
+// The print data of one envelope: the sender lines and the form of address from the
+// settings, `odbiorca` as o2..o5, the recipient block at the checked preset's pair (none
+// checked: empty positions), the logo printed when `u.logo` is 1 and `logo` holds a
+// picture, and the print font's face, size, style and colour.
+DaneKoperty daneKoperty(const UstawieniaKoperty &u, const std::array<QString, 4> &odbiorca, const QImage &logo,
+                        const CzcionkaDruku &czcionka);
 
-// ---- The printer operations. They act on the program's one printer and on the canvas
-// of the drawing under way (the printer's page during a job).
-
-// The program's one printer object (made at first use, after the application).
-QPrinter &drukarka();
-
-// Resolution of the canvas' device in dots per inch, and dots per millimetre from it.
-void ParametryDrukarki();
-// Orientation of the printer; set while no job is open.
-void UstawPoziomo();
-void UstawPionowo();
-// Face (an empty name keeps the face) and height −round(size × dpi / 72) of the canvas
-// font; height 0 keeps the canvas' default size.
-void UstawCzcionke(const QString &kroj, qint32 rozmiar);
-// Writes one line, unwrapped and unclipped, with the top-left of its text cell at
-// (x, y) millimetres, on an opaque white background.
-void PiszTekst(qint64 x, qint64 y, const QString &tekst);
-
-// The resolution measured by the last ParametryDrukarki.
+// The resolution of a canvas' device in dots per inch, and dots per millimetre from it.
 struct ParametryPlotna
 {
     qint32 dpiX = 0;
@@ -72,27 +55,46 @@ struct ParametryPlotna
     qint32 punktyNaMmX = 0;
     qint32 punktyNaMmY = 0;
 };
-ParametryPlotna parametryPlotna();
 
-// Draws the envelope onto an active painter, in the painter's device dots: logo (when
+// The canvas the printer operations act on: an active painter and its measured resolution.
+struct Plotno
+{
+    QPainter &malarz;
+    ParametryPlotna parametry{};
+};
+
+// ---- The printer operations.
+// Measures the resolution of the canvas' device.
+void ParametryDrukarki(Plotno &plotno);
+// Orientation of a device; set while no job is open on it.
+void UstawPoziomo(QPagedPaintDevice &urzadzenie);
+void UstawPionowo(QPagedPaintDevice &urzadzenie);
+// Face (an empty name keeps the face) and height −round(size × dpi / 72) of the canvas
+// font; height 0 keeps the canvas' default size.
+void UstawCzcionke(Plotno &plotno, const QString &kroj, qint32 rozmiar);
+// Writes one line, unwrapped and unclipped, with the top-left of its text cell at
+// (x, y) millimetres, on an opaque white background.
+void PiszTekst(Plotno &plotno, qint64 x, qint64 y, const QString &tekst);
+
+// Draws one envelope onto an active painter, in the painter's device dots: logo (when
 // `drukujLogo` and a picture is held), then the sender block and the recipient block.
-// Used by the print job and usable for a preview.
-void rysujKoperte(QPainter &p, const DaneKoperty &d);
+// Returns the resolution it measured.
+ParametryPlotna rysujKoperte(QPainter &p, const DaneKoperty &d);
 
-// The print job on `drukarka` (the printer the print dialog chose): orientation, begin,
-// drawing, end, portrait again. The canvas' origin is the printable area's corner.
-// Returns the error text when the job could not be done; the job is then aborted and
-// the printer is in portrait again.
-std::optional<QString> drukujKoperte(QPrinter &drukarka, const DaneKoperty &d);
+// The page set-up of a job: the first envelope's orientation, margins at the printable
+// area (the canvas' origin is its corner).
+void ustawStrone(QPagedPaintDevice &urzadzenie, bool poziomo);
 
-// "Drukuj kopertę" from start to end: the print dialog on `drukarka` (cancel: nothing
-// happens), the print font from `czytajCzcionke` (nullopt: it failed and has already been
-// reported, nothing is printed), the job, and an error box when the job failed.
-// Returns true when an envelope was printed.
-bool wykonajDrukKoperty(QWidget *rodzic, QPrinter &drukarka, DaneKoperty dane,
-                        const std::function<std::optional<CzcionkaDruku>()> &czytajCzcionke);
-// The same, with the envelope's data taken by `zbierzDane` once the print dialog has
-// closed (and before the print font is read), so the job prints the window's controls
-// as they stand at that moment.
-bool wykonajDrukKoperty(QWidget *rodzic, QPrinter &drukarka, const std::function<DaneKoperty()> &zbierzDane,
-                        const std::function<std::optional<CzcionkaDruku>()> &czytajCzcionke);
+// The error text of a print job that could not be done.
+QString tekstBleduDruku();
+
+// Called after each page with the number of pages drawn; false stops the job.
+using PostepDruku = std::function<bool(qsizetype)>;
+
+// One job on `urzadzenie`: the page set-up, one envelope per page, end, and the device
+// in portrait again. Returns the error text when the job could not be done (it could not
+// begin or end, or `postep` stopped it).
+std::optional<QString> drukujKoperty(QPagedPaintDevice &urzadzenie, const QList<DaneKoperty> &koperty,
+                                     const PostepDruku &postep = {});
+// A job of one envelope.
+std::optional<QString> drukujKoperte(QPagedPaintDevice &urzadzenie, const DaneKoperty &d);

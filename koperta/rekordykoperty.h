@@ -84,6 +84,7 @@ struct UstawieniaKoperty
     QString nazwaObrazka;           // nazwa
     QString logoOdLewej;            // l_log
     QString logoOdGory;             // g_log
+    QString formaAdresu;            // o1, its own record
     // The stored bytes. On storing, a preset of 0 (no radio button checked) keeps the
     // byte the working copy already holds; on loading they come back as stored, and the
     // window applies only 1..4 and 0/1.

@@ -1,13 +1,10 @@
 #include "tkoperta_f.h"
 
 #include "dialogi.h"
-#include "druk_koperty.h"
+#include "drukowanie.h"
 #include "jpeg.h"
-#include "katalogdanych.h"
+#include "kontekst.h"
 #include "aplikacja.h"
-#include "sciezki.h"
-#include "tekst.h"
-#include "tfont_f.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -217,17 +214,11 @@ QImage mapaSwiata()
     return obraz;
 }
 
-// Whether the logo path names an existing regular file (a damaged path with a NUL, a
-// folder or a device names none).
-bool obrazekIstnieje(const QString &sciezka)
-{
-    return !sciezka.isEmpty() && !sciezka.contains(QChar(0)) && QFileInfo(sciezka).isFile();
-}
-
 } // namespace
 
-Tkoperta_f::Tkoperta_f(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+Tkoperta_f::Tkoperta_f(Kontekst &kontekst, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_kontekst(kontekst),
+      m_fonty(kontekst)
 {
     setObjectName(QStringLiteral("koperta_f"));
     setWindowTitle(QStringLiteral("Wydruk kopert"));
@@ -358,12 +349,6 @@ Tkoperta_f::Tkoperta_f(QWidget *parent)
     SpeedButton1 = przycisk(Panel2, "SpeedButton1", QStringLiteral("Koniec"), QStyle::SP_DialogCloseButton,
                             298, 210, 94, 28);
 
-    // Hidden print picture
-    Image3 = new QLabel(this);
-    Image3->setObjectName(QStringLiteral("Image3"));
-    Image3->setScaledContents(false);
-    Image3->hide();
-
     // Help panel
     Panel3 = panel(this, "Panel3", QRect(93, 62, 636, 390), QColor(239, 239, 239));
     Memo1 = memo(Panel3, "Memo1",
@@ -480,6 +465,7 @@ UstawieniaKoperty Tkoperta_f::ustawienia() const
     u.nazwaObrazka = nazwa->text();
     u.logoOdLewej = l_log->text();
     u.logoOdGory = g_log->text();
+    u.formaAdresu = o1->text();
     u.rozmiar = quint8(wybranyRozmiar());
     u.logo = logo->isChecked() ? 1 : 0;
     u.poziomo = poziomo->isChecked() ? 1 : 0;
@@ -522,7 +508,6 @@ void Tkoperta_f::zastosujUklad(const UstawieniaKoperty &u, bool zNadawca)
 void Tkoperta_f::oproznijObrazki()
 {
     m_obrazDruku = QImage();
-    Image3->clear();
     m_obrazPodgladu = m_zastepczy;
     Image2->setPixmap(QPixmap::fromImage(m_obrazPodgladu));
 }
@@ -542,8 +527,6 @@ bool Tkoperta_f::zaladujObrazkiLogo()
     m_obrazPodgladu = wynik.obraz;
     Image2->setPixmap(QPixmap::fromImage(m_obrazPodgladu));
     m_obrazDruku = wynik.obraz;
-    Image3->setPixmap(QPixmap::fromImage(m_obrazDruku));
-    Image3->resize(m_obrazDruku.size());
     return true;
 }
 
@@ -552,19 +535,16 @@ void Tkoperta_f::ustawPoleLogo()
     logo->setEnabled(obrazekIstnieje(nazwa->text()));
 }
 
-QString Tkoperta_f::sciezka(const QString &wzgledna) const
-{
-    return sciezkaDanych(m_katalog, wzgledna);
-}
-
-QString Tkoperta_f::katalogProfili() const
-{
-    return sciezka(PlikiKoperty::Profile);
-}
-
 void Tkoperta_f::przejdzDoKataloguDanych()
 {
-    QDir::setCurrent(m_katalog.isEmpty() ? QStringLiteral("/") : dopasujWielkoscLiter(m_katalog));
+    m_kontekst.przejdzDo(m_magazyn.katalog());
+}
+
+bool Tkoperta_f::blad(const BladIO &b)
+{
+    if (b)
+        pokazBlad(this, b);
+    return bool(b);
 }
 
 // ---- operations
@@ -591,13 +571,11 @@ bool Tkoperta_f::pokazDlaKlienta(const std::array<QString, 4> &nadawca, const st
 
 bool Tkoperta_f::FormCreate()
 {
-    // 1. The envelope data root, from the current directory at this moment.
-    const KatalogDanych katalog = rozwiazKatalogDanych();
-    m_katalog = katalog.katalog;
-    if (katalog.blad) {
-        pokazBlad(this, katalog.blad);
+    // 1. The envelope data root, from the working directory at this moment.
+    const KatalogDanych katalog = m_kontekst.rozwiazKatalogDanych();
+    m_magazyn.ustawKatalog(katalog.katalog);
+    if (blad(katalog.blad))
         return false;
-    }
 
     // 2.
     zaznaczRozmiar(1);
@@ -609,23 +587,14 @@ bool Tkoperta_f::FormCreate()
     for (QLineEdit *e : {l1, l2, l3, l4, l_n, g1, g2, g3, g4, g_n, od, nazwa, l_log, g_log})
         e->clear();
 
+    // 4., 5. Logo record, then the layout record without its sender lines; a missing
+    // file is created first.
     UstawieniaKoperty u;
-    // 4. Logo record.
-    if (const BladIO blad = wczytajLubUtworz(sciezka(PlikiKoperty::Logo),
-                                             QByteArray(LogoKoperty::Rozmiar, '\0'), m_bufory.logo)) {
-        pokazBlad(this, blad);
+    if (blad(m_magazyn.wczytaj(MagazynKoperty::Rekord::Logo, u, true)))
         return false;
-    }
-    odczytajLogo(m_bufory.logo, 0, u);
     zastosujLogo(u);
-
-    // 5. Envelope layout record, without its sender lines.
-    if (const BladIO blad = wczytajLubUtworz(sciezka(PlikiKoperty::Uklad), UkladKoperty::poczatkowy(),
-                                             m_bufory.uklad)) {
-        pokazBlad(this, blad);
+    if (blad(m_magazyn.wczytaj(MagazynKoperty::Rekord::Uklad, u, true)))
         return false;
-    }
-    odczytajUklad(m_bufory.uklad, 0, u);
     zastosujUklad(u, false);
 
     // 6.
@@ -635,21 +604,12 @@ bool Tkoperta_f::FormCreate()
     // window must still open, or the user could never detach the damaged picture.
     zaladujObrazkiLogo();
 
-    // 8. Form of address.
-    if (const BladIO blad = wczytajLubUtworz(sciezka(PlikiKoperty::Forma),
-                                             QByteArray(FormaAdresu::Rozmiar, '\0'), m_bufory.forma)) {
-        pokazBlad(this, blad);
+    // 8., 9. Form of address, print options.
+    if (blad(m_magazyn.wczytaj(MagazynKoperty::Rekord::Forma, u, true)))
         return false;
-    }
-    o1->setText(czytajTekst(m_bufory.forma, 0, FormaAdresu::Pojemnosc));
-
-    // 9. Print options.
-    if (const BladIO blad = wczytajLubUtworz(sciezka(PlikiKoperty::Opcje),
-                                             QByteArray(OpcjeDruku::Rozmiar, '\0'), m_bufory.opcje)) {
-        pokazBlad(this, blad);
+    o1->setText(u.formaAdresu);
+    if (blad(m_magazyn.wczytaj(MagazynKoperty::Rekord::Opcje, u, true)))
         return false;
-    }
-    odczytajOpcje(m_bufory.opcje, 0, u);
     zastosujOpcje(u);
 
     // 10., 11.
@@ -672,26 +632,16 @@ void Tkoperta_f::SpeedButton12Click()
     poziomo->setChecked(false);
     logo->setChecked(false);
 
+    // Each record shows as soon as it is read; an error stops at that record.
     UstawieniaKoperty u;
-    if (const BladIO blad = czytajRekord(sciezka(PlikiKoperty::Opcje), m_bufory.opcje, OpcjeDruku::Rozmiar)) {
-        pokazBlad(this, blad);
+    if (blad(m_magazyn.wczytaj(MagazynKoperty::Rekord::Opcje, u)))
         return;
-    }
-    odczytajOpcje(m_bufory.opcje, 0, u);
     zastosujOpcje(u);
-
-    if (const BladIO blad = czytajRekord(sciezka(PlikiKoperty::Logo), m_bufory.logo, LogoKoperty::Rozmiar)) {
-        pokazBlad(this, blad);
+    if (blad(m_magazyn.wczytaj(MagazynKoperty::Rekord::Logo, u)))
         return;
-    }
-    odczytajLogo(m_bufory.logo, 0, u);
     zastosujLogo(u);
-
-    if (const BladIO blad = czytajRekord(sciezka(PlikiKoperty::Uklad), m_bufory.uklad, UkladKoperty::Rozmiar)) {
-        pokazBlad(this, blad);
+    if (blad(m_magazyn.wczytaj(MagazynKoperty::Rekord::Uklad, u)))
         return;
-    }
-    odczytajUklad(m_bufory.uklad, 0, u);
     zastosujUklad(u, true);
 
     if (const int n = wybranyRozmiar())
@@ -704,22 +654,8 @@ void Tkoperta_f::SpeedButton12Click()
 
 void Tkoperta_f::SpeedButton2Click()
 {
-    const UstawieniaKoperty u = ustawienia();
-    wpiszUklad(m_bufory.uklad, 0, u);
-    if (const BladIO blad = zapiszRekord(sciezka(PlikiKoperty::Uklad), m_bufory.uklad)) {
-        pokazBlad(this, blad);
+    if (blad(m_magazyn.zapiszDomyslne(ustawienia())))
         return;
-    }
-    wpiszLogo(m_bufory.logo, 0, u);
-    if (const BladIO blad = zapiszRekord(sciezka(PlikiKoperty::Logo), m_bufory.logo)) {
-        pokazBlad(this, blad);
-        return;
-    }
-    wpiszOpcje(m_bufory.opcje, 0, u);
-    if (const BladIO blad = zapiszRekord(sciezka(PlikiKoperty::Opcje), m_bufory.opcje)) {
-        pokazBlad(this, blad);
-        return;
-    }
     ustawPoleLogo();
 }
 
@@ -728,19 +664,15 @@ void Tkoperta_f::SpeedButton10Click()
     UstawieniaPliku ust;
     ust.filtr = QStringLiteral("Pliki profilów (*.pro)");
     ust.rozszerzenie = QStringLiteral("pro");
-    ust.katalog = katalogProfili();
+    ust.katalog = m_magazyn.katalogProfili();
     ust.obiekt = QStringLiteral("OpenDialog2");
     const QString plik = dialogi().otworzPlik(this, ust);
     if (plik.isEmpty())
         return;
 
-    // The whole record is read before any control changes.
-    if (const BladIO blad = czytajRekord(plik, m_bufory.profil, ProfilKoperty::Rozmiar)) {
-        pokazBlad(this, blad);
-        return;
-    }
     UstawieniaKoperty u;
-    odczytajProfil(m_bufory.profil, u);
+    if (blad(m_magazyn.wczytajProfil(plik, u)))
+        return;
     zastosujUklad(u, true);
     zastosujLogo(u);
     zastosujOpcje(u);
@@ -757,18 +689,14 @@ void Tkoperta_f::SpeedButton11Click()
     UstawieniaPliku ust;
     ust.filtr = QStringLiteral("Pliki profilów (*.pro)");
     ust.rozszerzenie = QStringLiteral("pro");
-    ust.katalog = katalogProfili();
+    ust.katalog = m_magazyn.katalogProfili();
     ust.pytajONadpisanie = true;
     ust.obiekt = QStringLiteral("SaveDialog1");
     const QString plik = dialogi().zapiszPlik(this, ust);
     if (plik.isEmpty())
         return;
-
-    wpiszProfil(m_bufory.profil, ustawienia());
-    if (const BladIO blad = zapiszRekord(plik, m_bufory.profil)) {
-        pokazBlad(this, blad);
+    if (blad(m_magazyn.zapiszProfil(plik, ustawienia())))
         return;
-    }
     przejdzDoKataloguDanych();
 }
 
@@ -798,41 +726,20 @@ void Tkoperta_f::SpeedButton7Click()
 
 void Tkoperta_f::SpeedButton3Click()
 {
-    if (m_font_f)
-        m_font_f->ZapiszFonty(PlikCzcionki);
+    m_fonty.ZapiszFonty(this, PlikCzcionki);
 }
 
 void Tkoperta_f::SpeedButton4Click()
 {
     // The controls are read once the print dialog has closed, as they stand then.
-    const auto dane = [this]() {
-        DaneKoperty d;
-        d.nadawca = {n1->text(), n2->text(), n3->text(), n4->text()};
-        d.odbiorca = {o1->text(), o2->text(), o3->text(), o4->text(), o5->text()};
-        d.polozenia.od = od->text();
-        d.polozenia.l_n = l_n->text();
-        d.polozenia.g_n = g_n->text();
-        if (const int rozmiar = wybranyRozmiar()) {
-            d.polozenia.lOdbiorcy = poleOdLewej(rozmiar)->text();
-            d.polozenia.gOdbiorcy = poleOdGory(rozmiar)->text();
-        }
-        d.polozenia.l_log = l_log->text();
-        d.polozenia.g_log = g_log->text();
-        d.poziomo = poziomo->isChecked();
-        d.drukujLogo = drukujLogo();
-        d.logo = m_obrazDruku;
-        return d;
-    };
-    // The print font is read from its file at every print, so a font just chosen counts.
-    const auto czcionka = [this]() -> std::optional<CzcionkaDruku> {
-        if (!m_font_f)
-            return CzcionkaDruku{};
-        if (!m_font_f->CzytajFonty(PlikCzcionki))
+    wykonajDrukKoperty(this, drukarka(), [this]() -> std::optional<DaneKoperty> {
+        // The print font is read at every print, so a font just chosen counts.
+        if (!m_fonty.CzytajFonty(this, PlikCzcionki))
             return std::nullopt;
-        return CzcionkaDruku{m_font_f->nazwaCzcionki(), m_font_f->wielkoscCzcionki(), m_font_f->styl(),
-                             m_font_f->kolor()};
-    };
-    wykonajDrukKoperty(this, drukarka(), dane, czcionka);
+        UstawieniaKoperty u = ustawienia();
+        u.logo = drukujLogo() ? 1 : 0; // a disabled box counts as unticked
+        return daneKoperty(u, {o2->text(), o3->text(), o4->text(), o5->text()}, m_obrazDruku, m_fonty.czcionka());
+    });
 }
 
 void Tkoperta_f::SpeedButton9Click()
@@ -851,11 +758,8 @@ void Tkoperta_f::SpeedButton1Click()
 {
     if (!dialogi().pytanie(this, QStringLiteral("Koniec pracy ?")))
         return;
-    zapiszTekst(m_bufory.forma, 0, FormaAdresu::Pojemnosc, o1->text());
-    if (const BladIO blad = zapiszRekord(sciezka(PlikiKoperty::Forma), m_bufory.forma)) {
-        pokazBlad(this, blad);
+    if (blad(m_magazyn.zapiszForme(o1->text())))
         return;
-    }
     setEnabled(false);
     hide();
     close();

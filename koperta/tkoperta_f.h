@@ -2,7 +2,8 @@
 // font and the orientation, kept as defaults in ADMINI and as named profiles (".pro").
 #pragma once
 
-#include "rekordykoperty.h"
+#include "fontydruku.h"
+#include "magazynkoperty.h"
 
 #include <QImage>
 #include <QWidget>
@@ -18,20 +19,17 @@ class QRadioButton;
 class QTextEdit;
 class QTimer;
 class QToolButton;
-class Tfont_f;
+class Kontekst;
 
 class Tkoperta_f : public QWidget
 {
     Q_OBJECT
 public:
-    // Builds the window hidden and runs its set-up (FormCreate) at once.
-    explicit Tkoperta_f(QWidget *parent = nullptr);
+    // Builds the window hidden and runs its set-up (FormCreate) at once. The data root
+    // and the print-font file are found through `kontekst`, which must outlive the window.
+    explicit Tkoperta_f(Kontekst &kontekst, QWidget *parent = nullptr);
 
-    // The print-font window that "Czcionka druku" opens (created after this window).
-    void ustawFont(Tfont_f *font_f) { m_font_f = font_f; }
-    Tfont_f *font_f() const { return m_font_f; }
-
-    // The logo picture at its own size, as the print routine draws it (Image3);
+    // The logo picture at its own size, as the print routine draws it;
     // null when no picture is held.
     QImage obrazDruku() const { return m_obrazDruku; }
     // The preview picture (Image2).
@@ -48,9 +46,11 @@ public:
     bool pokazDlaKlienta(const std::array<QString, 4> &nadawca, const std::array<QString, 4> &odbiorca);
 
     // The envelope data root resolved by the last set-up.
-    QString katalogDanych() const { return m_katalog; }
+    QString katalogDanych() const { return m_magazyn.katalog(); }
     // The working copies of the record files.
-    const BuforyKoperty &bufory() const { return m_bufory; }
+    const BuforyKoperty &bufory() const { return m_magazyn.bufory(); }
+    // The print font and the chooser that "Czcionka druku" opens.
+    const FontyDruku &fonty() const { return m_fonty; }
 
     // The settings as the controls hold them, and the same put into the controls.
     UstawieniaKoperty ustawienia() const;
@@ -80,14 +80,14 @@ public:
     QToolButton *SpeedButton2, *SpeedButton12, *SpeedButton3, *SpeedButton11, *SpeedButton10,
         *SpeedButton9, *SpeedButton4;
     // Other controls
-    QLabel *Image1, *Image3, *Label5, *Label7;
+    QLabel *Image1, *Label5, *Label7;
     QFrame *Panel3;
     QTextEdit *Memo1;
     QToolButton *SpeedButton8;
     QTimer *Timer1;
 
 public slots:
-    // Set-up: resolves the envelope data root from the current directory, creates any
+    // Set-up: resolves the envelope data root from the working directory, creates any
     // missing defaults file and loads the defaults and the form of address. Leaves
     // n1..n4 and o2..o5 alone. False when an error was reported (the rest not run).
     bool FormCreate();
@@ -120,19 +120,19 @@ private:
     void zastosujOpcje(const UstawieniaKoperty &u);
     void zastosujLogo(const UstawieniaKoperty &u);
     void zastosujUklad(const UstawieniaKoperty &u, bool zNadawca);
+    // Shows a failed record operation; true when there was one.
+    bool blad(const BladIO &b);
     // Loads the picture named by `nazwa`, when that file exists, into the preview and
     // the print picture; false after reporting a picture that cannot be loaded.
     bool zaladujObrazkiLogo();
     void ustawPoleLogo();
     void oproznijObrazki();
-    QString katalogProfili() const;
-    QString sciezka(const QString &wzgledna) const;
     void przejdzDoKataloguDanych();
 
-    BuforyKoperty m_bufory;
-    QString m_katalog;
+    Kontekst &m_kontekst;
+    MagazynKoperty m_magazyn;
+    FontyDruku m_fonty;
     QImage m_obrazDruku;
     QImage m_obrazPodgladu;
     QImage m_zastepczy;
-    Tfont_f *m_font_f = nullptr;
 };

@@ -1,13 +1,15 @@
-// The print-font record, the print-font window and the font dialog's colour choice.
+// The print-font record, the print-font state with its chooser and the font dialog's colour choice.
 
 #include "../wspolne/pliki.h"
 #include "../wspolne/skrypt.h"
 #include "rekordczcionki.h"
-#include "tfont_f.h"
+#include "fontydruku.h"
+#include "kontekst.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFontDialog>
 #include <QPalette>
 #include <QPushButton>
@@ -55,7 +57,7 @@ private slots:
     void brakFolderuFONT();
     void bladOdczytu_data();
     void bladOdczytu();
-    void wzgledemBiezacegoKatalogu();
+    void wzgledemKataloguRoboczego();
     void prawdziweOkno_data();
     void prawdziweOkno();
 
@@ -130,15 +132,15 @@ void TestCzcionki::poczatek()
 {
     // Nothing read yet, and a missing file changes nothing and creates nothing.
     KatalogTestu k({QStringLiteral("FONT")});
-    Tfont_f f;
-    QCOMPARE(f.windowTitle(), QStringLiteral("Fonty"));
-    QVERIFY(f.CzytajFonty(Plik));
+    Kontekst kt(QDir::currentPath());
+    FontyDruku f(kt);
+    QVERIFY(f.CzytajFonty(nullptr, Plik));
     QVERIFY(!QFile::exists(k.sciezka(WFont)));
-    QCOMPARE(f.rekord(), QByteArray(76, '\0'));
-    QVERIFY(f.nazwaCzcionki().isEmpty());
-    QCOMPARE(f.wielkoscCzcionki(), 0);
-    QCOMPARE(f.styl(), quint8(0));
-    QCOMPARE(f.kolorDruku(), QColor(Qt::black));
+    QCOMPARE(f.czcionka().rekord, QByteArray(76, '\0'));
+    QVERIFY(f.czcionka().kroj.isEmpty());
+    QCOMPARE(f.czcionka().rozmiar, 0);
+    QCOMPARE(f.czcionka().styl(), quint8(0));
+    QCOMPARE(kolorZZapisu(f.czcionka().kolor()), QColor(Qt::black));
     QCOMPARE(f.FontDialog1().czcionka.family(), QStringLiteral("Tahoma"));
     QCOMPARE(f.FontDialog1().czcionka.pointSize(), 8);
     QCOMPARE(f.FontDialog1().kolor, qint32(0xFF000008u));
@@ -147,11 +149,12 @@ void TestCzcionki::poczatek()
 void TestCzcionki::zapiszPierwszyRaz()
 {
     KatalogTestu k({QStringLiteral("FONT")});
-    Tfont_f f;
+    Kontekst kt(QDir::currentPath());
+    FontyDruku f(kt);
     // A first save without a colour choice keeps the window-text colour.
     s.czcionka({czcionka(QString(61, u'x'), 14, RekordCzcionki::Pogrubiona | RekordCzcionki::Podkreslona),
                 qint32(0xFF000008u)});
-    QVERIFY(f.ZapiszFonty(Plik));
+    QVERIFY(f.ZapiszFonty(nullptr, Plik));
     const SkryptDialogi::Wywolanie &w = s.wywolania.constFirst();
     QCOMPARE(w.czcionka.czcionka.family(), QStringLiteral("Tahoma"));
     QCOMPARE(w.czcionka.czcionka.pointSize(), 8);
@@ -161,14 +164,14 @@ void TestCzcionki::zapiszPierwszyRaz()
     QCOMPARE(r.left(65), QByteArray("\x08\x00\x00\xff\x3c", 5) + QByteArray(60, 'x'));
     QCOMPARE(quint8(r[72]), quint8(0x05));
     QCOMPARE(RekordCzcionki::wielkosc(r), 14);
-    QCOMPARE(f.rekord(), r);
-    QCOMPARE(f.nazwaCzcionki(), QString(60, u'x'));
-    QCOMPARE(f.wielkoscCzcionki(), 14);
-    QCOMPARE(f.styl(), quint8(0x05));
+    QCOMPARE(f.czcionka().rekord, r);
+    QCOMPARE(f.czcionka().kroj, QString(60, u'x'));
+    QCOMPARE(f.czcionka().rozmiar, 14);
+    QCOMPARE(f.czcionka().styl(), quint8(0x05));
 
     // The dialog keeps the font chosen last.
     s.anuluj();
-    QVERIFY(f.ZapiszFonty(Plik));
+    QVERIFY(f.ZapiszFonty(nullptr, Plik));
     QCOMPARE(s.wywolania[1].czcionka.czcionka.pointSize(), 14);
     QVERIFY(s.wywolania[1].czcionka.czcionka.bold());
 }
@@ -179,18 +182,19 @@ void TestCzcionki::dluzszyPlik()
     // 100 bytes: a record whose insignificant bytes are 0xAA, then 24 more bytes.
     const QByteArray r = rekord(0x0000FF, QStringLiteral("Arial"), 10, RekordCzcionki::Kursywa, '\xAA');
     QVERIFY(k.zapisz(WFont, r + QByteArray(24, '\x55')));
-    Tfont_f f;
-    QVERIFY(f.CzytajFonty(Plik));
-    QCOMPARE(f.rekord(), r);
-    QCOMPARE(f.nazwaCzcionki(), QStringLiteral("Arial"));
-    QCOMPARE(f.wielkoscCzcionki(), 10);
-    QCOMPARE(f.styl(), quint8(RekordCzcionki::Kursywa));
-    QCOMPARE(f.kolorDruku(), QColor(255, 0, 0));
+    Kontekst kt(QDir::currentPath());
+    FontyDruku f(kt);
+    QVERIFY(f.CzytajFonty(nullptr, Plik));
+    QCOMPARE(f.czcionka().rekord, r);
+    QCOMPARE(f.czcionka().kroj, QStringLiteral("Arial"));
+    QCOMPARE(f.czcionka().rozmiar, 10);
+    QCOMPARE(f.czcionka().styl(), quint8(RekordCzcionki::Kursywa));
+    QCOMPARE(kolorZZapisu(f.czcionka().kolor()), QColor(255, 0, 0));
 
     // The next save truncates to 76 bytes; the bytes after the name and the padding
     // keep what was read.
     s.czcionka({czcionka(QStringLiteral("Ar"), 9), 0x00FF00});
-    QVERIFY(f.ZapiszFonty(Plik));
+    QVERIFY(f.ZapiszFonty(nullptr, Plik));
     const QByteArray zapisany = k.czytaj(WFont);
     QCOMPARE(zapisany.size(), 76);
     QCOMPARE(zapisany.mid(4, 6), QByteArray("\x02" "Arial"));
@@ -203,9 +207,10 @@ void TestCzcionki::presetZPliku()
     KatalogTestu k({QStringLiteral("FONT")});
     QVERIFY(k.zapisz(WFont, rekord(0x00FF00, QStringLiteral("Courier New"), 16,
                                     RekordCzcionki::Pogrubiona | RekordCzcionki::Przekreslona)));
-    Tfont_f f;
+    Kontekst kt(QDir::currentPath());
+    FontyDruku f(kt);
     s.anuluj();
-    QVERIFY(f.ZapiszFonty(Plik));
+    QVERIFY(f.ZapiszFonty(nullptr, Plik));
     const WyborCzcionki &w = s.wywolania.constFirst().czcionka;
     QCOMPARE(w.czcionka.family(), QStringLiteral("Courier New"));
     QCOMPARE(w.czcionka.pointSize(), 16);
@@ -216,31 +221,33 @@ void TestCzcionki::presetZPliku()
 void TestCzcionki::anulowanie()
 {
     KatalogTestu k({QStringLiteral("FONT")});
-    Tfont_f f;
+    Kontekst kt(QDir::currentPath());
+    FontyDruku f(kt);
     s.czcionka({czcionka(QStringLiteral("Arial"), 10), 0});
-    QVERIFY(f.ZapiszFonty(Plik));
+    QVERIFY(f.ZapiszFonty(nullptr, Plik));
     // Another program changed the file; cancelling writes nothing and keeps the current
     // font, while the record in memory has been read afresh.
     const QByteArray inny = rekord(0x0000FF, QStringLiteral("Verdana"), 20, RekordCzcionki::Kursywa);
     QVERIFY(k.zapisz(WFont, inny));
     s.anuluj();
-    QVERIFY(f.ZapiszFonty(Plik));
+    QVERIFY(f.ZapiszFonty(nullptr, Plik));
     QCOMPARE(k.czytaj(WFont), inny);
-    QCOMPARE(f.nazwaCzcionki(), QStringLiteral("Arial"));
-    QCOMPARE(f.wielkoscCzcionki(), 10);
-    QCOMPARE(f.rekord(), inny);
+    QCOMPARE(f.czcionka().kroj, QStringLiteral("Arial"));
+    QCOMPARE(f.czcionka().rozmiar, 10);
+    QCOMPARE(f.czcionka().rekord, inny);
 }
 
 void TestCzcionki::brakFolderuFONT()
 {
     KatalogTestu k(QStringList{});
-    Tfont_f f;
+    Kontekst kt(QDir::currentPath());
+    FontyDruku f(kt);
     s.czcionka({czcionka(QStringLiteral("Arial"), 10), 0});
-    QVERIFY(!f.ZapiszFonty(Plik));
+    QVERIFY(!f.ZapiszFonty(nullptr, Plik));
     QCOMPARE(s.teksty(QStringLiteral("blad")), QStringList{QStringLiteral("Invalid filename")});
-    QCOMPARE(f.rekord(), QByteArray(76, '\0'));
-    QVERIFY(f.nazwaCzcionki().isEmpty());
-    QCOMPARE(f.wielkoscCzcionki(), 0);
+    QCOMPARE(f.czcionka().rekord, QByteArray(76, '\0'));
+    QVERIFY(f.czcionka().kroj.isEmpty());
+    QCOMPARE(f.czcionka().rozmiar, 0);
     QVERIFY(QDir(k.korzen()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty()); // no FONT made
 }
 
@@ -256,35 +263,37 @@ void TestCzcionki::bladOdczytu()
     // Reading fails: reported, the font in memory stays, and saving shows no dialog.
     QFETCH(int, rozmiar);
     KatalogTestu k({QStringLiteral("FONT")});
-    Tfont_f f;
+    Kontekst kt(QDir::currentPath());
+    FontyDruku f(kt);
     s.czcionka({czcionka(QStringLiteral("Arial"), 10), 0});
-    QVERIFY(f.ZapiszFonty(Plik));
-    const QByteArray przed = f.rekord();
+    QVERIFY(f.ZapiszFonty(nullptr, Plik));
+    const QByteArray przed = f.czcionka().rekord;
     QVERIFY(k.zapisz(WFont, QByteArray(rozmiar, '\x01')));
 
-    QVERIFY(!f.CzytajFonty(Plik));
-    QVERIFY(!f.ZapiszFonty(Plik));
+    QVERIFY(!f.CzytajFonty(nullptr, Plik));
+    QVERIFY(!f.ZapiszFonty(nullptr, Plik));
     QCOMPARE(s.teksty(QStringLiteral("blad")), QStringList(2, QStringLiteral("Read beyond end of file")));
     QCOMPARE(s.teksty(QStringLiteral("czcionka")).size(), 1);
-    QCOMPARE(f.rekord(), przed);
-    QCOMPARE(f.nazwaCzcionki(), QStringLiteral("Arial"));
+    QCOMPARE(f.czcionka().rekord, przed);
+    QCOMPARE(f.czcionka().kroj, QStringLiteral("Arial"));
     QCOMPARE(k.czytaj(WFont).size(), rozmiar);
 }
 
-void TestCzcionki::wzgledemBiezacegoKatalogu()
+void TestCzcionki::wzgledemKataloguRoboczego()
 {
-    // The file is found from the current directory, whatever the folder's letter case.
+    // The file is found from the working directory, whatever the folder's letter case.
     KatalogTestu k({QStringLiteral("font"), QStringLiteral("drugi/FONT")});
-    Tfont_f f;
+    Kontekst kt(QDir::currentPath());
+    FontyDruku f(kt);
     s.czcionka({czcionka(QStringLiteral("Arial"), 10), 0});
-    QVERIFY(f.ZapiszFonty(Plik));
+    QVERIFY(f.ZapiszFonty(nullptr, Plik));
     QVERIFY(QFile::exists(k.sciezka(QStringLiteral("font/") + Plik)));
 
-    QVERIFY(k.wejdz(QStringLiteral("drugi")));
-    QVERIFY(f.CzytajFonty(Plik)); // no file there: the font in memory stays
-    QCOMPARE(f.nazwaCzcionki(), QStringLiteral("Arial"));
+    kt.przejdzDo(k.sciezka(QStringLiteral("drugi")));
+    QVERIFY(f.CzytajFonty(nullptr, Plik)); // no file there: the font in memory stays
+    QCOMPARE(f.czcionka().kroj, QStringLiteral("Arial"));
     s.czcionka({czcionka(QStringLiteral("Verdana"), 12), 0});
-    QVERIFY(f.ZapiszFonty(Plik));
+    QVERIFY(f.ZapiszFonty(nullptr, Plik));
     QVERIFY(QFile::exists(k.sciezka(QStringLiteral("drugi/") + WFont)));
     QCOMPARE(s.wywolania[1].czcionka.czcionka.family(), QStringLiteral("Arial"));
 }

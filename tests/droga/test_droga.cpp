@@ -9,15 +9,16 @@
 #include "../wspolne/pdf.h"
 #include "../wspolne/pliki.h"
 #include "../wspolne/skrypt.h"
-#include "druk_koperty.h"
+#include "drukowanie.h"
+#include "kontekst.h"
 #include "polenip.h"
 #include "rekordczcionki.h"
 #include "tdokumenty.h"
-#include "tfont_f.h"
 #include "tkoperta_f.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
@@ -73,8 +74,8 @@ private:
     QTemporaryDir m_obrazki;
     SkryptDialogi m_skrypt;
     std::unique_ptr<Tdokumenty> m_okno;
+    std::unique_ptr<Kontekst> m_kontekst;
     std::unique_ptr<Tkoperta_f> m_koperta;
-    std::unique_ptr<Tfont_f> m_font;
 };
 
 void TestDroga::initTestCase()
@@ -97,9 +98,8 @@ void TestDroga::init()
     // The windows in the program's order, wired as the program wires them.
     m_okno = std::make_unique<Tdokumenty>();
     m_okno->zakonczProces = [] {};
-    m_koperta = std::make_unique<Tkoperta_f>();
-    m_font = std::make_unique<Tfont_f>();
-    m_koperta->ustawFont(m_font.get());
+    m_kontekst = std::make_unique<Kontekst>(QDir::currentPath());
+    m_koperta = std::make_unique<Tkoperta_f>(*m_kontekst);
     m_okno->ustawKoperte(m_koperta.get());
     m_okno->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_okno.get()));
@@ -111,7 +111,7 @@ void TestDroga::cleanup()
 {
     m_okno.reset();
     m_koperta.reset();
-    m_font.reset();
+    m_kontekst.reset();
     drukarka().setPageOrientation(QPageLayout::Portrait);
     m_katalog.reset();
     sprawdzSkrypt(m_skrypt);
@@ -250,8 +250,9 @@ void TestDroga::nieudaneUstawienie()
     if (przypadek == u"uklad") {
         QVERIFY(zapiszPlik(sciezka(QStringLiteral("Admini/dane_kop_1.dat")), QByteArray(479, '\0')));
     } else {
-        // The envelope window resolves its data root from the current directory.
-        QVERIFY(QDir().mkpath(sciezka(QStringLiteral("pusty"))) && m_katalog->wejdz(QStringLiteral("pusty")));
+        // The envelope window resolves its data root from the working directory.
+        QVERIFY(QDir().mkpath(sciezka(QStringLiteral("pusty"))));
+        m_kontekst->przejdzDo(sciezka(QStringLiteral("pusty")));
     }
     klient(QStringLiteral("Klient"), {}, {}, {});
     kliknij(m_okno->SpeedButton14);

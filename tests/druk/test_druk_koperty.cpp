@@ -3,7 +3,7 @@
 // logo; the font, the opaque text cells, failures and the "Drukuj kopertę" sequence.
 
 #include "dialogi.h"
-#include "druk_koperty.h"
+#include "drukowanie.h"
 #include "../wspolne/pdf.h"
 
 #include <QApplication>
@@ -11,6 +11,7 @@
 #include <QPalette>
 #include <QImage>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -82,6 +83,9 @@ private slots:
     void nieprzezroczystaKomorka();
     void ogromneLiczby();
     void podgladNaObrazku();
+    void daneDlaKlienta_data();
+    void daneDlaKlienta();
+    void wieleKopertWPdf();
     void drukarkaProgramu();
     void drukujKoperte_anulowane();
     void drukujKoperte_czcionkaNieudana();
@@ -241,11 +245,11 @@ void TestDrukKoperty::podgladNaObrazku()
     DaneKoperty d = przyklad();
     d.odbiorca = {};
     d.nadawca = {QStringLiteral("█")}; // a full block fills its cell's top-left corner
+    ParametryPlotna par;
     {
         QPainter p(&obraz);
-        rysujKoperte(p, d);
+        par = rysujKoperte(p, d);
     }
-    const ParametryPlotna par = parametryPlotna();
     QCOMPARE(par.dpiX, 96);
     QCOMPARE(par.punktyNaMmY, 4);
     // n1 at (10, 11) mm: (40, 44) dots; nothing above or left of its cell.
@@ -255,12 +259,83 @@ void TestDrukKoperty::podgladNaObrazku()
     QVERIFY(!ciemny(42, 42));
 }
 
+void TestDrukKoperty::daneDlaKlienta_data()
+{
+    QTest::addColumn<int>("rozmiar");
+    QTest::addColumn<int>("logo");
+    QTest::addColumn<QString>("lOdbiorcy");
+    QTest::addColumn<bool>("drukujLogo");
+    QTest::newRow("preset 1, logo") << 1 << 1 << QStringLiteral("11") << true;
+    QTest::newRow("preset 4") << 4 << 0 << QStringLiteral("14") << false;
+    QTest::newRow("none checked") << 0 << 1 << QString() << true;
+    QTest::newRow("damaged preset byte") << 5 << 2 << QString() << false;
+}
+
+void TestDrukKoperty::daneDlaKlienta()
+{
+    // The recipient block takes the checked preset's pair; the client's lines follow the
+    // form of address.
+    QFETCH(int, rozmiar);
+    QFETCH(int, logo);
+    QFETCH(QString, lOdbiorcy);
+    QFETCH(bool, drukujLogo);
+    UstawieniaKoperty u;
+    u.odLewej = {QStringLiteral("11"), QStringLiteral("12"), QStringLiteral("13"), QStringLiteral("14")};
+    u.odGory = {QStringLiteral("21"), QStringLiteral("22"), QStringLiteral("23"), QStringLiteral("24")};
+    u.formaAdresu = QStringLiteral("Pani");
+    u.nadawca[3] = QStringLiteral("n4");
+    u.rozmiar = quint8(rozmiar);
+    u.logo = quint8(logo);
+    u.poziomo = 1;
+    CzcionkaDruku c;
+    c.kroj = QStringLiteral("DejaVu Sans");
+    c.rozmiar = 12;
+    c.rekord[RekordCzcionki::Styl] = 0x02;
+    const DaneKoperty d = daneKoperty(u, {QStringLiteral("a"), {}, {}, QStringLiteral("d")}, czerwonyObrazek(2, 2), c);
+    QCOMPARE(d.polozenia.lOdbiorcy, lOdbiorcy);
+    QCOMPARE(d.polozenia.gOdbiorcy.isEmpty(), lOdbiorcy.isEmpty());
+    QCOMPARE(d.drukujLogo, drukujLogo);
+    QCOMPARE(d.odbiorca, (std::array<QString, 5>{"Pani", "a", "", "", "d"}));
+    QCOMPARE(d.nadawca[3], QStringLiteral("n4"));
+    QVERIFY(d.poziomo);
+    QCOMPARE(d.krojCzcionki, c.kroj);
+    QCOMPARE(d.rozmiarCzcionki, 12);
+    QCOMPARE(d.stylCzcionki, quint8(0x02));
+    QCOMPARE(d.kolorCzcionki, QColor(Qt::black));
+}
+
+void TestDrukKoperty::wieleKopertWPdf()
+{
+    // One job, one envelope per page, on a PDF writer; the progress can stop the job.
+    const QString pdf = plik(QStringLiteral("wiele.pdf"));
+    QList<DaneKoperty> koperty(3, przyklad());
+    koperty[2].nadawca[0] = QStringLiteral("Trzecia");
+    QList<qsizetype> postep;
+    {
+        QPdfWriter pisarz(pdf);
+        pisarz.setResolution(600);
+        QVERIFY(!drukujKoperty(pisarz, koperty, [&](qsizetype n) { return postep.append(n), true; }));
+    }
+    QCOMPARE(postep, (QList<qsizetype>{1, 2, 3}));
+    QVERIFY(uruchom(QStringLiteral("pdfinfo"), {pdf}).contains(QRegularExpression(QStringLiteral("Pages:\\s+3\\n"))));
+    const auto strona = [&](const char *n) {
+        return uruchom(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QLatin1String(n), QStringLiteral("-l"),
+                                                     QLatin1String(n), pdf, QStringLiteral("-")});
+    };
+    QVERIFY(strona("1").contains(QStringLiteral("Nadawca1")) && !strona("1").contains(QStringLiteral("Trzecia")));
+    QVERIFY(strona("3").contains(QStringLiteral("Trzecia")));
+
+    QPdfWriter drugi(plik(QStringLiteral("przerwane.pdf")));
+    QCOMPARE(drukujKoperty(drugi, koperty, [](qsizetype n) { return n < 2; }),
+             std::optional{QStringLiteral("Błąd drukowania. Koperta nie została wydrukowana.")});
+}
+
 void TestDrukKoperty::drukarkaProgramu()
 {
-    // Outside a job the orientation operations act on the program's one printer.
-    UstawPoziomo();
+    // The orientation operations act on the device given, here the program's one printer.
+    UstawPoziomo(drukarka());
     QCOMPARE(drukarka().pageLayout().orientation(), QPageLayout::Landscape);
-    UstawPionowo();
+    UstawPionowo(drukarka());
     QCOMPARE(drukarka().pageLayout().orientation(), QPageLayout::Portrait);
     QCOMPARE(&drukarka(), &drukarka());
 }
@@ -273,11 +348,11 @@ void TestDrukKoperty::drukujKoperte_anulowane()
     QPrinter drukarka(QPrinter::HighResolution);
     const QString pdf = plik(QStringLiteral("anulowane.pdf"));
     doPdf(drukarka, pdf);
-    QVERIFY(!wykonajDrukKoperty(nullptr, drukarka, przyklad(), [&]() -> std::optional<CzcionkaDruku> {
+    QVERIFY(!wykonajDrukKoperty(nullptr, drukarka, [&]() -> std::optional<DaneKoperty> {
         czytano = true;
-        return CzcionkaDruku{};
+        return przyklad();
     }));
-    QVERIFY(!czytano); // the print font is not even read
+    QVERIFY(!czytano); // neither the window nor the print font is even read
     QVERIFY(!QFile::exists(pdf));
     QVERIFY(m_skrypt.niespodziewane.isEmpty());
 }
@@ -291,7 +366,7 @@ void TestDrukKoperty::drukujKoperte_czcionkaNieudana()
     m_skrypt.drukarka([&](QPrinter *d) { doPdf(*d, pdf); });
     QPrinter drukarka(QPrinter::HighResolution);
     drukarka.setPageOrientation(QPageLayout::Landscape);
-    QVERIFY(!wykonajDrukKoperty(nullptr, drukarka, przyklad(), []() { return std::optional<CzcionkaDruku>{}; }));
+    QVERIFY(!wykonajDrukKoperty(nullptr, drukarka, []() { return std::optional<DaneKoperty>{}; }));
     QVERIFY(!QFile::exists(pdf));
     QVERIFY(m_skrypt.teksty(QStringLiteral("blad")).isEmpty());
     QCOMPARE(drukarka.pageLayout().orientation(), QPageLayout::Landscape);
@@ -307,7 +382,7 @@ void TestDrukKoperty::drukujKoperte_bladPokazany()
     DaneKoperty d = przyklad();
     d.poziomo = true;
     QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
-    QVERIFY(!wykonajDrukKoperty(nullptr, drukarka, d, []() { return std::optional{CzcionkaDruku{}}; }));
+    QVERIFY(!wykonajDrukKoperty(nullptr, drukarka, [&d]() { return std::optional{d}; }));
     QCOMPARE(m_skrypt.teksty(QStringLiteral("blad")),
              QStringList{QStringLiteral("Błąd drukowania. Koperta nie została wydrukowana.")});
     QCOMPARE(drukarka.pageLayout().orientation(), QPageLayout::Portrait);
@@ -317,17 +392,21 @@ void TestDrukKoperty::drukujKoperte_bladPokazany()
 
 void TestDrukKoperty::drukujKoperte_udany()
 {
-    // The print font read at the time of printing decides face, style, size and colour;
-    // where the lines land is checked through the windows.
+    // The print font decides face, style, size and colour; where the lines land is
+    // checked through the windows.
     m_skrypt.wyczysc();
     const QString pdf = plik(QStringLiteral("udany.pdf"));
     m_skrypt.drukarka([&](QPrinter *d) { doPdf(*d, pdf); });
     QPrinter drukarka(QPrinter::HighResolution);
-    DaneKoperty d = przyklad();
-    d.krojCzcionki = QStringLiteral("nie ta");
-    QVERIFY(wykonajDrukKoperty(nullptr, drukarka, d, []() {
-        return std::optional{CzcionkaDruku{QStringLiteral("DejaVu Serif"), 10, 0x01, 0x0000FF}};
-    }));
+    CzcionkaDruku czcionka;
+    czcionka.kroj = QStringLiteral("DejaVu Serif");
+    czcionka.rozmiar = 10;
+    czcionka.rekord[RekordCzcionki::Styl] = 0x01;
+    czcionka.rekord[RekordCzcionki::Kolor] = char(0xFF); // red
+    UstawieniaKoperty u;
+    u.nadawca = przyklad().nadawca;
+    u.nadawcaOdLewej = u.nadawcaOdGory = QStringLiteral("10");
+    QVERIFY(wykonajDrukKoperty(nullptr, drukarka, [&]() { return std::optional{daneKoperty(u, {}, {}, czcionka)}; }));
     QVERIFY(m_skrypt.niespodziewane.isEmpty());
     QCOMPARE(czcionkiPdf(pdf), QStringList{QStringLiteral("DejaVuSerif-Bold")});
     const StronaPdf s = czytajStrone(pdf);

@@ -8,6 +8,7 @@
 
 #include "dialogi.h"
 #include "tdokumenty.h"
+#include "kontekst.h"
 #include "tkoperta_f.h"
 
 #include <QDir>
@@ -257,7 +258,8 @@ void TestZapisyOkien::kopertaPrzyPelnymDysku()
     QVERIFY(QDir::setCurrent(k));
     const QString profil = k + QStringLiteral("/Koperty/profil.pro");
 
-    Tkoperta_f w; // creates the defaults files
+    Kontekst kontekstW(QDir::currentPath());
+    Tkoperta_f w(kontekstW); // creates the defaults files
     QVERIFY(m_skrypt.teksty(QStringLiteral("blad")).isEmpty());
     if (polecenie == u"profil istniejacy") {
         m_skrypt.plik(profil);

@@ -4,7 +4,7 @@
 #include "../wspolne/skrypt.h"
 #include "rekordykoperty.h"
 #include "tekst.h"
-#include "tfont_f.h"
+#include "kontekst.h"
 #include "tkoperta_f.h"
 
 #include <QCheckBox>
@@ -96,7 +96,8 @@ void TestOknoKoperty::cleanup()
 void TestOknoKoperty::oknoIPierwszeUstawienie()
 {
     Katalog k;
-    Tkoperta_f w;
+    Kontekst kontekstW(QDir::currentPath());
+    Tkoperta_f w(kontekstW);
     QCOMPARE(w.size(), QSize(824, 548));
     QCOMPARE(w.minimumSize(), w.maximumSize());
     QVERIFY(!(w.windowFlags() & Qt::WindowSystemMenuHint));
@@ -123,7 +124,6 @@ void TestOknoKoperty::oknoIPierwszeUstawienie()
     QCOMPARE(wskazowka[0], QStringLiteral("Po zdefiniowanu parametrów nadawcy, odbiorcy oraz logo zapisz definicje "));
     QVERIFY(!w.Memo1->isEnabled());
     QVERIFY(!w.Memo2->isEnabled());
-    QVERIFY(w.Image3->isHidden());
     QVERIFY(w.Panel3->isHidden());
     QCOMPARE(w.Image2->size(), QSize(101, 69));
     QVERIFY(w.Image2->hasScaledContents());
@@ -157,7 +157,8 @@ void TestOknoKoperty::oknoIPierwszeUstawienie()
 void TestOknoKoperty::ustawienieZostawiaNadawceIOdbiorce()
 {
     Katalog k;
-    Tkoperta_f w;
+    Kontekst kontekstW(QDir::currentPath());
+    Tkoperta_f w(kontekstW);
     // Stored sender lines and a form of address.
     QByteArray uklad = UkladKoperty::poczatkowy();
     zapiszTekst(uklad, 0, 80, u"Zapisana firma");
@@ -196,7 +197,8 @@ void TestOknoKoperty::czytajDomyslne()
     QFETCH(bool, tak);
     Katalog k;
     const QString obrazek = k.kopiujObrazek(QStringLiteral("logo.jpg"), QStringLiteral("logo.jpg"));
-    Tkoperta_f w;
+    Kontekst kontekstW(QDir::currentPath());
+    Tkoperta_f w(kontekstW);
     w.RadioButton3->click();
     w.l3->setText(QStringLiteral("33"));
     w.g3->setText(QStringLiteral("44"));
@@ -245,7 +247,8 @@ void TestOknoKoperty::czytajDomyslne()
     }
 
     // The set-up shows the stored preset too.
-    Tkoperta_f drugie;
+    Kontekst kontekstDrugie(QDir::currentPath());
+    Tkoperta_f drugie(kontekstDrugie);
     QVERIFY(drugie.RadioButton3->isChecked());
     QCOMPARE(drugie.Label7->text(), QStringLiteral("Rozmiar 33X44"));
 }
@@ -267,7 +270,8 @@ void TestOknoKoperty::koniec()
     QFETCH(QString, forma);
     QFETCH(QByteArray, zapisana);
     Katalog k;
-    Tkoperta_f w;
+    Kontekst kontekstW(QDir::currentPath());
+    Tkoperta_f w(kontekstW);
     w.show();
     w.o1->setText(forma);
     w.SpeedButton2Click(); // saving the defaults leaves the form of address alone
@@ -291,7 +295,8 @@ void TestOknoKoperty::profilTamIZPowrotem()
     Katalog k;
     QDir(k.korzen()).mkdir(QStringLiteral("Koperty"));
     const QString obrazek = k.kopiujObrazek(QStringLiteral("logo.jpg"), QStringLiteral("firma.jpg"));
-    Tkoperta_f w;
+    Kontekst kontekstW(QDir::currentPath());
+    Tkoperta_f w(kontekstW);
     QLineEdit *pola[] = {w.n1, w.n2, w.n3, w.n4, w.l1, w.l2, w.l3, w.l4, w.g1, w.g2,
                          w.g3, w.g4, w.l_n, w.g_n, w.od, w.l_log, w.g_log};
     for (int i = 0; i < 17; ++i)
@@ -360,7 +365,8 @@ void TestOknoKoperty::profilZleBajty()
     QFETCH(char, rozmiar);
     QFETCH(char, flaga);
     Katalog k;
-    Tkoperta_f w;
+    Kontekst kontekstW(QDir::currentPath());
+    Tkoperta_f w(kontekstW);
     w.RadioButton2->click();
     w.l2->setText(QStringLiteral("12"));
     w.poziomo->setChecked(true);
@@ -383,7 +389,8 @@ void TestOknoKoperty::profilZleBajty()
 void TestOknoKoperty::profilLosowy()
 {
     Katalog k;
-    Tkoperta_f w;
+    Kontekst kontekstW(QDir::currentPath());
+    Tkoperta_f w(kontekstW);
     QRandomGenerator los(77);
     for (int i = 0; i < 40; ++i) {
         QByteArray r(726 + (i % 4) * 100, '\0');
@@ -414,7 +421,8 @@ void TestOknoKoperty::profilBledy()
     Katalog k;
     if (rozmiar >= 0)
         k.zapisz(QStringLiteral("zly.pro"), QByteArray(rozmiar, '\x03'));
-    Tkoperta_f w;
+    Kontekst kontekstW(QDir::currentPath());
+    Tkoperta_f w(kontekstW);
     w.n1->setText(QStringLiteral("bez zmian"));
     k.wejdz(QStringLiteral("inny"));
     s.plik(k.sciezka(QStringLiteral("zly.pro")));
@@ -441,7 +449,8 @@ void TestOknoKoperty::anulowanie()
     QFETCH(int, polecenie);
     QFETCH(QString, dialog);
     Katalog k;
-    Tkoperta_f w;
+    Kontekst kontekstW(QDir::currentPath());
+    Tkoperta_f w(kontekstW);
     w.l1->setText(QStringLiteral("1"));
     k.wejdz(QStringLiteral("inny"));
     const QStringList pliki = QDir(k.korzen()).entryList(QDir::Files);
@@ -470,7 +479,8 @@ void TestOknoKoperty::obrazek()
 {
     Katalog k;
     const QString obrazek = k.kopiujObrazek(QStringLiteral("logo_cmyk.jpg"), QStringLiteral("inny/logo.jpg"));
-    Tkoperta_f w;
+    Kontekst kontekstW(QDir::currentPath());
+    Tkoperta_f w(kontekstW);
     const QImage zastepczy = w.obrazPodgladu();
     QVERIFY(!zastepczy.isNull());
     k.wejdz(QStringLiteral("inny"));
@@ -520,7 +530,8 @@ void TestOknoKoperty::obrazekZly()
     Katalog k;
     const QString dobry = k.kopiujObrazek(QStringLiteral("logo.jpg"), QStringLiteral("dobry.jpg"));
     k.zapisz(QStringLiteral("zly.jpg"), dane);
-    Tkoperta_f w;
+    Kontekst kontekstW(QDir::currentPath());
+    Tkoperta_f w(kontekstW);
     s.plik(dobry);
     w.SpeedButton6Click();
     w.logo->setChecked(true);
@@ -543,7 +554,8 @@ void TestOknoKoperty::dlugaSciezkaObrazka()
     sciezka += QString(reszta, u'o') + QStringLiteral(".jpg");
     QCOMPARE(sciezka.size(), 231);
     QVERIFY(QFile::copy(QStringLiteral(LK_TEST_DATA "/logo.jpg"), sciezka));
-    Tkoperta_f w;
+    Kontekst kontekstW(QDir::currentPath());
+    Tkoperta_f w(kontekstW);
     s.plik(sciezka);
     w.SpeedButton6Click();
     QVERIFY(w.logo->isEnabled());
@@ -567,7 +579,8 @@ void TestOknoKoperty::profilBezPlikuObrazka()
 {
     QFETCH(QString, nazwa);
     Katalog k;
-    Tkoperta_f w;
+    Kontekst kontekstW(QDir::currentPath());
+    Tkoperta_f w(kontekstW);
     UstawieniaKoperty u;
     u.nazwaObrazka = nazwa.startsWith(u'/') ? nazwa : k.sciezka(nazwa);
     u.rozmiar = 1;
@@ -587,7 +600,8 @@ void TestOknoKoperty::profilBezPlikuObrazka()
 void TestOknoKoperty::brakPlikuDomyslnego()
 {
     Katalog k;
-    Tkoperta_f w;
+    Kontekst kontekstW(QDir::currentPath());
+    Tkoperta_f w(kontekstW);
     k.zapisz(Opcje, QByteArray("\x02\x00\x01", 3));
     QFile::remove(k.sciezka(Logo));
     w.l1->setText(QStringLiteral("bez zmian"));
@@ -613,7 +627,8 @@ void TestOknoKoperty::uszkodzonyObrazekNieBlokujeOkna()
     QByteArray logo(243, '\0');
     wpiszLogo(logo, 0, u);
     k.zapisz(Logo, logo);
-    Tkoperta_f w;
+    Kontekst kontekstW(QDir::currentPath());
+    Tkoperta_f w(kontekstW);
     QCOMPARE(s.teksty(QStringLiteral("blad")).size(), 1);
     QVERIFY(s.teksty(QStringLiteral("blad")).constFirst().startsWith(QStringLiteral("Nie można wczytać obrazka JPEG")));
     s.wyczysc();
@@ -634,7 +649,8 @@ void TestOknoKoperty::krotkiPlikPrzyUstawieniu()
     wpiszLogo(logo, 0, u);
     k.zapisz(Logo, logo);
     k.zapisz(Uklad, QByteArray(100, '\0'));
-    Tkoperta_f w; // the set-up reports the error and stops
+    Kontekst kontekstW(QDir::currentPath());
+    Tkoperta_f w(kontekstW); // the set-up reports the error and stops
     QCOMPARE(s.teksty(QStringLiteral("blad")), QStringList{QStringLiteral("Read beyond end of file")});
     QCOMPARE(w.l_log->text(), QStringLiteral("17"));
     QVERIFY(w.l1->text().isEmpty());
@@ -656,7 +672,8 @@ void TestOknoKoperty::brakFolderuADMINI()
     siec[0] = 1;
     zapiszTekst(siec, 1, 200, inny.path());
     k.zapisz(QStringLiteral("Admini/siec.dat"), siec);
-    Tkoperta_f w;
+    Kontekst kontekstW(QDir::currentPath());
+    Tkoperta_f w(kontekstW);
     QCOMPARE(s.teksty(QStringLiteral("blad")), QStringList{QStringLiteral("Invalid filename")});
     QCOMPARE(w.katalogDanych(), inny.path());
     QVERIFY(w.l1->text().isEmpty());
@@ -669,11 +686,13 @@ void TestOknoKoperty::tylkoDoOdczytu()
     // every operation stops at that file with its error and keeps what it did before.
     Katalog k;
     {
-        Tkoperta_f w; // creates the defaults files
+        Kontekst kontekstW(QDir::currentPath());
+        Tkoperta_f w(kontekstW); // creates the defaults files
     }
     QVERIFY(QFile::remove(k.sciezka(Opcje)) && QDir(k.korzen()).mkpath(Opcje));
     QVERIFY(QDir(k.korzen()).mkpath(QStringLiteral("ro.pro")));
-    Tkoperta_f w;
+    Kontekst kontekstW(QDir::currentPath());
+    Tkoperta_f w(kontekstW);
     QCOMPARE(s.teksty(QStringLiteral("blad")), QStringList{QStringLiteral("File access denied")});
     QVERIFY(!w.logo->isEnabled());
     QCOMPARE(w.l1->text(), QStringLiteral("50"));
@@ -694,7 +713,8 @@ void TestOknoKoperty::tylkoDoOdczytu()
 void TestOknoKoperty::pomocZegarIRozmiar()
 {
     Katalog k;
-    Tkoperta_f w;
+    Kontekst kontekstW(QDir::currentPath());
+    Tkoperta_f w(kontekstW);
     w.show();
     w.SpeedButton9->click();
     QVERIFY(w.Panel3->isVisible());
@@ -739,20 +759,17 @@ void TestOknoKoperty::pomocZegarIRozmiar()
 
 void TestOknoKoperty::czcionkaDruku()
 {
-    // "Czcionka druku" goes to the print-font window, once there is one.
+    // "Czcionka druku" opens the chooser and stores the print font.
     Katalog k({QStringLiteral("Admini"), QStringLiteral("FONT")});
-    Tkoperta_f w;
-    w.SpeedButton3Click();
-    QVERIFY(s.wywolania.isEmpty());
-    Tfont_f f;
-    w.ustawFont(&f);
+    Kontekst kontekstW(QDir::currentPath());
+    Tkoperta_f w(kontekstW);
     QFont czcionka(QStringLiteral("DejaVu Sans"), 11);
     czcionka.setItalic(true);
     s.czcionka({czcionka, 0x00FF00});
     w.SpeedButton3->click();
     QCOMPARE(s.wywolania.size(), 1);
     QCOMPARE(k.czytaj(QStringLiteral("FONT/font_zentar.dat")).size(), 76);
-    QCOMPARE(f.wielkoscCzcionki(), 11);
+    QCOMPARE(w.fonty().czcionka().rozmiar, 11);
     QCOMPARE(w.windowTitle(), Domyslny);
 }
 

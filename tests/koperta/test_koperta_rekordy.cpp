@@ -1,9 +1,11 @@
-// Envelope records and the logo decoder, without any window.
+// Envelope records, the settings store and the logo decoder, without any window.
 
 #include "../wspolne/pliki.h"
 #include "jpeg.h"
+#include "magazynkoperty.h"
 #include "rekordykoperty.h"
 
+#include <QDir>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QDir>
@@ -65,6 +67,7 @@ private slots:
     void bajtyZaTekstemZostaja();
     void brakRozmiaruZostawiaBajt();
     void wczytajLubUtworz();
+    void magazyn();
     void jpeg_data();
     void jpeg();
     void jpegCmyk();
@@ -367,6 +370,53 @@ void TestRekordyKoperty::obrazekWindowsIPng()
              QStringLiteral("Nie można wczytać obrazka: nieznany format obrazka (obsługiwane: JPEG, PNG)"));
     QCOMPARE(dekodujJpeg(QByteArray("to nie jest JPEG")).blad,
              QStringLiteral("Nie można wczytać obrazka JPEG: plik jest uszkodzony albo nie jest obrazkiem JPEG"));
+}
+
+void TestRekordyKoperty::magazyn()
+{
+    using R = MagazynKoperty::Rekord;
+    KatalogTestu k;
+    MagazynKoperty m(k.korzen());
+    // The set-up creates the missing defaults: the layout with its initial values.
+    UstawieniaKoperty u;
+    for (R r : {R::Logo, R::Uklad, R::Forma, R::Opcje})
+        QVERIFY(!m.wczytaj(r, u, true));
+    QCOMPARE(k.czytaj(QStringLiteral("Admini/dane_kop_1.dat")), UkladKoperty::poczatkowy());
+    QCOMPARE(k.czytaj(QStringLiteral("Admini/dane_kop_for.dat")), QByteArray(21, '\0'));
+    QCOMPARE(u.odLewej[1], QStringLiteral("100"));
+
+    // Stored and read back, the form of address included.
+    const UstawieniaKoperty zapisane = przykladowe();
+    QVERIFY(!m.zapiszDomyslne(zapisane));
+    QVERIFY(!m.zapiszForme(QStringLiteral("Szanowny Pan")));
+    UstawieniaKoperty wczytane;
+    for (R r : {R::Opcje, R::Logo, R::Uklad, R::Forma})
+        QVERIFY(!m.wczytaj(r, wczytane));
+    QCOMPARE(wczytane.nadawca, zapisane.nadawca);
+    QCOMPARE(wczytane.odGory, zapisane.odGory);
+    QCOMPARE(wczytane.nazwaObrazka, zapisane.nazwaObrazka);
+    QCOMPARE(wczytane.rozmiar, quint8(3));
+    QCOMPARE(wczytane.formaAdresu, QStringLiteral("Szanowny Pan"));
+    QCOMPARE(m.bufory().forma, k.czytaj(QStringLiteral("Admini/dane_kop_for.dat")));
+
+    // A short profile fails and leaves the settings as they were.
+    QVERIFY(!m.zapiszProfil(k.sciezka(QStringLiteral("a.pro")), zapisane));
+    QCOMPARE(k.czytaj(QStringLiteral("a.pro")).size(), 726);
+    QVERIFY(k.zapisz(QStringLiteral("krotki.pro"), QByteArray(725, 'x')));
+    UstawieniaKoperty profil;
+    QVERIFY(m.wczytajProfil(k.sciezka(QStringLiteral("krotki.pro")), profil));
+    QVERIFY(profil.nadawca[0].isEmpty());
+    QVERIFY(!m.wczytajProfil(k.sciezka(QStringLiteral("a.pro")), profil));
+    QCOMPARE(profil.nadawca, zapisane.nadawca);
+
+    // The defaults stop at the first record that cannot be written: the layout here.
+    const QString uklad = k.sciezka(QStringLiteral("Admini/dane_kop_1.dat"));
+    QVERIFY(QFile::remove(uklad) && QDir().mkdir(uklad));
+    const QByteArray logo = k.czytaj(QStringLiteral("Admini/dane_kop_log_1.dat"));
+    UstawieniaKoperty inne = zapisane;
+    inne.logoOdLewej = QStringLiteral("99");
+    QVERIFY(m.zapiszDomyslne(inne));
+    QCOMPARE(k.czytaj(QStringLiteral("Admini/dane_kop_log_1.dat")), logo);
 }
 
 QTEST_GUILESS_MAIN(TestRekordyKoperty)

@@ -3,7 +3,8 @@
 // parse, and nothing crashes.
 #include "../wspolne/pdf.h"
 #include "dialogi.h"
-#include "druk_koperty.h"
+#include "drukowanie.h"
+#include "kontekst.h"
 #include "tdokumenty.h"
 #include "tkoperta_f.h"
 
@@ -167,7 +168,8 @@ void TestZleLiczby::polozeniaKoperty()
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         QSKIP("pdftotext is not installed");
 
-    Tkoperta_f w;
+    Kontekst kontekstW(QDir::currentPath());
+    Tkoperta_f w(kontekstW);
     w.show();
     QVERIFY(m_skrypt.teksty(QStringLiteral("blad")).isEmpty());
     const QStringList nadawcy{QStringLiteral("Nadawca1"), QStringLiteral("Nadawca2"), QStringLiteral("Nadawca3")};
@@ -246,7 +248,8 @@ void TestZleLiczby::wydrukPoOgromnychLiczbach()
     QFETCH(QString, tekst);
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         QSKIP("pdftotext is not installed");
-    Tkoperta_f w;
+    Kontekst kontekstW(QDir::currentPath());
+    Tkoperta_f w(kontekstW);
     w.n1->setText(QStringLiteral("Nadawca1"));
     w.o2->setText(QStringLiteral("Odbiorca2"));
     w.RadioButton1->click();
