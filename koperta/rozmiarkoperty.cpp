@@ -3,6 +3,7 @@
 #include "sciezki.h"
 
 #include <QFile>
+#include <QSizeF>
 
 namespace {
 
@@ -66,7 +67,7 @@ std::optional<RozmiarKoperty> zNazwy(QStringView tekst)
 {
     const QString t = tekst.trimmed().toString().remove(u'/').toUpper();
     for (const Opis &o : Opisy)
-        if (t == QString::fromLatin1(o->nazwa).remove(u'/'))
+        if (t == QString::fromLatin1(o.nazwa).remove(u'/'))
             return o.rozmiar;
     return std::nullopt;
 }
