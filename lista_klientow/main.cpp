@@ -1,12 +1,14 @@
 // Lista klientów: keeps a firm's list of clients and prints addressed envelopes.
 
 #include "aplikacja.h"
+#include "kontekst.h"
 #include "tdokumenty.h"
 #include "tfont_f.h"
 #include "tform3.h"
 #include "tkoperta_f.h"
 
 #include <QApplication>
+#include <QDir>
 
 int main(int argc, char *argv[])
 {
@@ -17,14 +19,17 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("lista_klientow"));
     zaladujTlumaczenia(app);
 
+    // Where the program was started; the windows move the working directory from there.
+    Kontekst kontekst(QDir::currentPath());
+
     // The four windows, in this order; each runs its creation handler as it is made.
-    Tdokumenty dokumenty;
+    Tdokumenty dokumenty(kontekst);
     Tkoperta_f koperta_f;
     Tform3 form3(&dokumenty);
     Tfont_f font_f;
     // "Czcionka druku" of the envelope window opens the print-font window's chooser.
     koperta_f.ustawFont(&font_f);
-    // "Koperta" of the client list window fills and shows the envelope window.
+    // "Koperta" of the client list window shows the envelope window for the client.
     dokumenty.ustawKoperte(&koperta_f);
 
     dokumenty.show();
