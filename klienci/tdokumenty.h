@@ -52,6 +52,8 @@ public:
 
     // The texts of the 13 edit fields in column order (lp first).
     Klienci::TekstyWiersza tekstyPol() const;
+    // Fills the list box again from the rows in memory.
+    void odbuduj();
 
     // The last step of quitting, after the fade-out. Ends the event loop unless a test
     // puts something else here.
@@ -73,7 +75,6 @@ private:
 
     std::array<QLineEdit *, Klienci::LiczbaKolumn> polaEdycji() const;
     void ustawPolaEdycji(const Klienci::TekstyWiersza &teksty);
-    void odbuduj();
     void pokazWiersz(int wiersz);
     void zaznacz(int wiersz);
     // Reads the current file again and shows the selected row.
