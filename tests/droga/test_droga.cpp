@@ -296,7 +296,7 @@ void TestDroga::narzedzia()
 
     kontrolka<QLineEdit>(m_okno.get(), "nip")->setText(nip);
     kontrolka<QLineEdit>(m_okno.get(), "nazwa1")->setText(nazwa1);
-    kliknij(komentarze ? kontrolka<QToolButton>(m_okno.get(), "SpeedButton13") : kontrolka<QToolButton>(m_okno.get(), "SpeedButton15"));
+    kliknij(kontrolka<QToolButton>(m_okno.get(), komentarze ? "SpeedButton13" : "SpeedButton15"));
     const auto zapisane = czekajNaArgumenty(sciezka(QStringLiteral("argumenty.txt")));
     QVERIFY(zapisane);
     QCOMPARE(*zapisane, argumenty);

@@ -352,7 +352,8 @@ void TestZapisyOkien::listaTylkoDoOdczytu()
         QTest::mouseClick(kontrolka<QToolButton>(&o, "SpeedButton4"), Qt::LeftButton);
     } else if (polecenie.startsWith(QStringLiteral("sortuj"))) {
         m_skrypt.tak();
-        QTest::mouseClick(polecenie == u"sortuj" ? kontrolka<QToolButton>(&o, "SpeedButton3") : kontrolka<QToolButton>(&o, "SpeedButton2"), Qt::LeftButton);
+        QTest::mouseClick(kontrolka<QToolButton>(&o, polecenie == u"sortuj" ? "SpeedButton3" : "SpeedButton2"),
+                          Qt::LeftButton);
     } else {
         const QString nowa = polecenie == u"nowa obok" ? k + QStringLiteral("/Firmy/nowa.dat") : plik;
         m_skrypt.plik(nowa);

@@ -454,7 +454,8 @@ void TestSoak::losoweOperacje()
             // reloaded all the same.
             QListWidgetItem *poz = kontrolka<QListWidget>(o, "lista")->item(w);
             kontrolka<QListWidget>(o, "lista")->scrollToItem(poz);
-            QTest::mouseClick(kontrolka<QListWidget>(o, "lista")->viewport(), Qt::LeftButton, {}, kontrolka<QListWidget>(o, "lista")->visualItemRect(poz).center());
+            QTest::mouseClick(kontrolka<QListWidget>(o, "lista")->viewport(), Qt::LeftButton, {},
+                              kontrolka<QListWidget>(o, "lista")->visualItemRect(poz).center());
             pokaz(w);
         }
         QString rodzaj = operacja.section(u'"', 0, 0);
