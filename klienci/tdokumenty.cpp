@@ -11,7 +11,6 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
-#include <QMouseEvent>
 #include <QScreen>
 #include <QStyle>
 #include <QStyledItemDelegate>
