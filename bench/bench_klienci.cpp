@@ -1,6 +1,7 @@
 // Timings of the client list on a full list of 501 named rows, on the window where the
 // operation involves it (offscreen).
 #include "dialogi.h"
+#include "kontekst.h"
 #include "listaklientow.h"
 #include "tdokumenty.h"
 
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTemporaryDir>
+#include <QToolButton>
 
 #include <benchmark/benchmark.h>
 
@@ -53,6 +55,7 @@ QString plikListy()
 struct Okno
 {
     SkryptDialogi skrypt;
+    std::unique_ptr<Kontekst> kontekst;
     std::unique_ptr<Tdokumenty> okno;
 
     Okno()
@@ -60,10 +63,11 @@ struct Okno
         QDir::setCurrent(katalogBenchmarku());
         ustawDialogi(&skrypt);
         pelnaLista().zapisz(plikListy());
-        okno = std::make_unique<Tdokumenty>();
+        kontekst = std::make_unique<Kontekst>(QDir::currentPath());
+        okno = std::make_unique<Tdokumenty>(*kontekst);
         okno->show();
         skrypt.plik(plikListy());
-        okno->SpeedButton11Click();
+        okno->findChild<QToolButton *>(QStringLiteral("SpeedButton11"))->click();
     }
     ~Okno() { ustawDialogi(nullptr); }
 };
@@ -104,18 +108,21 @@ BENCHMARK(BM_OdbudujListe)->Unit(benchmark::kMicrosecond);
 void BM_WczytajIPokazWiersz(benchmark::State &stan)
 {
     Okno o;
-    o.okno->lista->setCurrentRow(250);
+    auto *lista = o.okno->findChild<QListWidget *>(QStringLiteral("lista"));
+    int wiersz = 250;
+    // Each change of the selected line reads the file and shows the row.
     for (auto _ : stan)
-        o.okno->listaClick();
+        lista->setCurrentRow(wiersz ^= 1);
 }
 BENCHMARK(BM_WczytajIPokazWiersz)->Unit(benchmark::kMicrosecond);
 
 void BM_Dodaj(benchmark::State &stan)
 {
     Okno o;
-    o.okno->lp->setText(QStringLiteral("250"));
+    o.okno->findChild<QLineEdit *>(QStringLiteral("lp"))->setText(QStringLiteral("250"));
+    auto *dodaj = o.okno->findChild<QToolButton *>(QStringLiteral("SpeedButton6"));
     for (auto _ : stan)
-        o.okno->SpeedButton6Click();
+        dodaj->click();
 }
 BENCHMARK(BM_Dodaj)->Unit(benchmark::kMicrosecond);
 
@@ -145,12 +152,16 @@ void BM_PolecenieSortowania(benchmark::State &stan)
 {
     Okno o;
     const ListaKlientow wzor = odwrotnaLista();
+    auto *lista = o.okno->findChild<QListWidget *>(QStringLiteral("lista"));
+    auto *sortuj = o.okno->findChild<QToolButton *>(QStringLiteral("SpeedButton3"));
     for (auto _ : stan) {
         stan.PauseTiming();
-        o.okno->listaKlientow() = wzor;
+        // The reversed list in the file, read by selecting another line.
+        wzor.zapisz(plikListy());
+        lista->setCurrentRow(1);
         o.skrypt.tak();
         stan.ResumeTiming();
-        o.okno->SpeedButton3Click();
+        sortuj->click();
     }
 }
 BENCHMARK(BM_PolecenieSortowania)->Unit(benchmark::kMicrosecond);

@@ -1,39 +1,25 @@
 #include "tdokumenty.h"
+#include "ui_tdokumenty.h"
 
 #include "aplikacja.h"
 #include "dialogi.h"
-#include "katalogdanych.h"
+#include "kontekst.h"
 #include "liczby.h"
-#include "polenip.h"
 #include "sciezki.h"
 #include "tkoperta_f.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
-#include <QFrame>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QScreen>
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTime>
 #include <QTimer>
-#include <QToolButton>
 
 using namespace Klienci;
 
 namespace {
-
-const QColor kGranatowy(0, 0, 128);
-const QColor kBordowy(128, 0, 0);
-const QColor kSzary(128, 128, 128);
-const QColor kTloOkna(234, 234, 234);
-const QColor kTloListy(228, 241, 241);
 
 const QString kFiltrList = QStringLiteral("Lista klientów (*.dat)");
 
@@ -43,21 +29,6 @@ QFont czcionka(const QString &rodzina, int piksele, bool pogrubiona = false)
     f.setPixelSize(piksele);
     f.setBold(pogrubiona);
     return f;
-}
-
-void ustawKolor(QWidget *w, QPalette::ColorRole rola, const QColor &kolor)
-{
-    // Only for the enabled states: a disabled control keeps the style's grey.
-    QPalette p = w->palette();
-    p.setColor(QPalette::Active, rola, kolor);
-    p.setColor(QPalette::Inactive, rola, kolor);
-    w->setPalette(p);
-}
-
-void ustawTlo(QWidget *w, const QColor &kolor)
-{
-    ustawKolor(w, QPalette::Window, kolor);
-    w->setAutoFillBackground(true);
 }
 
 // List box lines are 15 pixels high.
@@ -75,15 +46,20 @@ public:
 
 } // namespace
 
-Tdokumenty::Tdokumenty(QWidget *parent)
+Tdokumenty::Tdokumenty(Kontekst &kontekst, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                          | Qt::WindowCloseButtonHint)
+                          | Qt::WindowCloseButtonHint),
+      m_ui(std::make_unique<Ui::Tdokumenty>()), m_kontekst(kontekst)
 {
     zakonczProces = [] { QCoreApplication::exit(0); };
     m_katalogNarzedzi = QCoreApplication::applicationDirPath();
-    zbuduj();
-    FormCreate();
+    m_ui->setupUi(this);
+    wykonczWyglad();
+    polacz();
+    przyUtworzeniu();
 }
+
+Tdokumenty::~Tdokumenty() = default;
 
 QStringList Tdokumenty::tekstPomocy()
 {
@@ -140,245 +116,115 @@ QList<int> Tdokumenty::krokiWygaszania()
 
 // ---- building the window
 
-void Tdokumenty::zbuduj()
+// What the form cannot hold: fonts in pixels, the style's pictures, the help text, the
+// list box's line height.
+void Tdokumenty::wykonczWyglad()
 {
-    setObjectName(QStringLiteral("dokumenty"));
-    setWindowTitle(QString());
-    setFixedSize(861, 641);
     setFont(czcionka(QStringLiteral("Tahoma"), 11));
-    ustawTlo(this, kTloOkna);
     setWindowIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
 
-    auto etykieta = [](QWidget *rodzic, const char *nazwa, const QString &tekst, const QRect &miejsce,
-                       const QFont &f, const QColor &kolor) {
-        auto *l = new QLabel(tekst, rodzic);
-        l->setObjectName(QLatin1String(nazwa));
-        l->setGeometry(miejsce);
-        l->setFont(f);
-        ustawKolor(l, QPalette::WindowText, kolor);
-        return l;
+    const QFont tahoma12 = czcionka(QStringLiteral("Tahoma"), 12);
+    const QFont tahoma13 = czcionka(QStringLiteral("Tahoma"), 13);
+    const QFont arial12 = czcionka(QStringLiteral("Arial"), 12);
+    m_ui->zegar->setFont(tahoma13);
+    m_ui->napisKlienci->setFont(czcionka(QStringLiteral("Arial"), 21));
+    m_ui->tytulListy->setFont(tahoma12);
+    m_ui->tekstPomocy->setFont(tahoma12);
+    for (QLabel *l : m_ui->panelListy->findChildren<QLabel *>(Qt::FindDirectChildrenOnly))
+        if (l != m_ui->tytulListy)
+            l->setFont(tahoma13);
+    m_ui->lista->setFont(arial12);
+    for (QLineEdit *p : polaEdycji())
+        p->setFont(arial12);
+
+    const std::pair<QToolButton *, QStyle::StandardPixmap> obrazki[] = {
+        {m_ui->nowaLista, QStyle::SP_FileIcon},
+        {m_ui->czytajListe, QStyle::SP_DialogOpenButton},
+        {m_ui->usunListe, QStyle::SP_TrashIcon},
+        {m_ui->szukajDanych, QStyle::SP_FileDialogContentsView},
+        {m_ui->szukajMiejsca, QStyle::SP_ArrowForward},
+        {m_ui->sortujOdADoZ, QStyle::SP_ArrowDown},
+        {m_ui->sortujOdZDoA, QStyle::SP_ArrowUp},
+        {m_ui->usunWpis, QStyle::SP_DialogDiscardButton},
+        {m_ui->dodajDoListy, QStyle::SP_DialogSaveButton},
+        {m_ui->pomoc, QStyle::SP_DialogHelpButton},
+        {m_ui->zamknijModul, QStyle::SP_DialogCloseButton},
+        {m_ui->oKliencie, QStyle::SP_MessageBoxInformation},
+        {m_ui->dokumentyKlienta, QStyle::SP_DirIcon},
+        {m_ui->kopertaKlienta, QStyle::SP_FileDialogListView},
+        {m_ui->koniecPomocy, QStyle::SP_DialogOkButton},
     };
-    auto przycisk = [this](QWidget *rodzic, const char *nazwa, const QString &tekst, const QString &podpowiedz,
-                           QStyle::StandardPixmap obrazek, const QRect &miejsce, bool obrazekPoPrawej) {
-        auto *b = new QToolButton(rodzic);
-        b->setObjectName(QLatin1String(nazwa));
-        b->setText(tekst);
-        b->setToolTip(podpowiedz);
-        b->setIcon(style()->standardIcon(obrazek));
-        b->setIconSize(QSize(16, 16));
-        b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-        b->setAutoRaise(true);
-        b->setFocusPolicy(Qt::NoFocus);
-        if (obrazekPoPrawej)
-            b->setLayoutDirection(Qt::RightToLeft);
-        b->setGeometry(miejsce);
-        b->setFont(czcionka(QStringLiteral("Tahoma"), 12));
-        ustawKolor(b, QPalette::ButtonText, kBordowy);
-        return b;
-    };
-
-    // Clock and command panel at the right.
-    Label2 = etykieta(this, "Label2", QStringLiteral("00:00:00"), QRect(700, 8, 153, 18),
-                      czcionka(QStringLiteral("Tahoma"), 13), kSzary);
-    Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-
-    auto *panel1 = new QFrame(this);
-    panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Panel1 = panel1;
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setGeometry(700, 34, 153, 599);
-    ustawTlo(Panel1, Qt::white);
-
-    Label10 = etykieta(Panel1, "Label10", QStringLiteral("Klienci"), QRect(8, 6, 137, 26),
-                       czcionka(QStringLiteral("Arial"), 21), kBordowy);
-    Label10->setAlignment(Qt::AlignCenter);
-    Image1 = new QLabel(Panel1);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(24, 36, 105, 85);
-    Image1->setScaledContents(true);
-    Image1->setPixmap(style()->standardIcon(QStyle::SP_DirHomeIcon).pixmap(105, 85));
-
-    const int x = 6, szer = 141, wys = 26, odstep = 32;
-    int y = 132;
-    auto nastepny = [&] {
-        const QRect r(x, y, szer, wys);
-        y += odstep;
-        return r;
-    };
-    SpeedButton10 = przycisk(Panel1, "SpeedButton10", QStringLiteral("Nowa lista"),
-                             QStringLiteral("Stworzenie nowej, czystej listy klientów"), QStyle::SP_FileIcon,
-                             nastepny(), true);
-    SpeedButton11 = przycisk(Panel1, "SpeedButton11", QStringLiteral("Czytaj listę"),
-                             QStringLiteral("Wczytanej listy z dysku"), QStyle::SP_DialogOpenButton, nastepny(), true);
-    SpeedButton12 = przycisk(Panel1, "SpeedButton12", QStringLiteral("Usuń listę"),
-                             QStringLiteral("Skasowanie wskazanej listy z dysku"), QStyle::SP_TrashIcon, nastepny(),
-                             true);
-    SpeedButton9 = przycisk(Panel1, "SpeedButton9", QStringLiteral("Szukaj danych"),
-                            QStringLiteral("Szuka wpisu zawierajacego podany ciąg znaków"),
-                            QStyle::SP_FileDialogContentsView, nastepny(), true);
-    SpeedButton8 = przycisk(Panel1, "SpeedButton8", QStringLiteral("Szukaj miejsca"),
-                            QStringLiteral("Odszuka pierwszy wolny wiersz"), QStyle::SP_ArrowForward, nastepny(), true);
-    SpeedButton3 = przycisk(Panel1, "SpeedButton3", QStringLiteral("Sortowanie"),
-                            QStringLiteral("Ułozy w kolejności alfabetycznej od A do Z"), QStyle::SP_ArrowDown,
-                            nastepny(), true);
-    SpeedButton2 = przycisk(Panel1, "SpeedButton2", QStringLiteral("Sortowanie"),
-                            QStringLiteral("Ułozy w kolejności alfabetycznej od Z do A"), QStyle::SP_ArrowUp,
-                            nastepny(), true);
-    SpeedButton4 = przycisk(Panel1, "SpeedButton4", QStringLiteral("Usuń wpis"),
-                            QStringLiteral("Usunie wskazaną pozycję"), QStyle::SP_DialogDiscardButton, nastepny(),
-                            true);
-    SpeedButton6 = przycisk(Panel1, "SpeedButton6", QStringLiteral("Dodaj do listy"),
-                            QStringLiteral("Doda do listy nową lub poprawioną pozycję"), QStyle::SP_DialogSaveButton,
-                            nastepny(), true);
-    SpeedButton5 = przycisk(Panel1, "SpeedButton5", QStringLiteral("Pomoc"), QString(),
-                            QStyle::SP_DialogHelpButton, nastepny(), true);
-    SpeedButton1 = przycisk(Panel1, "SpeedButton1", QStringLiteral("Zamknij moduł"), QString(),
-                            QStyle::SP_DialogCloseButton, QRect(x, 560, szer, wys), true);
-    SpeedButton1->setFont(czcionka(QStringLiteral("Tahoma"), 12, true));
-
-    // List panel at the left.
-    Panel2 = new QFrame(this);
-    Panel2->setObjectName(QStringLiteral("Panel2"));
-    Panel2->setGeometry(8, 8, 681, 623);
-    ustawTlo(Panel2, kTloListy);
-
-    Label1 = etykieta(Panel2, "Label1", QStringLiteral("Lista..."), QRect(12, 4, 657, 18),
-                      czcionka(QStringLiteral("Tahoma"), 12), kBordowy);
-
-    const QFont czcionkaPol = czcionka(QStringLiteral("Arial"), 12);
-    lista = new QListWidget(Panel2);
-    lista->setObjectName(QStringLiteral("lista"));
-    lista->setAccessibleName(QStringLiteral("lista"));
-    lista->setGeometry(12, 24, 657, 365);
-    lista->setSelectionMode(QAbstractItemView::SingleSelection);
-    lista->setUniformItemSizes(true);
-    lista->setItemDelegate(new WysokoscLinii(lista));
-    lista->setFont(czcionkaPol);
-    ustawKolor(lista, QPalette::Text, kGranatowy);
-
-    auto *bevel = new QFrame(Panel2);
-    bevel->setObjectName(QStringLiteral("Bevel1"));
-    bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    bevel->setGeometry(12, 396, 657, 215);
-    Bevel1 = bevel;
-
-    const QFont czcionkaEtykiet = czcionka(QStringLiteral("Tahoma"), 13);
-    auto pole = [&](auto *p, const char *nazwa, const QRect &miejsce) {
-        p->setObjectName(QLatin1String(nazwa));
-        p->setAccessibleName(QLatin1String(nazwa));
-        p->setGeometry(miejsce);
-        p->setFont(czcionkaPol);
-        ustawKolor(p, QPalette::Text, kGranatowy);
-        return p;
-    };
-    auto etykietaPola = [&](const char *nazwa, const QString &tekst, const QRect &miejsce) {
-        return etykieta(Panel2, nazwa, tekst, miejsce, czcionkaEtykiet, kGranatowy);
-    };
-
-    const int xe = 22, xp = 110, wp = 21, lewaSzer = 320;
-    Label3 = etykietaPola("Label3", QStringLiteral("Lp"), QRect(xe, 406, 80, 20));
-    lp = pole(new QLineEdit(Panel2), "lp", QRect(xp, 405, 50, wp));
-    SpeedButton13 = przycisk(Panel2, "SpeedButton13", QStringLiteral("O kliencie"),
-                             QStringLiteral("Zestaw informacji i komentarzy o kliencie"),
-                             QStyle::SP_MessageBoxInformation, QRect(180, 403, 110, 25), false);
-    SpeedButton15 = przycisk(Panel2, "SpeedButton15", QStringLiteral("Dokumenty"),
-                             QStringLiteral("Rejestrator dokumentów związanych z klientem"), QStyle::SP_DirIcon,
-                             QRect(295, 403, 110, 25), false);
-    SpeedButton14 = przycisk(Panel2, "SpeedButton14", QStringLiteral("Koperta"),
-                             QStringLiteral("Wydruk koperty na adres klienta"), QStyle::SP_FileDialogListView,
-                             QRect(410, 403, 110, 25), false);
-
-    Label4 = etykietaPola("Label4", QStringLiteral("Nazwa"), QRect(xe, 436, 80, 20));
-    nazwa1 = pole(new QLineEdit(Panel2), "nazwa1", QRect(xp, 435, lewaSzer, wp));
-    nazwa2 = pole(new QLineEdit(Panel2), "nazwa2", QRect(xp, 459, lewaSzer, wp));
-    Label7 = etykietaPola("Label7", QStringLiteral("Ulica"), QRect(xe, 488, 80, 20));
-    ulica = pole(new QLineEdit(Panel2), "ulica", QRect(xp, 487, lewaSzer, wp));
-    Label8 = etykietaPola("Label8", QStringLiteral("Miejscowość"), QRect(xe, 516, 86, 20));
-    miejscowosc = pole(new QLineEdit(Panel2), "miejscowosc", QRect(xp, 515, lewaSzer, wp));
-    Label6 = etykietaPola("Label6", QStringLiteral("NIP"), QRect(xe, 544, 80, 20));
-    nip = pole(new PoleNip(Panel2), "nip", QRect(xp, 543, 160, wp));
-    Label9 = etykietaPola("Label9", QStringLiteral("Opis"), QRect(xe, 572, 80, 20));
-    opis = pole(new QLineEdit(Panel2), "opis", QRect(xp, 571, lewaSzer, wp));
-
-    const int xi = 445, xip = 520, wip = 140;
-    QLabel **etykietyInfo[] = {&Label5, &Label11, &Label12, &Label13, &Label14, &Label15};
-    const char *nazwyEtykietInfo[] = {"Label5", "Label11", "Label12", "Label13", "Label14", "Label15"};
-    QLineEdit **polaInfo[] = {&info1, &info2, &info3, &info4, &info5, &info6};
-    for (int i = 0; i < 6; ++i) {
-        const int yi = 435 + i * 28;
-        *etykietyInfo[i] = etykietaPola(nazwyEtykietInfo[i], QStringLiteral("Info %1").arg(i + 1),
-                                        QRect(xi, yi + 1, 74, 20));
-        *polaInfo[i] = pole(new QLineEdit(Panel2), NazwyKolumn[Info1 + i], QRect(xip, yi, wip, wp));
+    for (const auto &[przycisk, obrazek] : obrazki) {
+        przycisk->setIcon(style()->standardIcon(obrazek));
+        przycisk->setFont(tahoma12);
     }
-    Bevel1->lower();
+    m_ui->zamknijModul->setFont(czcionka(QStringLiteral("Tahoma"), 12, true));
+    m_ui->obrazek->setPixmap(style()->standardIcon(QStyle::SP_DirHomeIcon).pixmap(105, 85));
 
-    // Help panel over the list, hidden until "Pomoc".
-    Panel3 = new QFrame(this);
-    Panel3->setObjectName(QStringLiteral("Panel3"));
-    Panel3->setGeometry(71, 108, 689, 337);
-    ustawTlo(Panel3, kTloListy);
-    Memo1 = new QPlainTextEdit(Panel3);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setGeometry(12, 12, 665, 261);
-    Memo1->setReadOnly(true);
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo1->setFont(czcionka(QStringLiteral("Tahoma"), 12));
-    ustawKolor(Memo1, QPalette::Text, kGranatowy);
-    Memo1->setPlainText(tekstPomocy().join(u'\n'));
-    SpeedButton7 = przycisk(Panel3, "SpeedButton7", QStringLiteral("Koniec pomocy"), QString(),
-                            QStyle::SP_DialogOkButton, QRect(544, 292, 133, 22), true);
-    ustawKolor(SpeedButton7, QPalette::ButtonText, kGranatowy);
-    Panel3->hide();
+    m_ui->lista->setItemDelegate(new WysokoscLinii(m_ui->lista));
+    m_ui->tekstPomocy->setPlainText(tekstPomocy().join(u'\n'));
+    m_ui->panelPomocy->hide();
 
-    // Keyboard order.
-    const auto pola = polaEdycji();
-    QWidget *poprzedni = lista;
-    for (QLineEdit *p : pola) {
-        setTabOrder(poprzedni, p);
-        poprzedni = p;
-    }
-
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(100);
+    m_zegar = new QTimer(this);
+    m_zegar->setObjectName(QStringLiteral("Timer1"));
+    m_zegar->setInterval(100);
     m_formatCzasu = formatCzasu();
-
-    connect(Timer1, &QTimer::timeout, this, &Tdokumenty::Timer1Timer);
-    connect(SpeedButton1, &QToolButton::clicked, this, &Tdokumenty::SpeedButton1Click);
-    connect(SpeedButton2, &QToolButton::clicked, this, &Tdokumenty::SpeedButton2Click);
-    connect(SpeedButton3, &QToolButton::clicked, this, &Tdokumenty::SpeedButton3Click);
-    connect(SpeedButton4, &QToolButton::clicked, this, &Tdokumenty::SpeedButton4Click);
-    connect(SpeedButton5, &QToolButton::clicked, this, &Tdokumenty::SpeedButton5Click);
-    connect(SpeedButton6, &QToolButton::clicked, this, &Tdokumenty::SpeedButton6Click);
-    connect(SpeedButton7, &QToolButton::clicked, this, &Tdokumenty::SpeedButton7Click);
-    connect(SpeedButton8, &QToolButton::clicked, this, &Tdokumenty::SpeedButton8Click);
-    connect(SpeedButton9, &QToolButton::clicked, this, &Tdokumenty::SpeedButton9Click);
-    connect(SpeedButton10, &QToolButton::clicked, this, &Tdokumenty::SpeedButton10Click);
-    connect(SpeedButton11, &QToolButton::clicked, this, &Tdokumenty::SpeedButton11Click);
-    connect(SpeedButton12, &QToolButton::clicked, this, &Tdokumenty::SpeedButton12Click);
-    connect(SpeedButton13, &QToolButton::clicked, this, &Tdokumenty::SpeedButton13Click);
-    connect(SpeedButton14, &QToolButton::clicked, this, &Tdokumenty::SpeedButton14Click);
-    connect(SpeedButton15, &QToolButton::clicked, this, &Tdokumenty::SpeedButton15Click);
-
-    // The selected line changes by mouse, arrow keys or typing a row number; a click on
-    // the line already selected reads the row again too.
-    connect(lista, &QListWidget::currentRowChanged, this, &Tdokumenty::zmianaWiersza);
-    connect(lista, &QListWidget::itemClicked, this, [this](QListWidgetItem *pozycja) {
-        if (lista->row(pozycja) == m_wierszPrzedNacisnieciem)
-            listaClick();
-    });
-    lista->viewport()->installEventFilter(this);
 
     // Centred on the desktop.
     if (const QScreen *ekran = QGuiApplication::primaryScreen())
         move(ekran->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+}
 
-    Timer1->start();
+void Tdokumenty::polacz()
+{
+    const Ui::Tdokumenty &ui = *m_ui;
+    connect(m_zegar, &QTimer::timeout, this, &Tdokumenty::odswiezZegar);
+    connect(ui.zamknijModul, &QToolButton::clicked, this, &Tdokumenty::pytajOKoniec);
+    connect(ui.sortujOdZDoA, &QToolButton::clicked, this, [this] { sortuj(Kierunek::OdZDoA); });
+    connect(ui.sortujOdADoZ, &QToolButton::clicked, this, [this] { sortuj(Kierunek::OdADoZ); });
+    connect(ui.usunWpis, &QToolButton::clicked, this, &Tdokumenty::usunWpis);
+    connect(ui.dodajDoListy, &QToolButton::clicked, this, &Tdokumenty::dodajDoListy);
+    connect(ui.pomoc, &QToolButton::clicked, this, [this] {
+        m_ui->panelPomocy->setGeometry(71, 108, 689, 337);
+        m_ui->panelPomocy->show();
+        m_ui->panelPomocy->raise();
+    });
+    connect(ui.koniecPomocy, &QToolButton::clicked, ui.panelPomocy, &QWidget::hide);
+    connect(ui.szukajMiejsca, &QToolButton::clicked, this, &Tdokumenty::szukajMiejsca);
+    connect(ui.szukajDanych, &QToolButton::clicked, this, &Tdokumenty::szukajDanych);
+    connect(ui.nowaLista, &QToolButton::clicked, this, &Tdokumenty::nowaLista);
+    connect(ui.czytajListe, &QToolButton::clicked, this, &Tdokumenty::czytajListe);
+    connect(ui.usunListe, &QToolButton::clicked, this, &Tdokumenty::usunListe);
+    connect(ui.oKliencie, &QToolButton::clicked, this, [this] {
+        // The texts as they stand, saved or not. A tool that cannot be started changes nothing.
+        uruchomNarzedzie(Narzedzie::Komentarze, m_ui->nip->text(), m_ui->nazwa1->text(), m_katalogNarzedzi,
+                         m_sciezkiNarzedzi);
+    });
+    connect(ui.dokumentyKlienta, &QToolButton::clicked, this, [this] {
+        uruchomNarzedzie(Narzedzie::Dokumenty, m_ui->nip->text(), m_ui->nazwa1->text(), m_katalogNarzedzi,
+                         m_sciezkiNarzedzi);
+    });
+    connect(ui.kopertaKlienta, &QToolButton::clicked, this, &Tdokumenty::pokazKoperte);
+
+    // The selected line changes by mouse, arrow keys or typing a row number; a click on
+    // the line already selected reads the row again too.
+    connect(ui.lista, &QListWidget::currentRowChanged, this, [this] {
+        if (!m_zaznaczanie)
+            czytajZaznaczonyWiersz();
+    });
+    connect(ui.lista, &QListWidget::itemClicked, this, [this](QListWidgetItem *pozycja) {
+        if (m_ui->lista->row(pozycja) == m_wierszPrzedNacisnieciem)
+            czytajZaznaczonyWiersz();
+    });
+    ui.lista->viewport()->installEventFilter(this);
+    m_zegar->start();
 }
 
 std::array<QLineEdit *, LiczbaKolumn> Tdokumenty::polaEdycji() const
 {
-    return {lp, nazwa1, nazwa2, ulica, miejscowosc, nip, opis, info1, info2, info3, info4, info5, info6};
+    const Ui::Tdokumenty &ui = *m_ui;
+    return {ui.lp,    ui.nazwa1, ui.nazwa2, ui.ulica, ui.miejscowosc, ui.nip,  ui.opis,
+            ui.info1, ui.info2,  ui.info3,  ui.info4, ui.info5,       ui.info6};
 }
 
 TekstyWiersza Tdokumenty::tekstyPol() const
@@ -397,21 +243,18 @@ void Tdokumenty::ustawPolaEdycji(const TekstyWiersza &teksty)
         pola[k]->setText(teksty[k]);
 }
 
-// ---- creation, clock, help, quitting
+// ---- creation, clock, quitting
 
-void Tdokumenty::FormCreate()
+void Tdokumenty::przyUtworzeniu()
 {
     for (QLineEdit *p : polaEdycji())
         p->clear();
-    for (QToolButton *b : {SpeedButton9, SpeedButton8, SpeedButton3, SpeedButton2, SpeedButton4, SpeedButton6})
+    for (QToolButton *b : {m_ui->szukajDanych, m_ui->szukajMiejsca, m_ui->sortujOdADoZ, m_ui->sortujOdZDoA,
+                           m_ui->usunWpis, m_ui->dodajDoListy})
         b->setEnabled(false);
-    Label1->setText(QStringLiteral("Lista klientów"));
-    m_zaznaczanie = true;
-    lista->clear();
-    m_zaznaczanie = false;
-    m_biezacaLista = QStringLiteral("klienci.dat");
+    m_ui->tytulListy->setText(QStringLiteral("Lista klientów"));
 
-    const KatalogDanych katalog = rozwiazKatalogDanych();
+    const KatalogDanych katalog = m_kontekst.rozwiazKatalogDanych();
     m_katalogDanych = katalog.katalog;
     m_katalogOtwierania = QStringLiteral("Firmy");
     if (katalog.blad) {
@@ -424,59 +267,38 @@ void Tdokumenty::FormCreate()
         pokazBlad(this, podpisy.blad);
         return;
     }
-    QLabel *etykiety[] = {Label5, Label11, Label12, Label13, Label14, Label15};
+    QLabel *etykiety[] = {m_ui->podpisInfo1, m_ui->podpisInfo2, m_ui->podpisInfo3,
+                          m_ui->podpisInfo4, m_ui->podpisInfo5, m_ui->podpisInfo6};
     for (int i = 0; i < PodpisyInfo::Liczba; ++i)
         etykiety[i]->setText(podpisy.teksty[i]);
 }
 
-void Tdokumenty::Timer1Timer()
+void Tdokumenty::odswiezZegar()
 {
-    Label2->setText(QTime::currentTime().toString(m_formatCzasu));
-    SpeedButton14->setEnabled(!nazwa1->text().isEmpty());
-    SpeedButton13->setEnabled(!nip->text().isEmpty());
-    SpeedButton15->setEnabled(!nip->text().isEmpty());
-}
-
-void Tdokumenty::SpeedButton5Click()
-{
-    Panel3->setGeometry(71, 108, 689, 337);
-    Panel3->show();
-    Panel3->raise();
-}
-
-void Tdokumenty::SpeedButton7Click()
-{
-    Panel3->hide();
+    m_ui->zegar->setText(QTime::currentTime().toString(m_formatCzasu));
+    m_ui->kopertaKlienta->setEnabled(!m_ui->nazwa1->text().isEmpty());
+    m_ui->oKliencie->setEnabled(!m_ui->nip->text().isEmpty());
+    m_ui->dokumentyKlienta->setEnabled(!m_ui->nip->text().isEmpty());
 }
 
 void Tdokumenty::closeEvent(QCloseEvent *zdarzenie)
 {
     // The window never closes the ordinary way: quitting ends the process.
     zdarzenie->ignore();
-    FormCloseQuery();
+    pytajOKoniec();
 }
 
-bool Tdokumenty::FormCloseQuery()
+bool Tdokumenty::pytajOKoniec()
 {
     if (!dialogi().pytanie(this, QStringLiteral("Koniec pracy ?")))
         return false;
-    zakoncz();
+    wygaszaj();
+    if (zakonczProces)
+        zakonczProces();
     return true;
 }
 
-void Tdokumenty::SpeedButton1Click()
-{
-    FormCloseQuery();
-}
-
-void Tdokumenty::zakoncz()
-{
-    Wygaszaj();
-    if (zakonczProces)
-        zakonczProces();
-}
-
-void Tdokumenty::Wygaszaj()
+void Tdokumenty::wygaszaj()
 {
     // One setting right after the other, with no message processing in between.
     ostatnieWygaszanie.clear();
@@ -491,13 +313,14 @@ void Tdokumenty::Wygaszaj()
 void Tdokumenty::odbuduj()
 {
     m_zaznaczanie = true;
-    lista->clear();
-    lista->addItems(m_lista.linie());
+    m_ui->lista->clear();
+    m_ui->lista->addItems(m_otwarta.lista().linie());
     m_zaznaczanie = false;
 }
 
 void Tdokumenty::zaznacz(int wiersz)
 {
+    QListWidget *lista = m_ui->lista;
     if (wiersz < 0 || wiersz >= lista->count())
         return;
     m_zaznaczanie = true;
@@ -510,30 +333,24 @@ void Tdokumenty::pokazWiersz(int wiersz)
 {
     if (wiersz < 0 || wiersz >= LiczbaWierszy)
         return;
-    ustawPolaEdycji(m_lista.wiersz(wiersz));
+    ustawPolaEdycji(m_otwarta.lista().wiersz(wiersz));
     zaznacz(wiersz);
 }
 
 bool Tdokumenty::eventFilter(QObject *obiekt, QEvent *zdarzenie)
 {
-    if (obiekt == lista->viewport() && zdarzenie->type() == QEvent::MouseButtonPress)
-        m_wierszPrzedNacisnieciem = lista->currentRow();
+    if (obiekt == m_ui->lista->viewport() && zdarzenie->type() == QEvent::MouseButtonPress)
+        m_wierszPrzedNacisnieciem = m_ui->lista->currentRow();
     return QWidget::eventFilter(obiekt, zdarzenie);
 }
 
-void Tdokumenty::zmianaWiersza(int)
+void Tdokumenty::czytajZaznaczonyWiersz()
 {
-    if (!m_zaznaczanie)
-        listaClick();
-}
-
-void Tdokumenty::listaClick()
-{
-    const int wiersz = lista->currentRow();
+    const int wiersz = m_ui->lista->currentRow();
     // With no line selected there is no row to read.
     if (wiersz < 0 || wiersz >= LiczbaWierszy)
         return;
-    if (const BladIO blad = m_lista.wczytaj(m_biezacaLista)) {
+    if (const BladIO blad = m_otwarta.wczytaj()) {
         pokazBlad(this, blad);
         return;
     }
@@ -542,7 +359,7 @@ void Tdokumenty::listaClick()
 
 int Tdokumenty::wierszDocelowy()
 {
-    const QString tekst = lp->text();
+    const QString tekst = m_ui->lp->text();
     const int numer = parsujLiczbe(tekst);
     if (numer >= 1 && numer <= LiczbaWierszy)
         return numer - 1;
@@ -556,12 +373,8 @@ int Tdokumenty::wierszDocelowy()
     return -1;
 }
 
-void Tdokumenty::zapiszIOdswiez(const ListaKlientow &doZapisu, int wiersz)
+void Tdokumenty::pokazPoZapisie(BladIO blad, int wiersz)
 {
-    // Save, read back, rebuild, show: the list box then shows what the file holds.
-    BladIO blad = doZapisu.zapisz(m_biezacaLista);
-    if (!blad)
-        blad = m_lista.wczytaj(m_biezacaLista);
     if (blad) {
         pokazBlad(this, blad);
         return;
@@ -570,94 +383,68 @@ void Tdokumenty::zapiszIOdswiez(const ListaKlientow &doZapisu, int wiersz)
     pokazWiersz(wiersz);
 }
 
-void Tdokumenty::zapiszWiersz(int wiersz)
-{
-    m_lista.kopiujDoWiersza(wiersz, tekstyPol());
-    zapiszIOdswiez(m_lista, wiersz);
-}
-
-void Tdokumenty::SpeedButton6Click()
+void Tdokumenty::dodajDoListy()
 {
     const int wiersz = wierszDocelowy();
-    if (wiersz < 0)
-        return;
-    zapiszWiersz(wiersz);
+    if (wiersz >= 0)
+        pokazPoZapisie(m_otwarta.ustawWiersz(wiersz, tekstyPol()), wiersz);
 }
 
-void Tdokumenty::SpeedButton4Click()
+void Tdokumenty::usunWpis()
 {
     if (!dialogi().pytanie(this, QStringLiteral("Usunąć wskazany wpis ?")))
         return;
     const int wiersz = wierszDocelowy();
     if (wiersz < 0)
         return;
-    const auto pola = polaEdycji();
-    for (int k = Nazwa1; k < LiczbaKolumn; ++k)
-        pola[k]->clear();
-    zapiszWiersz(wiersz);
+    // The fields empty at once, whether or not the file takes the change.
+    ustawPolaEdycji({m_ui->lp->text()});
+    pokazPoZapisie(m_otwarta.wyczyscWiersz(wiersz), wiersz);
 }
 
-void Tdokumenty::SpeedButton8Click()
+void Tdokumenty::szukajMiejsca()
 {
-    const int wiersz = m_lista.pierwszyWolny();
+    const int wiersz = m_otwarta.pierwszyWolny();
     if (wiersz < 0) {
         dialogi().informacja(this, QStringLiteral("Na liście brak wolnego miejsca."));
         return;
     }
     zaznacz(wiersz);
-    listaClick();
+    czytajZaznaczonyWiersz();
 }
 
-void Tdokumenty::SpeedButton9Click()
+void Tdokumenty::szukajDanych()
 {
     const auto tekst = dialogi().wpisz(this, QStringLiteral("Szukaj danych"), QStringLiteral("Podaj ciag znaków"));
     if (!tekst)
         return;
-    const int wiersz = m_lista.szukaj(*tekst);
+    const int wiersz = m_otwarta.szukaj(*tekst);
     if (wiersz < 0) {
         dialogi().informacja(this, QStringLiteral("Na liście brak danych spełniajacych zadany warunek."));
         return;
     }
     zaznacz(wiersz);
-    listaClick();
+    czytajZaznaczonyWiersz();
 }
 
 void Tdokumenty::sortuj(Kierunek kierunek)
 {
-    if (!dialogi().pytanie(this, QStringLiteral("Sortować listę usług ?")))
-        return;
-    m_lista.sortuj(kierunek);
-    zapiszIOdswiez(m_lista.spakowana(), 0);
-}
-
-void Tdokumenty::SpeedButton3Click()
-{
-    sortuj(Kierunek::OdADoZ);
-}
-
-void Tdokumenty::SpeedButton2Click()
-{
-    sortuj(Kierunek::OdZDoA);
+    if (dialogi().pytanie(this, QStringLiteral("Sortować listę usług ?")))
+        pokazPoZapisie(m_otwarta.sortuj(kierunek), 0);
 }
 
 // ---- list files
 
-void Tdokumenty::ustawKatalogBiezacy()
+void Tdokumenty::pokazOtwartaListe()
 {
-    // The data root as its folders are spelt on disk, which the network setting need not
-    // match in letter case.
-    QDir::setCurrent(m_katalogDanych.isEmpty() ? QStringLiteral("/") : dopasujWielkoscLiter(m_katalogDanych));
-}
-
-void Tdokumenty::pokazOtwartaListe(const QString &sciezka)
-{
-    m_biezacaLista = sciezka;
-    Label1->setText(QStringLiteral("Lista klientów bazy ") + QDir::toNativeSeparators(sciezka));
+    m_ui->tytulListy->setText(QStringLiteral("Lista klientów bazy ")
+                              + QDir::toNativeSeparators(m_otwarta.biezacaLista()));
     odbuduj();
     pokazWiersz(0);
-    for (QToolButton *b : {SpeedButton9, SpeedButton8, SpeedButton3, SpeedButton2, SpeedButton4, SpeedButton6})
+    for (QToolButton *b : {m_ui->szukajDanych, m_ui->szukajMiejsca, m_ui->sortujOdADoZ, m_ui->sortujOdZDoA,
+                           m_ui->usunWpis, m_ui->dodajDoListy})
         b->setEnabled(true);
-    ustawKatalogBiezacy();
+    m_kontekst.przejdzDo(m_katalogDanych);
 }
 
 // Runs one of the two list-file dialogs; the dialog offers the last path chosen in it.
@@ -679,87 +466,63 @@ QString Tdokumenty::wybierzPlikListy(bool zapis, const QString &katalog)
     return ostatni;
 }
 
-void Tdokumenty::SpeedButton10Click()
+void Tdokumenty::nowaLista()
 {
-    // "Firmy" relative to the current directory at the moment the dialog opens.
-    const QString sciezka =
-        wybierzPlikListy(true, dopasujWielkoscLiter(QDir::current().absoluteFilePath(QStringLiteral("Firmy"))));
+    // "Firmy" under the working directory at the moment the dialog opens.
+    const QString sciezka = wybierzPlikListy(true, m_kontekst.sciezkaRobocza(QStringLiteral("\\Firmy")));
     if (sciezka.isEmpty())
         return;
-
-    // The list becomes the current one only once its file was written.
-    const ListaKlientow nowa = ListaKlientow::nowa();
-    if (const BladIO blad = nowa.zapisz(sciezka)) {
+    if (const BladIO blad = m_otwarta.utworzNowa(sciezka))
         pokazBlad(this, blad);
-        return;
-    }
-    m_lista = nowa;
-    pokazOtwartaListe(sciezka);
+    else
+        pokazOtwartaListe();
 }
 
-void Tdokumenty::SpeedButton11Click()
+void Tdokumenty::czytajListe()
 {
     m_katalogOtwierania = sciezkaDanych(m_katalogDanych, QStringLiteral("\\Firmy"));
     const QString sciezka = wybierzPlikListy(false, m_katalogOtwierania);
     if (sciezka.isEmpty())
         return;
-
     // A failed read leaves the list, its file and the window as they were.
-    if (const BladIO blad = m_lista.wczytaj(sciezka)) {
+    if (const BladIO blad = m_otwarta.otworz(sciezka))
         pokazBlad(this, blad);
-        return;
-    }
-    pokazOtwartaListe(sciezka);
+    else
+        pokazOtwartaListe();
 }
 
-void Tdokumenty::SpeedButton12Click()
+void Tdokumenty::usunListe()
 {
-    const QString sciezka = wybierzPlikListy(
-        false, QDir::isAbsolutePath(m_katalogOtwierania)
-                   ? m_katalogOtwierania
-                   : dopasujWielkoscLiter(QDir::current().absoluteFilePath(m_katalogOtwierania)));
+    const QString katalog = QDir::isAbsolutePath(m_katalogOtwierania)
+                                ? m_katalogOtwierania
+                                : m_kontekst.sciezkaRobocza(QStringLiteral("\\") + m_katalogOtwierania);
+    const QString sciezka = wybierzPlikListy(false, katalog);
     if (sciezka.isEmpty())
         return;
 
     if (dialogi().pytanie(this, QStringLiteral("Usunąć listę ?"))) {
-        if (usunPlik(sciezka))
+        if (OtwartaLista::usunPlikListy(sciezka))
             dialogi().informacja(this, QStringLiteral("Lista została usunięta."));
         else
             dialogi().informacja(this, QStringLiteral("Nie udało się usunąć listy %1.")
                                            .arg(QDir::toNativeSeparators(sciezka)));
     }
-    ustawKatalogBiezacy();
+    m_kontekst.przejdzDo(m_katalogDanych);
 }
 
-// ---- client tools
+// ---- the envelope
 
-void Tdokumenty::uruchomNarzedzieKlienta(Narzedzie narzedzie)
-{
-    // The texts as they stand, saved or not. A tool that cannot be started changes nothing.
-    uruchomNarzedzie(narzedzie, nip->text(), nazwa1->text(), m_katalogNarzedzi, m_sciezkiNarzedzi);
-}
-
-void Tdokumenty::SpeedButton13Click()
-{
-    uruchomNarzedzieKlienta(Narzedzie::Komentarze);
-}
-
-void Tdokumenty::SpeedButton15Click()
-{
-    uruchomNarzedzieKlienta(Narzedzie::Dokumenty);
-}
-
-void Tdokumenty::SpeedButton14Click()
+void Tdokumenty::pokazKoperte()
 {
     if (!m_koperta_f)
         return;
-    // A firm record that cannot be read stops here: the envelope window is neither
-    // filled nor shown. A missing one keeps the copy read before (or the empty one).
+    // A firm record that cannot be read stops here: the envelope window is not shown. A
+    // missing one keeps the copy read before (or the empty one).
     if (const BladIO blad = m_firma.czytaj(m_katalogDanych)) {
         pokazBlad(this, blad);
         return;
     }
-    const WierszeKopertyKlienta wiersze =
-        wierszeKopertyKlienta(m_firma, nazwa1->text(), nazwa2->text(), ulica->text(), miejscowosc->text());
+    const WierszeKopertyKlienta wiersze = wierszeKopertyKlienta(m_firma, m_ui->nazwa1->text(), m_ui->nazwa2->text(),
+                                                                m_ui->ulica->text(), m_ui->miejscowosc->text());
     m_koperta_f->pokazDlaKlienta(wiersze.nadawca, wiersze.odbiorca);
 }

@@ -1,30 +1,32 @@
 // The client list window: the program's main window. It shows the current list file in
 // the list box `lista`, the selected row in 13 edit fields, and the commands at the right.
-// The list itself and its file live in ListaKlientow; this class turns clicks into calls.
+// The open list and its file live in OtwartaLista; this class turns clicks into calls and
+// shows their results. The layout is tdokumenty.ui.
 #pragma once
 
-#include "listaklientow.h"
 #include "narzedzia_klienta.h"
+#include "otwartalista.h"
 
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
-class PoleNip;
-class QFrame;
-class QLabel;
+class Kontekst;
 class QLineEdit;
-class QListWidget;
-class QPlainTextEdit;
 class QTimer;
-class QToolButton;
 class Tkoperta_f;
+
+namespace Ui {
+class Tdokumenty;
+}
 
 class Tdokumenty : public QWidget
 {
     Q_OBJECT
 public:
-    explicit Tdokumenty(QWidget *parent = nullptr);
+    explicit Tdokumenty(Kontekst &kontekst, QWidget *parent = nullptr);
+    ~Tdokumenty() override;
 
     // The 36 lines of the help panel.
     static QStringList tekstPomocy();
@@ -34,15 +36,11 @@ public:
     // The data root, resolved at creation.
     QString katalogDanych() const { return m_katalogDanych; }
     // The current list file: "klienci.dat" until a list is created or read.
-    QString biezacaLista() const { return m_biezacaLista; }
-    ListaKlientow &listaKlientow() { return m_lista; }
-    const ListaKlientow &listaKlientow() const { return m_lista; }
+    QString biezacaLista() const { return m_otwarta.biezacaLista(); }
+    const ListaKlientow &listaKlientow() const { return m_otwarta.lista(); }
 
-    // The envelope window that "Koperta" fills and shows (created after this window).
+    // The envelope window that "Koperta" shows (created after this window).
     void ustawKoperte(Tkoperta_f *koperta_f) { m_koperta_f = koperta_f; }
-    Tkoperta_f *koperta_f() const { return m_koperta_f; }
-    // The copy of the firm record, kept for the whole run.
-    const KopiaFirmy &kopiaFirmy() const { return m_firma; }
     // Where "O kliencie" and "Dokumenty" look their tools up: the folder beside which
     // they stand (the program's own folder unless changed) and then the search path
     // (empty: the system's PATH).
@@ -52,13 +50,10 @@ public:
         m_sciezkiNarzedzi = sciezki;
     }
 
-    // The edit fields in column order (lp first).
-    std::array<QLineEdit *, Klienci::LiczbaKolumn> polaEdycji() const;
+    // The texts of the 13 edit fields in column order (lp first).
     Klienci::TekstyWiersza tekstyPol() const;
-
-    // The list operations on the window.
-    void odbuduj();             // clears `lista` and adds the 501 lines
-    void pokazWiersz(int wiersz); // fills the edit fields from the row, selects its line
+    // Fills the list box again from the rows in memory.
+    void odbuduj();
 
     // The last step of quitting, after the fade-out. Ends the event loop unless a test
     // puts something else here.
@@ -66,108 +61,49 @@ public:
     // The opacities set by the last fade-out, in order.
     QList<int> ostatnieWygaszanie;
 
-    // Controls under their design names.
-    QWidget *Panel1 = nullptr;
-    QWidget *Panel2 = nullptr;
-    QWidget *Panel3 = nullptr;
-    QFrame *Bevel1 = nullptr;
-    QLabel *Label1 = nullptr;
-    QLabel *Label2 = nullptr;
-    QLabel *Label3 = nullptr;
-    QLabel *Label4 = nullptr;
-    QLabel *Label5 = nullptr;
-    QLabel *Label6 = nullptr;
-    QLabel *Label7 = nullptr;
-    QLabel *Label8 = nullptr;
-    QLabel *Label9 = nullptr;
-    QLabel *Label10 = nullptr;
-    QLabel *Label11 = nullptr;
-    QLabel *Label12 = nullptr;
-    QLabel *Label13 = nullptr;
-    QLabel *Label14 = nullptr;
-    QLabel *Label15 = nullptr;
-    QLabel *Image1 = nullptr;
-    QListWidget *lista = nullptr;
-    QLineEdit *lp = nullptr;
-    QLineEdit *nazwa1 = nullptr;
-    QLineEdit *nazwa2 = nullptr;
-    QLineEdit *ulica = nullptr;
-    QLineEdit *miejscowosc = nullptr;
-    PoleNip *nip = nullptr;
-    QLineEdit *opis = nullptr;
-    QLineEdit *info1 = nullptr;
-    QLineEdit *info2 = nullptr;
-    QLineEdit *info3 = nullptr;
-    QLineEdit *info4 = nullptr;
-    QLineEdit *info5 = nullptr;
-    QLineEdit *info6 = nullptr;
-    QPlainTextEdit *Memo1 = nullptr;
-    QToolButton *SpeedButton1 = nullptr;  // "Zamknij moduł"
-    QToolButton *SpeedButton2 = nullptr;  // "Sortowanie" Z to A
-    QToolButton *SpeedButton3 = nullptr;  // "Sortowanie" A to Z
-    QToolButton *SpeedButton4 = nullptr;  // "Usuń wpis"
-    QToolButton *SpeedButton5 = nullptr;  // "Pomoc"
-    QToolButton *SpeedButton6 = nullptr;  // "Dodaj do listy"
-    QToolButton *SpeedButton7 = nullptr;  // "Koniec pomocy"
-    QToolButton *SpeedButton8 = nullptr;  // "Szukaj miejsca"
-    QToolButton *SpeedButton9 = nullptr;  // "Szukaj danych"
-    QToolButton *SpeedButton10 = nullptr; // "Nowa lista"
-    QToolButton *SpeedButton11 = nullptr; // "Czytaj listę"
-    QToolButton *SpeedButton12 = nullptr; // "Usuń listę"
-    QToolButton *SpeedButton13 = nullptr; // "O kliencie"
-    QToolButton *SpeedButton14 = nullptr; // "Koperta"
-    QToolButton *SpeedButton15 = nullptr; // "Dokumenty"
-    QTimer *Timer1 = nullptr;
-
-public slots:
-    void FormCreate();
-    void Timer1Timer();
-    void Wygaszaj();
-    void listaClick();
-    void SpeedButton1Click();  // quit
-    void SpeedButton2Click();  // sort Z to A
-    void SpeedButton3Click();  // sort A to Z
-    void SpeedButton4Click();  // delete entry
-    void SpeedButton5Click();  // help
-    void SpeedButton6Click();  // add or correct entry
-    void SpeedButton7Click();  // end of help
-    void SpeedButton8Click();  // first free row
-    void SpeedButton9Click();  // search
-    void SpeedButton10Click(); // new list
-    void SpeedButton11Click(); // read a list
-    void SpeedButton12Click(); // delete a list file
-    // The client tools.
-    void SpeedButton13Click();
-    void SpeedButton14Click();
-    void SpeedButton15Click();
-
 protected:
     void closeEvent(QCloseEvent *zdarzenie) override;
     bool eventFilter(QObject *obiekt, QEvent *zdarzenie) override;
 
 private:
-    void zbuduj();
-    bool FormCloseQuery();
-    void zakoncz();
+    void wykonczWyglad();
+    void polacz();
+    void przyUtworzeniu();
+    void odswiezZegar();
+    bool pytajOKoniec();
+    void wygaszaj();
+
+    std::array<QLineEdit *, Klienci::LiczbaKolumn> polaEdycji() const;
     void ustawPolaEdycji(const Klienci::TekstyWiersza &teksty);
+    void pokazWiersz(int wiersz);
     void zaznacz(int wiersz);
-    void zmianaWiersza(int wiersz);
-    // Makes the file the current list and shows it: title, lines, row 1, list commands.
-    void pokazOtwartaListe(const QString &sciezka);
-    void ustawKatalogBiezacy();
+    // Reads the current file again and shows the selected row.
+    void czytajZaznaczonyWiersz();
+    // Shows the error, or the list as the file now holds it with `wiersz` selected.
+    void pokazPoZapisie(BladIO blad, int wiersz);
+    // Makes the window show the newly current list: title, lines, row 1, list commands.
+    void pokazOtwartaListe();
     // The target row named by `lp`, or -1 after telling the user that it names none.
     int wierszDocelowy();
     QString wybierzPlikListy(bool zapis, const QString &katalog);
-    void zapiszIOdswiez(const ListaKlientow &doZapisu, int wiersz);
-    void zapiszWiersz(int wiersz);
     void sortuj(Klienci::Kierunek kierunek);
-    void uruchomNarzedzieKlienta(Narzedzie narzedzie);
 
-    ListaKlientow m_lista;
-    QString m_biezacaLista;
+    void dodajDoListy();
+    void usunWpis();
+    void szukajMiejsca();
+    void szukajDanych();
+    void nowaLista();
+    void czytajListe();
+    void usunListe();
+    void pokazKoperte();
+
+    std::unique_ptr<Ui::Tdokumenty> m_ui;
+    Kontekst &m_kontekst;
+    OtwartaLista m_otwarta;
+    QTimer *m_zegar = nullptr;
     QString m_katalogDanych;
     QString m_formatCzasu;
-    // The open dialog's folder ("Firmy" relative to the current directory until the
+    // The open dialog's folder ("Firmy" relative to the working directory until the
     // first "Czytaj listę"), and the last path chosen in each file dialog.
     QString m_katalogOtwierania;
     QString m_ostatniOtwarty;

@@ -18,14 +18,14 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("lista_klientow"));
     zaladujTlumaczenia(app);
 
-    // The start and working directories, shared by the windows.
+    // Where the program was started; the windows move the working directory from there.
     Kontekst kontekst(QDir::currentPath());
 
     // The three windows, in this order; each runs its creation handler as it is made.
-    Tdokumenty dokumenty;
+    Tdokumenty dokumenty(kontekst);
     Tkoperta_f koperta_f(kontekst);
     Tform3 form3(&dokumenty);
-    // "Koperta" of the client list window fills and shows the envelope window.
+    // "Koperta" of the client list window shows the envelope window for the client.
     dokumenty.ustawKoperte(&koperta_f);
 
     dokumenty.show();

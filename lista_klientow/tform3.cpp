@@ -1,15 +1,10 @@
 #include "tform3.h"
-
-#include <QLabel>
-#include <QVBoxLayout>
+#include "ui_tform3.h"
 
 Tform3::Tform3(QWidget *parent)
-    : QDialog(parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::Tform3>())
 {
-    setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("O programie"));
-    auto *uklad = new QVBoxLayout(this);
-    auto *opis = new QLabel(QStringLiteral("Lista klientów\nModuł pakietu biurowego"), this);
-    opis->setAlignment(Qt::AlignCenter);
-    uklad->addWidget(opis);
+    m_ui->setupUi(this);
 }
+
+Tform3::~Tform3() = default;

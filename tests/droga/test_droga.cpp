@@ -13,6 +13,8 @@
 #include "kontekst.h"
 #include "polenip.h"
 #include "rekordczcionki.h"
+#include "../wspolne/kontrolki.h"
+#include "kontekst.h"
 #include "tdokumenty.h"
 #include "tkoperta_f.h"
 
@@ -73,6 +75,7 @@ private:
     QString m_logo;
     QTemporaryDir m_obrazki;
     SkryptDialogi m_skrypt;
+    std::unique_ptr<Kontekst> m_kontekst;
     std::unique_ptr<Tdokumenty> m_okno;
     std::unique_ptr<Kontekst> m_kontekst;
     std::unique_ptr<Tkoperta_f> m_koperta;
@@ -96,7 +99,8 @@ void TestDroga::init()
 
     zacznijSkrypt(m_skrypt);
     // The windows in the program's order, wired as the program wires them.
-    m_okno = std::make_unique<Tdokumenty>();
+    m_kontekst = std::make_unique<Kontekst>(QDir::currentPath());
+    m_okno = std::make_unique<Tdokumenty>(*m_kontekst);
     m_okno->zakonczProces = [] {};
     m_kontekst = std::make_unique<Kontekst>(QDir::currentPath());
     m_koperta = std::make_unique<Tkoperta_f>(*m_kontekst);
@@ -120,10 +124,10 @@ void TestDroga::cleanup()
 void TestDroga::klient(const QString &nazwa1, const QString &nazwa2, const QString &ulica,
                              const QString &miejscowosc)
 {
-    m_okno->nazwa1->setText(nazwa1);
-    m_okno->nazwa2->setText(nazwa2);
-    m_okno->ulica->setText(ulica);
-    m_okno->miejscowosc->setText(miejscowosc);
+    kontrolka<QLineEdit>(m_okno.get(), "nazwa1")->setText(nazwa1);
+    kontrolka<QLineEdit>(m_okno.get(), "nazwa2")->setText(nazwa2);
+    kontrolka<QLineEdit>(m_okno.get(), "ulica")->setText(ulica);
+    kontrolka<QLineEdit>(m_okno.get(), "miejscowosc")->setText(miejscowosc);
 }
 
 // Clicks a client tool button once the clock tick has enabled it.
@@ -174,7 +178,7 @@ void TestDroga::koperta()
     // Texts as typed, not saved anywhere.
     klient(QStringLiteral("Żuraw \"Beta\""), QStringLiteral(" Sp. z o.o. "), QStringLiteral("ul. Długa 1"),
            QStringLiteral("Łódź"));
-    kliknij(m_okno->SpeedButton14);
+    kliknij(kontrolka<QToolButton>(m_okno.get(), "SpeedButton14"));
 
     QCOMPARE(m_skrypt.teksty(QStringLiteral("blad")), blad.isEmpty() ? QStringList() : QStringList{blad});
     QCOMPARE(this->nadawca(), nadawca);
@@ -200,7 +204,7 @@ void TestDroga::drugaKoperta()
 {
     QVERIFY(zapiszPlik(plikFirmy(), rekordFirmy(QStringLiteral("Alfa"), QStringLiteral("Beta"), QStringLiteral("Gamma"))));
     klient(QStringLiteral("Pierwszy"), QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"));
-    kliknij(m_okno->SpeedButton14);
+    kliknij(kontrolka<QToolButton>(m_okno.get(), "SpeedButton14"));
     QVERIFY(m_koperta->isVisible());
     QCOMPARE(m_koperta->l1->text(), QStringLiteral("50"));
 
@@ -211,7 +215,7 @@ void TestDroga::drugaKoperta()
         e->setText(QStringLiteral("ręcznie"));
     QVERIFY(zapiszPlik(plikFirmy(), rekordFirmy(QStringLiteral("Nowa"), QStringLiteral("Firma"), QString())));
     klient(QStringLiteral("Drugi"), QStringLiteral("d"), QString(), QStringLiteral("f"));
-    kliknij(m_okno->SpeedButton14);
+    kliknij(kontrolka<QToolButton>(m_okno.get(), "SpeedButton14"));
     QCOMPARE(nadawca(), (QStringList{"Nowa", "Firma", "", ""}));
     QCOMPARE(odbiorca(), (QStringList{"Drugi", "d", "", "f"}));
     // The set-up ran again: defaults and the stored form of address are back.
@@ -223,14 +227,14 @@ void TestDroga::drugaKoperta()
     m_skrypt.tak();
     QTest::mouseClick(m_koperta->SpeedButton1, Qt::LeftButton);
     QVERIFY(!m_koperta->isVisible() && !m_koperta->isEnabled());
-    kliknij(m_okno->SpeedButton14);
+    kliknij(kontrolka<QToolButton>(m_okno.get(), "SpeedButton14"));
     QVERIFY(m_koperta->isVisible() && m_koperta->isEnabled());
     QVERIFY(m_skrypt.teksty(QStringLiteral("blad")).isEmpty());
 
     // The firm record goes away: the copy read before fills the sender lines again.
     QVERIFY(QFile::remove(plikFirmy()));
     m_koperta->n1->setText(QStringLiteral("zmienione"));
-    kliknij(m_okno->SpeedButton14);
+    kliknij(kontrolka<QToolButton>(m_okno.get(), "SpeedButton14"));
     QCOMPARE(nadawca(), (QStringList{"Nowa", "Firma", "", ""}));
 }
 
@@ -255,7 +259,7 @@ void TestDroga::nieudaneUstawienie()
         m_kontekst->przejdzDo(sciezka(QStringLiteral("pusty")));
     }
     klient(QStringLiteral("Klient"), {}, {}, {});
-    kliknij(m_okno->SpeedButton14);
+    kliknij(kontrolka<QToolButton>(m_okno.get(), "SpeedButton14"));
     QCOMPARE(m_skrypt.teksty(QStringLiteral("blad")), QStringList{blad});
     QVERIFY(!m_koperta->isVisible());
     // The lines were handed over before the set-up.
@@ -291,9 +295,9 @@ void TestDroga::narzedzia()
         QVERIFY(QFile::copy(QStringLiteral(LK_BIN_DIR "/lk_zapisz_argumenty"), program + u'/' + QLatin1String(n)));
     m_okno->ustawMiejsceNarzedzi(program, {sciezka(QStringLiteral("nic"))});
 
-    m_okno->nip->setText(nip);
-    m_okno->nazwa1->setText(nazwa1);
-    kliknij(komentarze ? m_okno->SpeedButton13 : m_okno->SpeedButton15);
+    kontrolka<QLineEdit>(m_okno.get(), "nip")->setText(nip);
+    kontrolka<QLineEdit>(m_okno.get(), "nazwa1")->setText(nazwa1);
+    kliknij(kontrolka<QToolButton>(m_okno.get(), komentarze ? "SpeedButton13" : "SpeedButton15"));
     const auto zapisane = czekajNaArgumenty(sciezka(QStringLiteral("argumenty.txt")));
     QVERIFY(zapisane);
     QCOMPARE(*zapisane, argumenty);
@@ -305,15 +309,15 @@ void TestDroga::brakNarzedzia()
     const QString pusty = sciezka(QStringLiteral("nic"));
     QVERIFY(QDir().mkpath(pusty));
     m_okno->ustawMiejsceNarzedzi(pusty, {pusty});
-    m_okno->nip->setText(QStringLiteral("123"));
-    m_okno->nazwa1->setText(QStringLiteral("Alfa"));
+    kontrolka<QLineEdit>(m_okno.get(), "nip")->setText(QStringLiteral("123"));
+    kontrolka<QLineEdit>(m_okno.get(), "nazwa1")->setText(QStringLiteral("Alfa"));
     const QStringList przed = QDir::current().entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-    kliknij(m_okno->SpeedButton13);
-    kliknij(m_okno->SpeedButton15);
+    kliknij(kontrolka<QToolButton>(m_okno.get(), "SpeedButton13"));
+    kliknij(kontrolka<QToolButton>(m_okno.get(), "SpeedButton15"));
     // Nothing is reported and nothing changes.
     QVERIFY(m_skrypt.wywolania.isEmpty());
     QCOMPARE(QDir::current().entryList(QDir::AllEntries | QDir::NoDotAndDotDot), przed);
-    QCOMPARE(m_okno->nazwa1->text(), QStringLiteral("Alfa"));
+    QCOMPARE(kontrolka<QLineEdit>(m_okno.get(), "nazwa1")->text(), QStringLiteral("Alfa"));
 }
 
 void TestDroga::doKoperty()
@@ -329,13 +333,13 @@ void TestDroga::doKoperty()
     klienci.ustawTekst(Miejscowosc, 2, u"Odbiorca5");
     QVERIFY(m_katalog->zapisz(QStringLiteral("Firmy/klienci.dat"), klienci.dane()));
     m_skrypt.plik(sciezka(QStringLiteral("Firmy/klienci.dat")));
-    QTest::mouseClick(m_okno->SpeedButton11, Qt::LeftButton);
-    QListWidget *lista = m_okno->lista;
+    QTest::mouseClick(kontrolka<QToolButton>(m_okno.get(), "SpeedButton11"), Qt::LeftButton);
+    QListWidget *lista = kontrolka<QListWidget>(m_okno.get(), "lista");
     QCOMPARE(lista->count(), 501);
     QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, lista->visualItemRect(lista->item(2)).center());
-    QCOMPARE(m_okno->nazwa1->text(), QStringLiteral("Gęślą"));
-    QTRY_VERIFY_WITH_TIMEOUT(m_okno->SpeedButton14->isEnabled(), 1000);
-    QTest::mouseClick(m_okno->SpeedButton14, Qt::LeftButton);
+    QCOMPARE(kontrolka<QLineEdit>(m_okno.get(), "nazwa1")->text(), QStringLiteral("Gęślą"));
+    QTRY_VERIFY_WITH_TIMEOUT(kontrolka<QToolButton>(m_okno.get(), "SpeedButton14")->isEnabled(), 1000);
+    QTest::mouseClick(kontrolka<QToolButton>(m_okno.get(), "SpeedButton14"), Qt::LeftButton);
     QVERIFY(QTest::qWaitForWindowExposed(m_koperta.get()));
 
     // Size preset 3, and the positions typed in: sender 10/10 mm, spacing 5 mm,

@@ -7,6 +7,8 @@
 #include "../wspolne/innyuzytkownik.h"
 
 #include "dialogi.h"
+#include "../wspolne/kontrolki.h"
+#include "kontekst.h"
 #include "tdokumenty.h"
 #include "kontekst.h"
 #include "tkoperta_f.h"
@@ -195,29 +197,30 @@ void TestZapisyOkien::listaPrzyPelnymDysku()
     QVERIFY(zapiszPlik(plik, przykladowaLista().dane()));
     QVERIFY(QDir::setCurrent(k));
 
-    Tdokumenty o;
+    Kontekst kontekst(QDir::currentPath());
+    Tdokumenty o(kontekst);
     o.zakonczProces = [] {};
     o.show();
     m_skrypt.plik(plik);
-    QTest::mouseClick(o.SpeedButton11, Qt::LeftButton);
-    QCOMPARE(o.lista->count(), LiczbaWierszy);
+    QTest::mouseClick(kontrolka<QToolButton>(&o, "SpeedButton11"), Qt::LeftButton);
+    QCOMPARE(kontrolka<QListWidget>(&o, "lista")->count(), LiczbaWierszy);
     const auto przed = zawartosc(k);
     QVERIFY(zapelnij(k, wolne));
 
     if (polecenie == u"dodaj") {
-        o.lp->setText(QStringLiteral("7"));
-        o.nazwa1->setText(QStringLiteral("Świętochłowice"));
-        QTest::mouseClick(o.SpeedButton6, Qt::LeftButton);
+        kontrolka<QLineEdit>(&o, "lp")->setText(QStringLiteral("7"));
+        kontrolka<QLineEdit>(&o, "nazwa1")->setText(QStringLiteral("Świętochłowice"));
+        QTest::mouseClick(kontrolka<QToolButton>(&o, "SpeedButton6"), Qt::LeftButton);
     } else if (polecenie == u"usun") {
-        o.lp->setText(QStringLiteral("1"));
+        kontrolka<QLineEdit>(&o, "lp")->setText(QStringLiteral("1"));
         m_skrypt.tak();
-        QTest::mouseClick(o.SpeedButton4, Qt::LeftButton);
+        QTest::mouseClick(kontrolka<QToolButton>(&o, "SpeedButton4"), Qt::LeftButton);
     } else if (polecenie == u"sortuj") {
         m_skrypt.tak();
-        QTest::mouseClick(o.SpeedButton3, Qt::LeftButton);
+        QTest::mouseClick(kontrolka<QToolButton>(&o, "SpeedButton3"), Qt::LeftButton);
     } else {
         m_skrypt.plik(k + QStringLiteral("/Firmy/nowa.dat"));
-        QTest::mouseClick(o.SpeedButton10, Qt::LeftButton);
+        QTest::mouseClick(kontrolka<QToolButton>(&o, "SpeedButton10"), Qt::LeftButton);
         QCOMPARE(o.biezacaLista(), plik); // the new list did not become the current one
     }
     QCOMPARE(m_skrypt.teksty(QStringLiteral("blad")), QStringList{QStringLiteral("Disk full")});
@@ -230,14 +233,14 @@ void TestZapisyOkien::listaPrzyPelnymDysku()
     // With room again, the next save goes through and the list box shows the file.
     QVERIFY(QFile::remove(k + QStringLiteral("/wypelnienie")));
     m_skrypt.wyczysc();
-    o.lp->setText(QStringLiteral("9"));
-    o.nazwa1->setText(QStringLiteral("Po awarii"));
-    QTest::mouseClick(o.SpeedButton6, Qt::LeftButton);
+    kontrolka<QLineEdit>(&o, "lp")->setText(QStringLiteral("9"));
+    kontrolka<QLineEdit>(&o, "nazwa1")->setText(QStringLiteral("Po awarii"));
+    QTest::mouseClick(kontrolka<QToolButton>(&o, "SpeedButton6"), Qt::LeftButton);
     QVERIFY(m_skrypt.teksty(QStringLiteral("blad")).isEmpty());
     ListaKlientow zPliku;
     QVERIFY(zPliku.wczytaj(o.biezacaLista()).ok());
     QCOMPARE(zPliku.tekst(Nazwa1, 8), QStringLiteral("Po awarii"));
-    QCOMPARE(o.lista->item(8)->text(), QStringLiteral("09 Po awarii "));
+    QCOMPARE(kontrolka<QListWidget>(&o, "lista")->item(8)->text(), QStringLiteral("09 Po awarii "));
 }
 
 void TestZapisyOkien::kopertaPrzyPelnymDysku_data()
@@ -324,12 +327,13 @@ void TestZapisyOkien::listaTylkoDoOdczytu()
     const QString plik = k + QStringLiteral("/Firmy/lista.dat");
     QVERIFY(QDir::setCurrent(k));
 
-    Tdokumenty o;
+    Kontekst kontekst(QDir::currentPath());
+    Tdokumenty o(kontekst);
     o.zakonczProces = [] {};
     o.show();
     m_skrypt.plik(plik);
-    QTest::mouseClick(o.SpeedButton11, Qt::LeftButton);
-    QCOMPARE(o.lista->count(), LiczbaWierszy);
+    QTest::mouseClick(kontrolka<QToolButton>(&o, "SpeedButton11"), Qt::LeftButton);
+    QCOMPARE(kontrolka<QListWidget>(&o, "lista")->count(), LiczbaWierszy);
     QVERIFY(m_skrypt.wywolania.size() == 1);
     // The list becomes read-only while it is open.
     if (folderTylkoDoOdczytu)
@@ -342,20 +346,21 @@ void TestZapisyOkien::listaTylkoDoOdczytu()
     // A read-only folder takes no new file, but its writable list is written in place.
     bool odmowa = !folderTylkoDoOdczytu;
     if (polecenie == u"dodaj") {
-        o.lp->setText(QStringLiteral("5"));
-        o.nazwa1->setText(QStringLiteral("Źdźbło"));
-        QTest::mouseClick(o.SpeedButton6, Qt::LeftButton);
+        kontrolka<QLineEdit>(&o, "lp")->setText(QStringLiteral("5"));
+        kontrolka<QLineEdit>(&o, "nazwa1")->setText(QStringLiteral("Źdźbło"));
+        QTest::mouseClick(kontrolka<QToolButton>(&o, "SpeedButton6"), Qt::LeftButton);
     } else if (polecenie == u"usun") {
-        o.lp->setText(QStringLiteral("2"));
+        kontrolka<QLineEdit>(&o, "lp")->setText(QStringLiteral("2"));
         m_skrypt.tak();
-        QTest::mouseClick(o.SpeedButton4, Qt::LeftButton);
+        QTest::mouseClick(kontrolka<QToolButton>(&o, "SpeedButton4"), Qt::LeftButton);
     } else if (polecenie.startsWith(QStringLiteral("sortuj"))) {
         m_skrypt.tak();
-        QTest::mouseClick(polecenie == u"sortuj" ? o.SpeedButton3 : o.SpeedButton2, Qt::LeftButton);
+        QTest::mouseClick(kontrolka<QToolButton>(&o, polecenie == u"sortuj" ? "SpeedButton3" : "SpeedButton2"),
+                          Qt::LeftButton);
     } else {
         const QString nowa = polecenie == u"nowa obok" ? k + QStringLiteral("/Firmy/nowa.dat") : plik;
         m_skrypt.plik(nowa);
-        QTest::mouseClick(o.SpeedButton10, Qt::LeftButton);
+        QTest::mouseClick(kontrolka<QToolButton>(&o, "SpeedButton10"), Qt::LeftButton);
         if (polecenie == u"nowa obok")
             odmowa = folderTylkoDoOdczytu;
         QCOMPARE(o.biezacaLista(), odmowa ? plik : nowa);

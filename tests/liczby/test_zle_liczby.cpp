@@ -4,6 +4,7 @@
 #include "../wspolne/pdf.h"
 #include "dialogi.h"
 #include "drukowanie.h"
+#include "../wspolne/kontrolki.h"
 #include "kontekst.h"
 #include "tdokumenty.h"
 #include "tkoperta_f.h"
@@ -96,36 +97,37 @@ void TestZleLiczby::wierszLp()
     QFETCH(int, wiersz);
     const QString plik = m_tmp->filePath(QStringLiteral("Firmy/lista.dat"));
     QVERIFY(ListaKlientow::nowa().zapisz(plik).ok());
-    Tdokumenty o;
+    Kontekst kontekst(QDir::currentPath());
+    Tdokumenty o(kontekst);
     o.zakonczProces = [] {};
     o.show();
     m_skrypt.plik(plik);
-    QTest::mouseClick(o.SpeedButton11, Qt::LeftButton);
-    QCOMPARE(o.lista->count(), LiczbaWierszy);
+    QTest::mouseClick(kontrolka<QToolButton>(&o, "SpeedButton11"), Qt::LeftButton);
+    QCOMPARE(kontrolka<QListWidget>(&o, "lista")->count(), LiczbaWierszy);
 
     for (bool usun : {false, true}) {
         m_skrypt.wyczysc();
         ustawDialogi(&m_skrypt);
-        o.lp->setText(lp);
-        o.nazwa1->setText(QStringLiteral("Źdźbło"));
+        kontrolka<QLineEdit>(&o, "lp")->setText(lp);
+        kontrolka<QLineEdit>(&o, "nazwa1")->setText(QStringLiteral("Źdźbło"));
         if (usun) {
             m_skrypt.tak();
-            QTest::mouseClick(o.SpeedButton4, Qt::LeftButton);
+            QTest::mouseClick(kontrolka<QToolButton>(&o, "SpeedButton4"), Qt::LeftButton);
         } else {
-            QTest::mouseClick(o.SpeedButton6, Qt::LeftButton);
+            QTest::mouseClick(kontrolka<QToolButton>(&o, "SpeedButton6"), Qt::LeftButton);
         }
         ListaKlientow zPliku;
         QVERIFY(zPliku.wczytaj(plik).ok());
         if (wiersz == 0) {
             QCOMPARE(m_skrypt.teksty(QStringLiteral("informacja")).size(), 1);
             QCOMPARE(zPliku.pierwszyWolny(), 0);
-            QCOMPARE(o.nazwa1->text(), QStringLiteral("Źdźbło")); // the fields stay as typed
-            QCOMPARE(o.lp->text(), lp);
+            QCOMPARE(kontrolka<QLineEdit>(&o, "nazwa1")->text(), QStringLiteral("Źdźbło")); // the fields stay as typed
+            QCOMPARE(kontrolka<QLineEdit>(&o, "lp")->text(), lp);
         } else {
             QVERIFY(m_skrypt.teksty(QStringLiteral("informacja")).isEmpty());
             QCOMPARE(zPliku.tekst(Nazwa1, wiersz - 1), usun ? QString() : QStringLiteral("Źdźbło"));
-            QCOMPARE(o.lp->text(), numerWiersza(wiersz - 1));
-            QCOMPARE(o.lista->currentRow(), wiersz - 1);
+            QCOMPARE(kontrolka<QLineEdit>(&o, "lp")->text(), numerWiersza(wiersz - 1));
+            QCOMPARE(kontrolka<QListWidget>(&o, "lista")->currentRow(), wiersz - 1);
         }
         QVERIFY(m_skrypt.teksty(QStringLiteral("blad")).isEmpty());
     }

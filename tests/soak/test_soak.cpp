@@ -7,6 +7,8 @@
 // LK_SOAK_KROKI=N runs N steps (default 3000); LK_SOAK_ZIARNO=S repeats the run of seed S
 // (printed at the start and with every failure).
 #include "dialogi.h"
+#include "../wspolne/kontrolki.h"
+#include "kontekst.h"
 #include "tdokumenty.h"
 
 #include <QCollator>
@@ -196,6 +198,7 @@ private:
     std::unique_ptr<QTemporaryDir> m_tmp;
     QString m_start;
     SkryptDialogi m_skrypt;
+    std::unique_ptr<Kontekst> m_kontekst;
     std::unique_ptr<Tdokumenty> m_okno;
 
     std::map<QString, Model> m_pliki; // every list file made so far
@@ -260,7 +263,7 @@ QString TestSoak::numerLosowy()
 // Types into lp and the other 12 fields (each changed or left as it is).
 void TestSoak::wpiszPola()
 {
-    const auto pola = m_okno->polaEdycji();
+    const auto pola = polaKlienta(m_okno.get());
     m_pola[0] = numerLosowy();
     pola[0]->setText(m_pola[0]);
     for (int k = 1; k < Kolumny; ++k) {
@@ -301,13 +304,13 @@ bool TestSoak::sprawdz(int krok, const QString &operacja)
             if (plik[w][k] != m.wiersze[w][k])
                 return nie(QStringLiteral("file row %1 column %2: \"%3\", model \"%4\"")
                                .arg(w + 1).arg(k).arg(plik[w][k], m.wiersze[w][k]));
-    if (m_okno->lista->count() != Wiersze)
-        return nie(QStringLiteral("list box lines: %1").arg(m_okno->lista->count()));
+    if (kontrolka<QListWidget>(m_okno.get(), "lista")->count() != Wiersze)
+        return nie(QStringLiteral("list box lines: %1").arg(kontrolka<QListWidget>(m_okno.get(), "lista")->count()));
     for (int w = 0; w < Wiersze; ++w)
-        if (m_okno->lista->item(w)->text() != m.linia(w))
+        if (kontrolka<QListWidget>(m_okno.get(), "lista")->item(w)->text() != m.linia(w))
             return nie(QStringLiteral("list box line %1: \"%2\", model \"%3\"")
-                           .arg(w + 1).arg(m_okno->lista->item(w)->text(), m.linia(w)));
-    const auto pola = m_okno->polaEdycji();
+                           .arg(w + 1).arg(kontrolka<QListWidget>(m_okno.get(), "lista")->item(w)->text(), m.linia(w)));
+    const auto pola = polaKlienta(m_okno.get());
     for (int k = 0; k < Kolumny; ++k)
         if (pola[k]->text() != m_pola[k])
             return nie(QStringLiteral("field %1: \"%2\", model \"%3\"").arg(pola[k]->objectName(), pola[k]->text(), m_pola[k]));
@@ -322,7 +325,8 @@ void TestSoak::losoweOperacje()
     m_los.seed(m_ziarno);
     qInfo("soak: seed %u, %d steps (LK_SOAK_ZIARNO=%u repeats this run)", m_ziarno, kroki, m_ziarno);
 
-    m_okno = std::make_unique<Tdokumenty>();
+    m_kontekst = std::make_unique<Kontekst>(QDir::currentPath());
+    m_okno = std::make_unique<Tdokumenty>(*m_kontekst);
     m_okno->zakonczProces = [] {};
     m_okno->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_okno.get()));
@@ -349,7 +353,7 @@ void TestSoak::losoweOperacje()
                 m_biezacy = plik;
                 pokaz(0);
             }
-            kliknij(o->SpeedButton10);
+            kliknij(kontrolka<QToolButton>(o, "SpeedButton10"));
         } else if (los < 5) {
             operacja = QStringLiteral("read list");
             const QString plik = nazwyPlikow[m_los() % 2];
@@ -360,7 +364,7 @@ void TestSoak::losoweOperacje()
             } else {
                 ++m_bledy; // "File not found"; nothing changes
             }
-            kliknij(o->SpeedButton11);
+            kliknij(kontrolka<QToolButton>(o, "SpeedButton11"));
         } else if (los < 45) {
             operacja = QStringLiteral("add");
             wpiszPola();
@@ -373,7 +377,7 @@ void TestSoak::losoweOperacje()
             } else {
                 ++m_informacje;
             }
-            kliknij(o->SpeedButton6);
+            kliknij(kontrolka<QToolButton>(o, "SpeedButton6"));
         } else if (los < 55) {
             operacja = QStringLiteral("delete");
             wpiszPola();
@@ -392,7 +396,7 @@ void TestSoak::losoweOperacje()
             } else {
                 m_skrypt.nie();
             }
-            kliknij(o->SpeedButton4);
+            kliknij(kontrolka<QToolButton>(o, "SpeedButton4"));
         } else if (los < 70) {
             operacja = QStringLiteral("search");
             const Model &m = m_pliki.at(m_biezacy);
@@ -418,7 +422,7 @@ void TestSoak::losoweOperacje()
                 else
                     ++m_informacje;
             }
-            kliknij(o->SpeedButton9);
+            kliknij(kontrolka<QToolButton>(o, "SpeedButton9"));
         } else if (los < 78) {
             const bool odAdoZ = m_los() % 2;
             operacja = odAdoZ ? QStringLiteral("sort A-Z") : QStringLiteral("sort Z-A");
@@ -430,7 +434,7 @@ void TestSoak::losoweOperacje()
                 m_pliki.at(m_biezacy).sortuj(odAdoZ);
                 pokaz(0);
             }
-            kliknij(odAdoZ ? o->SpeedButton3 : o->SpeedButton2);
+            kliknij(odAdoZ ? kontrolka<QToolButton>(o, "SpeedButton3") : kontrolka<QToolButton>(o, "SpeedButton2"));
         } else if (los < 86) {
             operacja = QStringLiteral("first free row");
             const int w = m_pliki.at(m_biezacy).pierwszyWolny();
@@ -438,15 +442,16 @@ void TestSoak::losoweOperacje()
                 pokaz(w);
             else
                 ++m_informacje;
-            kliknij(o->SpeedButton8);
+            kliknij(kontrolka<QToolButton>(o, "SpeedButton8"));
         } else {
             const int w = m_los() % 2 ? int(m_los() % 20) : int(m_los() % Wiersze);
             operacja = QStringLiteral("click row %1").arg(w + 1);
             // A click on the line already selected changes no row; the fields are
             // reloaded all the same.
-            QListWidgetItem *poz = o->lista->item(w);
-            o->lista->scrollToItem(poz);
-            QTest::mouseClick(o->lista->viewport(), Qt::LeftButton, {}, o->lista->visualItemRect(poz).center());
+            QListWidgetItem *poz = kontrolka<QListWidget>(o, "lista")->item(w);
+            kontrolka<QListWidget>(o, "lista")->scrollToItem(poz);
+            QTest::mouseClick(kontrolka<QListWidget>(o, "lista")->viewport(), Qt::LeftButton, {},
+                              kontrolka<QListWidget>(o, "lista")->visualItemRect(poz).center());
             pokaz(w);
         }
         QString rodzaj = operacja.section(u'"', 0, 0);

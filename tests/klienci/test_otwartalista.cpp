@@ -1,0 +1,143 @@
+// The open list: which file is current, and what each row command leaves in that file.
+#include "../wspolne/pliki.h"
+#include "otwartalista.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Klienci;
+
+class TestOtwartaLista : public QObject
+{
+    Q_OBJECT
+private slots:
+    void biezacyPlik();
+    void ustawWiersz();
+    void wyczyscWiersz();
+    void sortuj_data();
+    void sortuj();
+
+private:
+    // A list file holding rows 1 to 5: four names and a free row 3 with a street.
+    QString przykladowyPlik(const QString &nazwa = QStringLiteral("lista.dat"));
+    ListaKlientow przykladowaLista() const;
+    QTemporaryDir m_tmp;
+};
+
+ListaKlientow TestOtwartaLista::przykladowaLista() const
+{
+    ListaKlientow l = ListaKlientow::nowa();
+    const QStringList nazwy{"Żuraw Sp. z o.o.", "Kowalski Jan", "", "Ąbc", "Nowak"};
+    for (int w = 0; w < nazwy.size(); ++w) {
+        l.ustawTekst(Nazwa1, w, nazwy[w]);
+        l.ustawTekst(Ulica, w, QStringLiteral("ul. Długa %1").arg(w + 1));
+    }
+    return l;
+}
+
+QString TestOtwartaLista::przykladowyPlik(const QString &nazwa)
+{
+    const QString sciezka = m_tmp.filePath(nazwa);
+    return zapiszPlik(sciezka, przykladowaLista().dane()) ? sciezka : QString();
+}
+
+void TestOtwartaLista::biezacyPlik()
+{
+    OtwartaLista o;
+    QCOMPARE(o.biezacaLista(), QStringLiteral("klienci.dat"));
+    QCOMPARE(o.lista(), ListaKlientow());
+
+    // Failures leave the file and the rows as they were.
+    const QString krotki = m_tmp.filePath(QStringLiteral("krotki.dat"));
+    QVERIFY(zapiszPlik(krotki, QByteArray(Rozmiar - 1, 'x')));
+    QCOMPARE(o.otworz(krotki).kod, BladIO::KoniecPliku);
+    QCOMPARE(o.utworzNowa(m_tmp.filePath(QStringLiteral("brak/nowa.dat"))).kod, BladIO::ZlaNazwa);
+    QCOMPARE(o.biezacaLista(), QStringLiteral("klienci.dat"));
+    QCOMPARE(o.lista(), ListaKlientow());
+
+    const QString sciezka = przykladowyPlik();
+    QVERIFY(!o.otworz(sciezka));
+    QCOMPARE(o.biezacaLista(), sciezka);
+    QCOMPARE(o.lista(), przykladowaLista());
+
+    const QString nowa = m_tmp.filePath(QStringLiteral("nowa.dat"));
+    QVERIFY(!o.utworzNowa(nowa));
+    QCOMPARE(o.biezacaLista(), nowa);
+    QCOMPARE(czytajPlik(nowa), ListaKlientow::nowa().dane());
+    QCOMPARE(o.lista(), ListaKlientow::nowa());
+    QVERIFY(OtwartaLista::usunPlikListy(nowa) && !QFile::exists(nowa));
+}
+
+void TestOtwartaLista::ustawWiersz()
+{
+    const QString sciezka = przykladowyPlik();
+    OtwartaLista o;
+    QVERIFY(!o.otworz(sciezka));
+    TekstyWiersza t;
+    t[Lp] = QStringLiteral("999"); // never written
+    t[Nazwa1] = QString(85, u'N');
+    t[Nip] = QString(25, u'7');
+    t[Miejscowosc] = QStringLiteral("Łódź");
+    QVERIFY(!o.ustawWiersz(11, t));
+    ListaKlientow zapisana;
+    QVERIFY(!zapisana.wczytaj(sciezka));
+    QCOMPARE(o.lista(), zapisana);
+    QCOMPARE(zapisana.tekst(Lp, 11), QStringLiteral("12"));
+    QCOMPARE(zapisana.tekst(Nazwa1, 11), QString(80, u'N'));
+    QCOMPARE(zapisana.tekst(Nip, 11), QString(20, u'7'));
+    QCOMPARE(zapisana.tekst(Miejscowosc, 11), QStringLiteral("Łódź"));
+    QCOMPARE(zapisana.tekst(Nazwa1, 1), QStringLiteral("Kowalski Jan"));
+
+    // The same texts again: the file stays byte for byte the same.
+    const QByteArray poPierwszym = czytajPlik(sciezka);
+    QVERIFY(!o.ustawWiersz(11, t));
+    QCOMPARE(czytajPlik(sciezka), poPierwszym);
+
+    // A shorter name over a longer one: only the length byte and the characters change.
+    t[Nazwa1] = QStringLiteral("Krótki");
+    QVERIFY(!o.ustawWiersz(11, t));
+    QCOMPARE(czytajPlik(sciezka).mid(przesuniecieWpisu(Nazwa1, 11), 10), QByteArray("\x06Kr\xf3tkiNNN"));
+}
+
+void TestOtwartaLista::wyczyscWiersz()
+{
+    const QString sciezka = przykladowyPlik();
+    OtwartaLista o;
+    QVERIFY(!o.otworz(sciezka));
+    QVERIFY(!o.wyczyscWiersz(1));
+    // The row keeps its number and the bytes after each length byte; nothing else moves.
+    ListaKlientow oczekiwana = przykladowaLista();
+    for (int k = Nazwa1; k < LiczbaKolumn; ++k)
+        oczekiwana.pole(k, 1)[0] = 0;
+    QCOMPARE(czytajPlik(sciezka), oczekiwana.dane());
+    QCOMPARE(o.lista(), oczekiwana);
+    QCOMPARE(o.pierwszyWolny(), 1);
+}
+
+void TestOtwartaLista::sortuj_data()
+{
+    QTest::addColumn<bool>("odZ");
+    QTest::addColumn<QStringList>("linie");
+    QTest::newRow("A to Z") << false
+                            << QStringList{"01 Kowalski Jan ", "02 Nowak ", "03 Ąbc ", "04 Żuraw Sp. z o.o. ", "05  "};
+    QTest::newRow("Z to A") << true
+                            << QStringList{"01 Żuraw Sp. z o.o. ", "02 Ąbc ", "03 Nowak ", "04 Kowalski Jan ", "05  "};
+}
+
+void TestOtwartaLista::sortuj()
+{
+    QFETCH(bool, odZ);
+    QFETCH(QStringList, linie);
+    const QString sciezka = przykladowyPlik();
+    OtwartaLista o;
+    QVERIFY(!o.otworz(sciezka));
+    QVERIFY(!o.sortuj(odZ ? Kierunek::OdZDoA : Kierunek::OdADoZ));
+    // The file holds the sorted, packed list, and so do the rows in memory.
+    QCOMPARE(czytajPlik(sciezka), o.lista().dane());
+    QCOMPARE(o.lista().linie().mid(0, 5), linie);
+    QCOMPARE(o.lista().tekst(Ulica, 4), QString()); // the free row's street is gone
+    QCOMPARE(o.szukaj(QStringLiteral("Nowak")), odZ ? 2 : 1);
+}
+
+QTEST_GUILESS_MAIN(TestOtwartaLista)
+#include "test_otwartalista.moc"
