@@ -77,7 +77,6 @@ private:
     SkryptDialogi m_skrypt;
     std::unique_ptr<Kontekst> m_kontekst;
     std::unique_ptr<Tdokumenty> m_okno;
-    std::unique_ptr<Kontekst> m_kontekst;
     std::unique_ptr<Tkoperta_f> m_koperta;
 };
 
@@ -102,7 +101,6 @@ void TestDroga::init()
     m_kontekst = std::make_unique<Kontekst>(QDir::currentPath());
     m_okno = std::make_unique<Tdokumenty>(*m_kontekst);
     m_okno->zakonczProces = [] {};
-    m_kontekst = std::make_unique<Kontekst>(QDir::currentPath());
     m_koperta = std::make_unique<Tkoperta_f>(*m_kontekst);
     m_okno->ustawKoperte(m_koperta.get());
     m_okno->show();

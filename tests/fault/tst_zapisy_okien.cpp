@@ -10,7 +10,6 @@
 #include "../wspolne/kontrolki.h"
 #include "kontekst.h"
 #include "tdokumenty.h"
-#include "kontekst.h"
 #include "tkoperta_f.h"
 
 #include <QDir>
