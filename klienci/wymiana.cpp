@@ -331,6 +331,11 @@ QList<int> mapujNaglowek(const QStringList &naglowek, const PodpisyPol &podpisy)
     for (const QString &n : naglowek) {
         const QString u = uproscNazwe(n);
         int cel = Pomin;
+        // The program's own column names first, then the user's captions, then the
+        // names other programs use.
+        for (int k = 0; k < naglowkiStale().size() && cel == Pomin; ++k)
+            if (u == uproscNazwe(naglowkiStale()[k]))
+                cel = k;
         for (int i = 0; i < 6 && cel == Pomin; ++i)
             if (!podpisy[i].isEmpty() && uproscNazwe(podpisy[i]) == u && !u.isEmpty())
                 cel = Info1 + i;
@@ -531,12 +536,17 @@ TekstyWiersza klientZKarty(const QList<Wlasciwosc> &karta, const std::array<QStr
     return t;
 }
 
-WynikWczytania bladVcard(const QString &blad)
+WynikWczytania bladWczytania(const QString &blad, Format format = Format::Csv)
 {
     WynikWczytania w;
     w.blad = blad;
-    w.format = Format::Vcard;
+    w.format = format;
     return w;
+}
+
+WynikWczytania bladVcard(const QString &blad)
+{
+    return bladWczytania(blad, Format::Vcard);
 }
 
 WynikWczytania wczytajVcard(const QByteArray &dane, const PodpisyPol &podpisy)
@@ -559,7 +569,7 @@ WynikWczytania wczytajVcard(const QByteArray &dane, const PodpisyPol &podpisy)
         }
     }
     if (dane.startsWith("\xEF\xBB\xBF"))
-        linie[0] = linie[0].mid(3);
+        linie[0] = linie[0].sliced(3);
 
     bool wKarcie = false, base64 = false;
     int liniaPoczatku = 0;
@@ -574,11 +584,11 @@ WynikWczytania wczytajVcard(const QByteArray &dane, const PodpisyPol &podpisy)
         if (l[0] == ' ' || l[0] == '\t') {
             if (wKarcie && base64)
                 continue;
-            return bladVcard(QStringLiteral("Linia %1: wiersz kontynuacji bez właściwości").arg(nr);
+            return bladVcard(QStringLiteral("Linia %1: wiersz kontynuacji bez właściwości").arg(nr));
         }
         // Unfold: following lines that begin with a blank.
         while (i + 1 < linie.size() && !linie[i + 1].isEmpty() && (linie[i + 1][0] == ' ' || linie[i + 1][0] == '\t')) {
-            l += linie[i + 1].mid(1);
+            l += linie[i + 1].sliced(1);
             ++i;
         }
         // The name and parameters end at the first ':' outside a quoted parameter value.
@@ -598,7 +608,7 @@ WynikWczytania wczytajVcard(const QByteArray &dane, const PodpisyPol &podpisy)
         if (dwukropek < 0) {
             if (wKarcie && base64)
                 continue;
-            return bladVcard(QStringLiteral("Linia %1: brak dwukropka, to nie jest wiersz vCard").arg(nr);
+            return bladVcard(QStringLiteral("Linia %1: brak dwukropka, to nie jest wiersz vCard").arg(nr));
         }
         Wlasciwosc w;
         w.linia = nr;
@@ -630,27 +640,27 @@ WynikWczytania wczytajVcard(const QByteArray &dane, const PodpisyPol &podpisy)
 
         if (w.nazwa == "BEGIN") {
             if (w.wartosc.trimmed().toUpper() != "VCARD")
-                return bladVcard(QStringLiteral("Linia %1: nieznany blok BEGIN:%2").arg(nr).arg(QString::fromLatin1(w.wartosc.left(40)));
+                return bladVcard(QStringLiteral("Linia %1: nieznany blok BEGIN:%2").arg(nr).arg(QString::fromLatin1(w.wartosc.left(40))));
             if (wKarcie)
-                return bladVcard(QStringLiteral("Linia %1: BEGIN:VCARD wewnątrz karty z linii %2").arg(nr).arg(liniaPoczatku);
+                return bladVcard(QStringLiteral("Linia %1: BEGIN:VCARD wewnątrz karty z linii %2").arg(nr).arg(liniaPoczatku));
             wKarcie = true;
             liniaPoczatku = nr;
             karta.clear();
         } else if (w.nazwa == "END") {
             if (!wKarcie)
-                return bladVcard(QStringLiteral("Linia %1: END bez BEGIN:VCARD").arg(nr);
+                return bladVcard(QStringLiteral("Linia %1: END bez BEGIN:VCARD").arg(nr));
             wKarcie = false;
             const TekstyWiersza t = klientZKarty(karta, nazwyInfo);
             if (!pustyKlient(t))
                 wynik.klienci.append(t);
         } else if (!wKarcie) {
-            return bladVcard(QStringLiteral("Linia %1: tekst poza kartą (brak BEGIN:VCARD)").arg(nr);
+            return bladVcard(QStringLiteral("Linia %1: tekst poza kartą (brak BEGIN:VCARD)").arg(nr));
         } else {
             karta.append(std::move(w));
         }
     }
     if (wKarcie)
-        return bladVcard(QStringLiteral("Linia %1: karta bez END:VCARD").arg(liniaPoczatku);
+        return bladVcard(QStringLiteral("Linia %1: karta bez END:VCARD").arg(liniaPoczatku));
     return wynik;
 }
 
@@ -662,15 +672,15 @@ WynikWczytania wczytajCsv(const QString &tekst, const PodpisyPol &podpisy, const
     QString blad;
     const QList<RekordCsv> rekordy = rekordyCsv(tekst, wynik.separator, blad);
     if (!blad.isEmpty())
-        return WynikWczytania{{}, blad};
+        return bladWczytania(blad);
     if (rekordy.isEmpty())
-        return WynikWczytania{{}, QStringLiteral("Wiersz 1: plik jest pusty")};
+        return bladWczytania(QStringLiteral("Wiersz 1: plik jest pusty"));
     wynik.naglowek = rekordy[0].pola;
     for (QString &n : wynik.naglowek)
         n = n.trimmed();
     if (mapowanie) {
         if (mapowanie->size() != wynik.naglowek.size())
-            return WynikWczytania{{}, QStringLiteral("Wiersz 1: przypisanie ma %1 kolumn, nagłówek %2").arg(mapowanie->size()).arg(wynik.naglowek.size())};
+            return bladWczytania(QStringLiteral("Wiersz 1: przypisanie ma %1 kolumn, nagłówek %2").arg(mapowanie->size()).arg(wynik.naglowek.size()));
         wynik.mapowanie = *mapowanie;
     } else {
         wynik.mapowanie = mapujNaglowek(wynik.naglowek, podpisy);
@@ -682,15 +692,16 @@ WynikWczytania wczytajCsv(const QString &tekst, const PodpisyPol &podpisy, const
         else
             cokolwiek = true;
     }
-    if (!cokolwiek && !mapowanie && wynik.naglowek.size() < 2)
-        return WynikWczytania{{}, QStringLiteral("Wiersz 1: to nie jest plik CSV ani vCard (nie rozpoznano nagłówka)")};
+    const auto nazwane = std::count_if(wynik.naglowek.cbegin(), wynik.naglowek.cend(), [](const QString &n) { return !n.isEmpty(); });
+    if (!cokolwiek && !mapowanie && nazwane < 2)
+        return bladWczytania(QStringLiteral("Wiersz 1: to nie jest plik CSV ani vCard (nie rozpoznano nagłówka)"));
 
     const qsizetype szerokosc = wynik.naglowek.size();
     for (qsizetype r = 1; r < rekordy.size(); ++r) {
         const RekordCsv &rek = rekordy[r];
         for (qsizetype k = szerokosc; k < rek.pola.size(); ++k)
             if (!rek.pola[k].trimmed().isEmpty())
-                return WynikWczytania{{}, QStringLiteral("Wiersz %1: więcej pól (%2) niż w nagłówku (%3)").arg(rek.linia).arg(rek.pola.size()).arg(szerokosc)};
+                return bladWczytania(QStringLiteral("Wiersz %1: więcej pól (%2) niż w nagłówku (%3)").arg(rek.linia).arg(rek.pola.size()).arg(szerokosc));
         TekstyWiersza t;
         QString kod, imie, nazwisko, osoba;
         for (qsizetype k = 0; k < szerokosc && k < rek.pola.size(); ++k) {
@@ -844,15 +855,15 @@ QList<int> cele()
 WynikWczytania wczytajKlientow(const QByteArray &dane, const PodpisyPol &podpisy, const std::optional<QList<int>> &mapowanie)
 {
     if (dane.size() > MaksRozmiarPliku)
-        return WynikWczytania{{}, QStringLiteral("Plik jest za duży (ponad %1 MB)").arg(MaksRozmiarPliku / (1024 * 1024))};
+        return bladWczytania(QStringLiteral("Plik jest za duży (ponad %1 MB)").arg(MaksRozmiarPliku / (1024 * 1024)));
     QString tekst;
     QString kodowanie;
     if (dane.startsWith("\xFF\xFE") || dane.startsWith("\xFE\xFF")) {
         QStringDecoder d(dane.startsWith("\xFF\xFE") ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
-        tekst = d.decode(QByteArrayView(dane).mid(2));
+        tekst = d.decode(QByteArrayView(dane).sliced(2));
         kodowanie = QStringLiteral("UTF-16");
     } else {
-        const QByteArrayView b = dane.startsWith("\xEF\xBB\xBF") ? QByteArrayView(dane).mid(3) : QByteArrayView(dane);
+        const QByteArrayView b = dane.startsWith("\xEF\xBB\xBF") ? QByteArrayView(dane).sliced(3) : QByteArrayView(dane);
         if (poprawneUtf8(b)) {
             tekst = QString::fromUtf8(b);
             kodowanie = QStringLiteral("UTF-8");
@@ -862,11 +873,11 @@ WynikWczytania wczytajKlientow(const QByteArray &dane, const PodpisyPol &podpisy
         }
     }
     if (const qsizetype zero = tekst.indexOf(QChar(0)); zero >= 0)
-        return WynikWczytania{{}, QStringLiteral("Linia %1: plik binarny (bajt zerowy), to nie jest CSV ani vCard")
-                                      .arg(QStringView(tekst).left(zero).count(u'\n') + 1)};
+        return bladWczytania(QStringLiteral("Linia %1: plik binarny (bajt zerowy), to nie jest CSV ani vCard")
+                                      .arg(QStringView(tekst).left(zero).count(u'\n') + 1));
     QStringView poczatek = QStringView(tekst).trimmed();
     if (poczatek.isEmpty())
-        return WynikWczytania{{}, QStringLiteral("Linia 1: plik jest pusty")};
+        return bladWczytania(QStringLiteral("Linia 1: plik jest pusty"));
     if (poczatek.startsWith(QLatin1String("BEGIN:VCARD"), Qt::CaseInsensitive)) {
         // vCard values carry their own character sets; a UTF-16 file is re-encoded.
         return wczytajVcard(kodowanie == QLatin1String("UTF-16") ? tekst.toUtf8() : dane, podpisy);
@@ -901,7 +912,7 @@ WynikWczytania wczytajPlikKlientow(const QString &sciezka, const PodpisyPol &pod
     QString blad;
     const QByteArray d = czytajPlikWymiany(sciezka, blad);
     if (!blad.isEmpty())
-        return WynikWczytania{{}, blad};
+        return bladWczytania(blad);
     return wczytajKlientow(d, podpisy, mapowanie);
 }
 
