@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QRegularExpression>
 #include <QStringDecoder>
+#include <QStringEncoder>
 
 #include <algorithm>
 
@@ -16,6 +17,40 @@ namespace Wymiana {
 namespace {
 
 // ---- Common helpers -------------------------------------------------------------------
+
+// One Windows-1250 encoder and decoder for a whole export or plan: making a converter
+// costs far more than converting one field.
+class Cp1250
+{
+public:
+    // `brak`: some character has no place in the code page (it becomes '?').
+    QByteArray koduj(QStringView s, bool &brak)
+    {
+        // The error flag of an ICU converter survives resetState(), so the bytes are
+        // checked by decoding them back.
+        const QByteArray b = m_koder.encode(s);
+        brak = dekoduj(b) != s;
+        return brak ? doCp1250(s) : b;
+    }
+    QString dekoduj(QByteArrayView b)
+    {
+        m_dekoder.resetState();
+        return m_dekoder.decode(b);
+    }
+    TekstyWiersza wiersz(const ListaKlientow &lista, int w)
+    {
+        TekstyWiersza t;
+        for (int k = 0; k < LiczbaKolumn; ++k) {
+            const char *p = lista.pole(k, w);
+            t[k] = dekoduj(QByteArrayView(p + 1, std::min<int>(static_cast<unsigned char>(p[0]), Pojemnosc[k])));
+        }
+        return t;
+    }
+
+private:
+    QStringEncoder m_koder{"windows-1250"};
+    QStringDecoder m_dekoder{"windows-1250"};
+};
 
 // Lower case, Polish letters without diacritics, only letters and digits kept.
 QString uproscNazwe(QStringView s)
@@ -757,8 +792,9 @@ QStringList naglowkiCsv(const PodpisyPol &podpisy)
 QByteArray eksportCsv(const ListaKlientow &lista, const QList<int> &wiersze, const PodpisyPol &podpisy, QChar separator)
 {
     QString s = poczatekCsv(podpisy, separator);
+    Cp1250 cp;
     for (int w : wiersze)
-        dopiszWierszCsv(s, lista.wiersz(w), separator);
+        dopiszWierszCsv(s, cp.wiersz(lista, w), separator);
     return s.toUtf8();
 }
 
@@ -813,8 +849,9 @@ QByteArray eksportVcard(const ListaKlientow &lista, const QList<int> &wiersze, c
     const auto nazwy = nazwyPolVcard(podpisy);
     QByteArray w;
     w.reserve(wiersze.size() * 900);
+    Cp1250 cp;
     for (int r : wiersze)
-        dopiszKarte(w, lista.wiersz(r), nazwy);
+        dopiszKarte(w, cp.wiersz(lista, r), nazwy);
     return w;
 }
 
@@ -930,6 +967,7 @@ PlanImportu zaplanujImport(const ListaKlientow &lista, const QList<TekstyWiersza
 {
     PlanImportu plan;
     plan.klienci = klienci;
+    Cp1250 cp;
     int wiersz = 0;
     for (int i = 0; i < klienci.size(); ++i) {
         while (wiersz < LiczbaWierszy && !wierszDoImportu(lista, wiersz))
@@ -939,17 +977,26 @@ PlanImportu zaplanujImport(const ListaKlientow &lista, const QList<TekstyWiersza
             break;
         }
         plan.wiersze.append(wiersz);
+        std::array<QByteArray, LiczbaKolumn> bajty;
         for (int k = Nazwa1; k < LiczbaKolumn; ++k) {
             const QString &t = klienci[i][k];
             if (t.isEmpty())
                 continue;
-            const QByteArray b = doCp1250(t);
-            const QString zapisane = zCp1250(b.left(Pojemnosc[k]));
-            if (zCp1250(b) != t)
-                plan.uwagi.append({UwagaImportu::BrakZnakow, i, wiersz, k, zapisane});
-            if (b.size() > Pojemnosc[k])
-                plan.uwagi.append({UwagaImportu::Przyciete, i, wiersz, k, zapisane});
+            bool brak = false;
+            QByteArray b = cp.koduj(t, brak);
+            const bool przyciete = b.size() > Pojemnosc[k];
+            if (przyciete)
+                b.truncate(Pojemnosc[k]);
+            if (brak || przyciete) {
+                const QString zapisane = cp.dekoduj(b);
+                if (brak)
+                    plan.uwagi.append({UwagaImportu::BrakZnakow, i, wiersz, k, zapisane});
+                if (przyciete)
+                    plan.uwagi.append({UwagaImportu::Przyciete, i, wiersz, k, zapisane});
+            }
+            bajty[k] = std::move(b);
         }
+        plan.bajty.append(std::move(bajty));
         ++wiersz;
     }
     return plan;
@@ -957,8 +1004,16 @@ PlanImportu zaplanujImport(const ListaKlientow &lista, const QList<TekstyWiersza
 
 void zastosujPlan(ListaKlientow &lista, const PlanImportu &plan)
 {
-    for (int i = 0; i < plan.umieszczone(); ++i)
-        lista.kopiujDoWiersza(plan.wiersze[i], plan.klienci[i]);
+    // The same bytes kopiujDoWiersza would write, converted once while planning.
+    const bool zakodowane = plan.bajty.size() == plan.wiersze.size();
+    for (int i = 0; i < plan.umieszczone(); ++i) {
+        if (!zakodowane) {
+            lista.kopiujDoWiersza(plan.wiersze[i], plan.klienci[i]);
+            continue;
+        }
+        for (int k = Nazwa1; k < LiczbaKolumn; ++k)
+            zapiszBajtyTekstu(lista.pole(k, plan.wiersze[i]), Pojemnosc[k], plan.bajty[i][k]);
+    }
 }
 
 WynikImportu importujDoPliku(const QString &plikListy, const QList<TekstyWiersza> &klienci,

@@ -122,6 +122,8 @@ struct PlanImportu
     QList<int> wiersze;   // wiersze[i]: the row of klienci[i]; only the first umieszczone()
     QList<UwagaImportu> uwagi;             // for placed clients only
     QList<Klienci::TekstyWiersza> niemieszczace; // clients without a free row
+    // The placed clients' texts in Windows-1250, cut to capacity, as they will be stored.
+    QList<std::array<QByteArray, Klienci::LiczbaKolumn>> bajty;
 
     int umieszczone() const { return int(wiersze.size()); }
 };
@@ -133,7 +135,8 @@ bool wierszDoImportu(const ListaKlientow &lista, int wiersz);
 // Places the clients in the importable rows, lowest first. No I/O.
 PlanImportu zaplanujImport(const ListaKlientow &lista, const QList<Klienci::TekstyWiersza> &klienci);
 
-// Writes the placed clients as "Dodaj do listy" writes a row (lp untouched).
+// Writes the placed clients as "Dodaj do listy" writes a row: only the length bytes
+// and the characters change; lp is untouched.
 void zastosujPlan(ListaKlientow &lista, const PlanImportu &plan);
 
 struct WynikImportu
