@@ -69,12 +69,14 @@ QString uproscNazwe(QStringView s)
     return wynik;
 }
 
-bool poprawneUtf8(QByteArrayView b)
+// The text when the bytes are valid UTF-8.
+std::optional<QString> zUtf8(QByteArrayView b)
 {
     QStringDecoder d(QStringDecoder::Utf8);
-    const QString s = d.decode(b);
-    Q_UNUSED(s);
-    return !d.hasError();
+    QString s = d.decode(b);
+    if (d.hasError())
+        return std::nullopt;
+    return s;
 }
 
 // Line breaks and other control characters do not belong in a one-line field.
@@ -478,8 +480,8 @@ QString tekstWartosci(const Wlasciwosc &w)
         if (d.isValid())
             return d.decode(b);
     }
-    if (poprawneUtf8(b))
-        return QString::fromUtf8(b);
+    if (std::optional<QString> s = zUtf8(b))
+        return *s;
     return zCp1250(b);
 }
 
@@ -860,6 +862,20 @@ BladIO zapiszPlikWymiany(const QString &sciezka, const QByteArray &tresc)
     return zapiszRekord(sciezka, tresc);
 }
 
+Format formatPliku(const QString &sciezka)
+{
+    return sciezka.endsWith(QLatin1String(".vcf"), Qt::CaseInsensitive) || sciezka.endsWith(QLatin1String(".vcard"), Qt::CaseInsensitive)
+               ? Format::Vcard
+               : Format::Csv;
+}
+
+BladIO eksportujDoPliku(const QString &sciezka, Format format, const ListaKlientow &lista, const QList<int> &wiersze,
+                        const PodpisyPol &podpisy, QChar separator)
+{
+    return zapiszPlikWymiany(sciezka, format == Format::Vcard ? eksportVcard(lista, wiersze, podpisy)
+                                                              : eksportCsv(lista, wiersze, podpisy, separator));
+}
+
 // ---- Reading --------------------------------------------------------------------------
 
 QString nazwaCelu(int cel)
@@ -901,8 +917,17 @@ WynikWczytania wczytajKlientow(const QByteArray &dane, const PodpisyPol &podpisy
         kodowanie = QStringLiteral("UTF-16");
     } else {
         const QByteArrayView b = dane.startsWith("\xEF\xBB\xBF") ? QByteArrayView(dane).sliced(3) : QByteArrayView(dane);
-        if (poprawneUtf8(b)) {
-            tekst = QString::fromUtf8(b);
+        if (const qsizetype zero = b.indexOf('\0'); zero >= 0)
+            return bladWczytania(QStringLiteral("Linia %1: plik binarny (bajt zerowy), to nie jest CSV ani vCard")
+                                     .arg(b.first(zero).count('\n') + 1));
+        // A vCard's values carry their own character sets.
+        qsizetype p = 0;
+        while (p < b.size() && QChar::isSpace(uchar(b[p])))
+            ++p;
+        if (b.sliced(p).first(std::min<qsizetype>(11, b.size() - p)).compare("BEGIN:VCARD", Qt::CaseInsensitive) == 0)
+            return wczytajVcard(dane, podpisy);
+        if (std::optional<QString> s = zUtf8(b)) {
+            tekst = *s;
             kodowanie = QStringLiteral("UTF-8");
         } else {
             tekst = zCp1250(b);

@@ -52,9 +52,16 @@ std::array<QString, PodpisyInfo::Liczba> nazwyPolVcard(const PodpisyPol &podpisy
 // Writes an exported file safely (temporary file, flush, sync, rename).
 BladIO zapiszPlikWymiany(const QString &sciezka, const QByteArray &tresc);
 
-// ---- Reading ------------------------------------------------------------------------
-
 enum class Format { Csv, Vcard };
+
+// vCard for a name ending in ".vcf" or ".vcard" (any case), otherwise CSV.
+Format formatPliku(const QString &sciezka);
+
+// Exports the rows in the format and writes the file safely; `separator` is for CSV.
+BladIO eksportujDoPliku(const QString &sciezka, Format format, const ListaKlientow &lista,
+                        const QList<int> &wiersze, const PodpisyPol &podpisy, QChar separator = u';');
+
+// ---- Reading ------------------------------------------------------------------------
 
 // Targets of a CSV column beyond the list's own columns (Klienci::Kolumna 0..12;
 // Lp is recognised and ignored).

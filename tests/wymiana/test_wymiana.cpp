@@ -277,8 +277,8 @@ private slots:
         const QList<int> wiersze = wierszeZTekstem(l);
         QTemporaryDir dir;
         const QString csv = dir.filePath(u"k.csv"_qs), vcf = dir.filePath(u"k.vcf"_qs);
-        QVERIFY(zapiszPlikWymiany(csv, eksportCsv(l, wiersze, kPodpisy)).ok());
-        QVERIFY(zapiszPlikWymiany(vcf, eksportVcard(l, wiersze, kPodpisy)).ok());
+        QVERIFY(eksportujDoPliku(csv, formatPliku(csv), l, wiersze, kPodpisy).ok());
+        QVERIFY(eksportujDoPliku(vcf, formatPliku(vcf), l, wiersze, kPodpisy).ok());
         QProcess py;
         py.start(u"/usr/bin/python3"_qs, {QStringLiteral(LK_PEER_PY), csv, vcf});
         QVERIFY(py.waitForFinished(60000));
