@@ -64,7 +64,9 @@ BladIO eksportujDoPliku(const QString &sciezka, Format format, const ListaKlient
 // ---- Reading ------------------------------------------------------------------------
 
 // Targets of a CSV column beyond the list's own columns (Klienci::Kolumna 0..12;
-// Lp is recognised and ignored).
+// Lp is recognised and ignored). The name lines come from a firm and a person: the firm
+// (nazwa1) first, the person in nazwa2 when that is empty; without a firm the person is
+// nazwa1.
 enum Cel : int {
     Pomin = -1,          // not imported
     KodPocztowy = 13,    // put before the town, with a space
@@ -72,8 +74,6 @@ enum Cel : int {
     Imie = 15,           // first name, joined with Nazwisko into Osoba
     Nazwisko = 16,
 };
-// The name lines from a firm and a person: the firm (nazwa1) first, the person in
-// nazwa2 when that is empty; without a firm the person is nazwa1.
 
 // A caption for a CSV target, for the mapping dialog.
 QString nazwaCelu(int cel);
