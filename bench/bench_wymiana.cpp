@@ -1,0 +1,70 @@
+// Clients in and out: reading 501 clients from CSV and vCard and planning and applying
+// them into a new list, and exporting a full list to each format.
+#include "wymiana.h"
+
+#include <benchmark/benchmark.h>
+
+using namespace Klienci;
+
+namespace {
+
+const Wymiana::PodpisyPol kPodpisy{QStringLiteral("Telefon"), QStringLiteral("E-mail"), QStringLiteral("Osoba"),
+                                   QStringLiteral("Branża"), QString(), QString()};
+
+ListaKlientow pelnaLista()
+{
+    ListaKlientow l = ListaKlientow::nowa();
+    for (int w = 0; w < LiczbaWierszy; ++w) {
+        l.ustawTekst(Nazwa1, w, QStringLiteral("Przedsiębiorstwo Handlowo-Usługowe „Żuraw”; nr %1").arg(w));
+        l.ustawTekst(Nazwa2, w, QStringLiteral("Spółka z ograniczoną odpowiedzialnością"));
+        l.ustawTekst(Ulica, w, QStringLiteral("ul. Źródlana %1").arg(w));
+        l.ustawTekst(Miejscowosc, w, QStringLiteral("00-%1 Łódź").arg(w, 3, 10, QChar(u'0')));
+        l.ustawTekst(Nip, w, QStringLiteral("%1").arg(1000000000 + w));
+        l.ustawTekst(Opis, w, QString(100, u'ó'));
+        for (int k = Info1; k <= Info6; ++k)
+            l.ustawTekst(k, w, QString(40, u'ś'));
+    }
+    return l;
+}
+
+void importuj(benchmark::State &stan, bool vcard)
+{
+    const ListaKlientow pelna = pelnaLista();
+    const QList<int> wiersze = Wymiana::wierszeZTekstem(pelna);
+    const QByteArray plik = vcard ? Wymiana::eksportVcard(pelna, wiersze, kPodpisy)
+                                  : Wymiana::eksportCsv(pelna, wiersze, kPodpisy);
+    for (auto _ : stan) {
+        ListaKlientow lista = ListaKlientow::nowa();
+        const Wymiana::WynikWczytania w = Wymiana::wczytajKlientow(plik, kPodpisy);
+        const Wymiana::PlanImportu plan = Wymiana::zaplanujImport(lista, w.klienci);
+        Wymiana::zastosujPlan(lista, plan);
+        benchmark::DoNotOptimize(lista);
+        if (plan.umieszczone() != LiczbaWierszy)
+            stan.SkipWithError("not all clients placed");
+    }
+    stan.counters["bajty"] = double(plik.size());
+}
+
+void BM_ImportCsv501(benchmark::State &stan) { importuj(stan, false); }
+void BM_ImportVcard501(benchmark::State &stan) { importuj(stan, true); }
+
+void BM_EksportCsv501(benchmark::State &stan)
+{
+    const ListaKlientow pelna = pelnaLista();
+    for (auto _ : stan)
+        benchmark::DoNotOptimize(Wymiana::eksportCsv(pelna, Wymiana::wierszeZTekstem(pelna), kPodpisy));
+}
+
+void BM_EksportVcard501(benchmark::State &stan)
+{
+    const ListaKlientow pelna = pelnaLista();
+    for (auto _ : stan)
+        benchmark::DoNotOptimize(Wymiana::eksportVcard(pelna, Wymiana::wierszeZTekstem(pelna), kPodpisy));
+}
+
+} // namespace
+
+BENCHMARK(BM_ImportCsv501)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ImportVcard501)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EksportCsv501)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EksportVcard501)->Unit(benchmark::kMillisecond);
