@@ -1,9 +1,19 @@
 #!/usr/bin/env bash
-# Installs the Debian packages listed in skrypty/debian-packages.txt that are missing.
-# Usage: skrypty/install-deps.sh [extra-list ...]   (extra lists are files of the same form)
+# Installs the Debian packages of the given lists that are missing.
+# Usage: skrypty/install-deps.sh LIST ...
+#   LIST is a file of package names, one a line (# starts a comment), either a path or a
+#   name in skrypty/: pakiety-program.txt (building and running), pakiety-testy.txt (what
+#   the tests add).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-lists=("$here/debian-packages.txt" "$@")
+if [ $# -eq 0 ]; then
+  echo "usage: $0 LIST ...   (e.g. pakiety-program.txt pakiety-testy.txt)" >&2
+  exit 2
+fi
+lists=()
+for l in "$@"; do
+  if [ -f "$l" ]; then lists+=("$l"); else lists+=("$here/$l"); fi
+done
 
 wanted=$(cat "${lists[@]}" | sed 's/#.*//' | tr -s ' \t' '\n' | grep -v '^$' | sort -u)
 missing=()
