@@ -148,6 +148,11 @@ void Tdokumenty::wykonczWyglad()
         {m_ui->usunWpis, QStyle::SP_DialogDiscardButton},
         {m_ui->dodajDoListy, QStyle::SP_DialogSaveButton},
         {m_ui->pomoc, QStyle::SP_DialogHelpButton},
+        {m_ui->cofnij, QStyle::SP_ArrowBack},
+        {m_ui->szukajDalej, QStyle::SP_MediaSeekForward},
+        {m_ui->kopertyDlaWielu, QStyle::SP_FileDialogListView},
+        {m_ui->eksportKlientow, QStyle::SP_DialogSaveButton},
+        {m_ui->importKlientow, QStyle::SP_DialogOpenButton},
         {m_ui->zamknijModul, QStyle::SP_DialogCloseButton},
         {m_ui->oKliencie, QStyle::SP_MessageBoxInformation},
         {m_ui->dokumentyKlienta, QStyle::SP_DirIcon},
@@ -250,7 +255,8 @@ void Tdokumenty::przyUtworzeniu()
     for (QLineEdit *p : polaEdycji())
         p->clear();
     for (QToolButton *b : {m_ui->szukajDanych, m_ui->szukajMiejsca, m_ui->sortujOdADoZ, m_ui->sortujOdZDoA,
-                           m_ui->usunWpis, m_ui->dodajDoListy})
+                           m_ui->usunWpis, m_ui->dodajDoListy, m_ui->cofnij, m_ui->szukajDalej,
+                           m_ui->kopertyDlaWielu, m_ui->eksportKlientow, m_ui->importKlientow})
         b->setEnabled(false);
     m_ui->tytulListy->setText(QStringLiteral("Lista klientów"));
 
@@ -442,7 +448,8 @@ void Tdokumenty::pokazOtwartaListe()
     odbuduj();
     pokazWiersz(0);
     for (QToolButton *b : {m_ui->szukajDanych, m_ui->szukajMiejsca, m_ui->sortujOdADoZ, m_ui->sortujOdZDoA,
-                           m_ui->usunWpis, m_ui->dodajDoListy})
+                           m_ui->usunWpis, m_ui->dodajDoListy, m_ui->cofnij, m_ui->szukajDalej,
+                           m_ui->kopertyDlaWielu, m_ui->eksportKlientow, m_ui->importKlientow})
         b->setEnabled(true);
     m_kontekst.przejdzDo(m_katalogDanych);
 }
