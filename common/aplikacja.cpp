@@ -5,7 +5,7 @@
 #include <QLocale>
 #include <QTranslator>
 
-bool zaladujTlumaczenia(QApplication &app)
+bool zaladujTlumaczenia(QCoreApplication &app)
 {
     auto *tlumacz = new QTranslator(&app);
     if (!tlumacz->load(QLocale(QLocale::Polish, QLocale::Poland), QStringLiteral("qtbase"), QStringLiteral("_"),
@@ -13,7 +13,7 @@ bool zaladujTlumaczenia(QApplication &app)
         delete tlumacz;
         return false;
     }
-    QApplication::installTranslator(tlumacz);
+    QCoreApplication::installTranslator(tlumacz);
     return true;
 }
 

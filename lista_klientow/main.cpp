@@ -2,6 +2,7 @@
 
 #include "aplikacja.h"
 #include "kontekst.h"
+#include "polecenia.h"
 #include "tdokumenty.h"
 #include "tform3.h"
 #include "tkoperta_f.h"
@@ -11,6 +12,9 @@
 
 int main(int argc, char *argv[])
 {
+    if (Polecenia::jestPolecenie(argc))
+        return Polecenia::uruchom(argc, argv);
+
     QApplication app(argc, argv);
     // No display name: under X11 Qt appends it to every window title, and the windows and
     // message boxes carry their own captions ("Pytanie", "Informacja", none for the main

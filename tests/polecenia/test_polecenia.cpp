@@ -1,0 +1,140 @@
+// The command line run as a separate process in a data root of its own: mistakes give a
+// Polish message naming the problem and a non-zero status and leave no output file; the
+// envelopes of the chosen rows land one per page; export and import meet in the list.
+#include "../wspolne/pliki.h"
+#include "listaklientow.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace Klienci;
+
+class TestPolecenia : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void bledy_data();
+    void bledy();
+    void kopertyIWymiana();
+
+private:
+    struct Wynik
+    {
+        int status;
+        QString wyjscie, bledy;
+    };
+    Wynik uruchom(const QStringList &argumenty);
+    QTemporaryDir m_dane;
+};
+
+TestPolecenia::Wynik TestPolecenia::uruchom(const QStringList &argumenty)
+{
+    QProcess p;
+    p.setWorkingDirectory(m_dane.path());
+    QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
+    e.remove(QStringLiteral("DISPLAY"));
+    e.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    p.setProcessEnvironment(e);
+    p.start(QStringLiteral(LK_BIN_DIR "/lista_klientow"), argumenty);
+    if (!p.waitForFinished(30000))
+        return {-1, {}, {}};
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+void TestPolecenia::initTestCase()
+{
+    QVERIFY(QDir(m_dane.path()).mkpath(QStringLiteral("Firmy")));
+    ListaKlientow l = ListaKlientow::nowa();
+    const QStringList nazwy{"Żabiński Łukasz", "Ąbecki Marian", "", "Kowalczyk Anna"};
+    for (int w = 0; w < nazwy.size(); ++w) {
+        l.ustawTekst(Nazwa1, w, nazwy[w]);
+        l.ustawTekst(Miejscowosc, w, QStringLiteral("Miasto %1").arg(w + 1));
+    }
+    QVERIFY(zapiszPlik(m_dane.filePath(QStringLiteral("Firmy/lista.dat")), l.dane()));
+}
+
+void TestPolecenia::bledy_data()
+{
+    QTest::addColumn<QStringList>("argumenty");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("komunikat");
+    const QString pdf = QStringLiteral("--pdf=wynik.pdf");
+    const QString lista = QStringLiteral("--lista=Firmy/lista.dat");
+    QTest::newRow("unknown command") << QStringList{"drukuj"} << 2 << "nieznane polecenie \"drukuj\"";
+    QTest::newRow("unknown option") << QStringList{"koperty", "--kolor", pdf} << 2 << "kolor";
+    QTest::newRow("no list") << QStringList{"koperty", pdf} << 2 << "brak opcji --lista";
+    QTest::newRow("no output") << QStringList{"koperty", lista} << 2 << "--pdf <plik>, --drukarka <kolejka>";
+    QTest::newRow("missing list") << QStringList{"koperty", "--lista=brak.dat", pdf} << 1 << "brak.dat: File not found";
+    QTest::newRow("row out of range") << QStringList{"koperty", lista, "--wiersze=1-502", pdf} << 2
+                                      << "wiersze 1-502 są poza listą (numery od 1 do 501)";
+    QTest::newRow("rows garbled") << QStringList{"koperty", lista, "--wiersze=1-x", pdf} << 2
+                                  << "niezrozumiały zakres wierszy \"1-x\"";
+    QTest::newRow("only free rows") << QStringList{"koperty", lista, "--wiersze=3,9", pdf} << 1
+                                    << "nie ma żadnego klienta";
+    QTest::newRow("unknown size") << QStringList{"koperty", lista, "--rozmiar=A7", pdf} << 2
+                                  << "nieznany rozmiar koperty \"A7\"";
+    QTest::newRow("missing profile") << QStringList{"koperty", lista, "--profil=brak.pro", pdf} << 1
+                                     << "brak.pro: File not found";
+    QTest::newRow("short profile") << QStringList{"koperty", lista, "--profil=Firmy/lista.dat.krotki", pdf} << 1
+                                   << "Read beyond end of file";
+    QTest::newRow("unwritable PDF") << QStringList{"koperty", lista, "--pdf=brak/wynik.pdf"} << 1 << "wynik.pdf";
+    QTest::newRow("no such printer") << QStringList{"koperty", lista, "--drukarka=nie-ma-takiej"} << 1
+                                     << "nie ma drukarki \"nie-ma-takiej\"";
+    QTest::newRow("export, two outputs") << QStringList{"eksport", lista, "--csv=a.csv", "--vcard=a.vcf"} << 2
+                                         << "--csv <plik>, --vcard <plik>";
+    QTest::newRow("import, not a client file") << QStringList{"import", lista, "Firmy/lista.dat"} << 1 << "lista.dat";
+}
+
+void TestPolecenia::bledy()
+{
+    QFETCH(QStringList, argumenty);
+    QFETCH(int, status);
+    QFETCH(QString, komunikat);
+    QVERIFY(zapiszPlik(m_dane.filePath(QStringLiteral("Firmy/lista.dat.krotki")), QByteArray(100, 'x')));
+    const QByteArray lista = czytajPlik(m_dane.filePath(QStringLiteral("Firmy/lista.dat")));
+    const Wynik w = uruchom(argumenty);
+    QCOMPARE(w.status, status);
+    QVERIFY2(w.bledy.contains(komunikat), qPrintable(w.bledy));
+    QVERIFY2(w.bledy.startsWith(QStringLiteral("lista_klientow")), qPrintable(w.bledy));
+    QVERIFY(!QFile::exists(m_dane.filePath(QStringLiteral("wynik.pdf"))));
+    QCOMPARE(czytajPlik(m_dane.filePath(QStringLiteral("Firmy/lista.dat"))), lista);
+}
+
+void TestPolecenia::kopertyIWymiana()
+{
+    // Rows 1, 2 and 4 (row 3 is free): one envelope per page, in list order, on C6/C5
+    // paper (114 × 229 mm).
+    Wynik w = uruchom({"koperty", "--lista", "Firmy/lista.dat", "--wiersze", "1-4", "--rozmiar", "c6/c5", "--pdf",
+                       "koperty.pdf"});
+    QVERIFY2(w.status == 0, qPrintable(w.bledy));
+    const QString pdf = m_dane.filePath(QStringLiteral("koperty.pdf"));
+    QProcess tekst;
+    tekst.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    QVERIFY(tekst.waitForFinished());
+    const QStringList strony = QString::fromUtf8(tekst.readAllStandardOutput()).split(u'\f', Qt::SkipEmptyParts);
+    QCOMPARE(strony.size(), 3);
+    const QStringList oczekiwane{"Żabiński Łukasz", "Ąbecki Marian", "Kowalczyk Anna"};
+    for (int i = 0; i < 3; ++i)
+        QVERIFY2(strony[i].contains(oczekiwane[i]), qPrintable(strony[i]));
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {pdf});
+    QVERIFY(info.waitForFinished());
+    QVERIFY(QString::fromUtf8(info.readAllStandardOutput()).contains(QLatin1String("324 x 648 pts")));
+
+    // The clients exported and imported into an empty list land in its first rows.
+    w = uruchom({"eksport", "--lista=Firmy/lista.dat", "--csv=klienci.csv"});
+    QVERIFY2(w.status == 0, qPrintable(w.bledy));
+    QVERIFY(zapiszPlik(m_dane.filePath(QStringLiteral("Firmy/nowa.dat")), ListaKlientow::nowa().dane()));
+    w = uruchom({"import", "--lista=Firmy/nowa.dat", "klienci.csv"});
+    QVERIFY2(w.status == 0, qPrintable(w.bledy));
+    ListaKlientow nowa;
+    QVERIFY(nowa.wczytaj(m_dane.filePath(QStringLiteral("Firmy/nowa.dat"))).ok());
+    QCOMPARE(nowa.tekst(Nazwa1, 2), QStringLiteral("Kowalczyk Anna"));
+    QCOMPARE(nowa.tekst(Miejscowosc, 1), QStringLiteral("Miasto 2"));
+}
+
+QTEST_GUILESS_MAIN(TestPolecenia)
+#include "test_polecenia.moc"
