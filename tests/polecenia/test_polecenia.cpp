@@ -124,7 +124,8 @@ void TestPolecenia::kopertyIWymiana()
     QVERIFY(info.waitForFinished());
     QVERIFY(QString::fromUtf8(info.readAllStandardOutput()).contains(QLatin1String("324 x 648 pts")));
 
-    // The clients exported and imported into an empty list land in its first rows.
+    // The rows holding text, exported and imported into an empty list, land in its first
+    // rows in their order.
     w = uruchom({"eksport", "--lista=Firmy/lista.dat", "--csv=klienci.csv"});
     QVERIFY2(w.status == 0, qPrintable(w.bledy));
     QVERIFY(zapiszPlik(m_dane.filePath(QStringLiteral("Firmy/nowa.dat")), ListaKlientow::nowa().dane()));
@@ -132,7 +133,8 @@ void TestPolecenia::kopertyIWymiana()
     QVERIFY2(w.status == 0, qPrintable(w.bledy));
     ListaKlientow nowa;
     QVERIFY(nowa.wczytaj(m_dane.filePath(QStringLiteral("Firmy/nowa.dat"))).ok());
-    QCOMPARE(nowa.tekst(Nazwa1, 2), QStringLiteral("Kowalczyk Anna"));
+    QCOMPARE(nowa.tekst(Nazwa1, 3), QStringLiteral("Kowalczyk Anna"));
+    QCOMPARE(nowa.tekst(Miejscowosc, 2), QStringLiteral("Miasto 3"));
     QCOMPARE(nowa.tekst(Miejscowosc, 1), QStringLiteral("Miasto 2"));
 }
 
