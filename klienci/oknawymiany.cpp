@@ -237,6 +237,7 @@ OknoImportu::OknoImportu(const PlanImportu &plan, const PodpisyPol &podpisy, QWi
     tabela->verticalHeader()->hide();
     tabela->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tabela->setSelectionMode(QAbstractItemView::NoSelection);
+    tabela->setWordWrap(false);
     for (int i = 0; i < ile; ++i) {
         auto *lp = new QTableWidgetItem(QString::number(plan.wiersze[i] + 1));
         lp->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -246,6 +247,8 @@ OknoImportu::OknoImportu(const PlanImportu &plan, const PodpisyPol &podpisy, QWi
             tabela->setItem(i, k + 1, new QTableWidgetItem(zCp1250(plan.bajty[i][kolumny[k]])));
     }
     tabela->resizeColumnsToContents();
+    for (int k = 1; k < tabela->columnCount(); ++k)
+        tabela->setColumnWidth(k, std::min(tabela->columnWidth(k), 230));
     tabela->horizontalHeader()->setStretchLastSection(true);
 
     QStringList linie;
