@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QTimer>
 #include <QToolButton>
 
 using namespace Klienci;
@@ -55,6 +56,7 @@ private slots:
     void innyProgramZajalWiersz();
     void eksport_data();
     void eksport();
+    void prawdziweOkna();
 
 private:
     // Opens the list with "Czytaj listę", writes the CSV file and answers the import's file dialog.
@@ -244,6 +246,22 @@ void TestOknaWymiany::eksport()
     QCOMPARE(m_skrypt.teksty("informacja"),
              QStringList{QStringLiteral("Zapisano klientów: %1 do pliku %2.").arg(wiersze.size()).arg(plik)});
     QCOMPARE(czytajPlik(plik), vcard ? eksportVcard(l, wiersze, {}) : eksportCsv(l, wiersze, {}, separator));
+}
+
+void TestOknaWymiany::prawdziweOkna()
+{
+    // The real dialogs open modally and give their answer; here a timer answers them.
+    const OknaWymiany prawdziwe;
+    const auto odpowiedz = [](bool tak) {
+        QTimer::singleShot(0, [tak] {
+            if (auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+                tak ? d->accept() : d->reject();
+        });
+    };
+    odpowiedz(true);
+    QCOMPARE(prawdziwe.eksport(o, 0, {0, 2}).value_or(OpcjeEksportu{}).wiersze, (QList<int>{0, 2}));
+    odpowiedz(false);
+    QVERIFY(!prawdziwe.podglad(o, zaplanujImport(lista(), wczytajKlientow(Csv, {}).klienci), {}));
 }
 
 QTEST_MAIN(TestOknaWymiany)
