@@ -176,6 +176,7 @@ OknoMapowania::OknoMapowania(const QStringList &naglowek, const QList<int> &mapo
 {
     setObjectName(QStringLiteral("OknoMapowania"));
     setWindowTitle(QStringLiteral("Kolumny pliku"));
+    setMinimumWidth(440);
     auto *uklad = new QVBoxLayout(this);
     auto *opis = new QLabel(QStringLiteral("Nie rozpoznano niektórych kolumn pliku (oznaczone *). "
                                            "Wskaż, gdzie ma trafić każda kolumna."),
