@@ -210,6 +210,8 @@ void Tdokumenty::polacz()
                          m_sciezkiNarzedzi);
     });
     connect(ui.kopertaKlienta, &QToolButton::clicked, this, &Tdokumenty::pokazKoperte);
+    connect(ui.eksportKlientow, &QToolButton::clicked, this, &Tdokumenty::eksportujKlientow);
+    connect(ui.importKlientow, &QToolButton::clicked, this, &Tdokumenty::importujKlientow);
 
     // The selected line changes by mouse, arrow keys or typing a row number; a click on
     // the line already selected reads the row again too.
@@ -532,4 +534,20 @@ void Tdokumenty::pokazKoperte()
     const WierszeKopertyKlienta wiersze = wierszeKopertyKlienta(m_firma, m_ui->nazwa1->text(), m_ui->nazwa2->text(),
                                                                 m_ui->ulica->text(), m_ui->miejscowosc->text());
     m_koperta_f->pokazDlaKlienta(wiersze.nadawca, wiersze.odbiorca);
+}
+
+// ---- clients in and out
+
+void Tdokumenty::eksportujKlientow()
+{
+    ::eksportujKlientow(this, oknaWymiany, m_otwarta.lista(), m_ui->lista->currentRow(),
+                        czytajPodpisyInfo(m_katalogDanych).teksty);
+}
+
+void Tdokumenty::importujKlientow()
+{
+    const int wiersz = ::importujKlientow(this, oknaWymiany, m_otwarta.biezacaLista(),
+                                          czytajPodpisyInfo(m_katalogDanych).teksty);
+    if (wiersz >= 0)
+        pokazPoZapisie(m_otwarta.wczytaj(), wiersz);
 }

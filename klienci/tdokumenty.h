@@ -5,6 +5,7 @@
 #pragma once
 
 #include "narzedzia_klienta.h"
+#include "oknawymiany.h"
 #include "otwartalista.h"
 
 #include <QWidget>
@@ -60,6 +61,8 @@ public:
     std::function<void()> zakonczProces;
     // The opacities set by the last fade-out, in order.
     QList<int> ostatnieWygaszanie;
+    // The dialogs of "Eksport" and "Import"; a test may put scripted ones here.
+    OknaWymiany oknaWymiany;
 
 protected:
     void closeEvent(QCloseEvent *zdarzenie) override;
@@ -96,6 +99,8 @@ private:
     void czytajListe();
     void usunListe();
     void pokazKoperte();
+    void eksportujKlientow();
+    void importujKlientow();
 
     std::unique_ptr<Ui::Tdokumenty> m_ui;
     Kontekst &m_kontekst;
