@@ -119,9 +119,9 @@ void TestOtwartaLista::sortuj_data()
     QTest::addColumn<bool>("odZ");
     QTest::addColumn<QStringList>("linie");
     QTest::newRow("A to Z") << false
-                            << QStringList{"01 Kowalski Jan ", "02 Nowak ", "03 Ąbc ", "04 Żuraw Sp. z o.o. ", "05  "};
+                            << QStringList{"01 Ąbc ", "02 Kowalski Jan ", "03 Nowak ", "04 Żuraw Sp. z o.o. ", "05  "};
     QTest::newRow("Z to A") << true
-                            << QStringList{"01 Żuraw Sp. z o.o. ", "02 Ąbc ", "03 Nowak ", "04 Kowalski Jan ", "05  "};
+                            << QStringList{"01 Żuraw Sp. z o.o. ", "02 Nowak ", "03 Kowalski Jan ", "04 Ąbc ", "05  "};
 }
 
 void TestOtwartaLista::sortuj()
