@@ -45,10 +45,12 @@ QString WyborKlientow::tekstWiersza(const ListaKlientow &lista, int wiersz)
         if (!t.isEmpty())
             czesci.append(t);
     }
-    QString linia = lista.tekst(Lp, wiersz) + u' ' + czesci.join(u' ');
+    QString linia = lista.tekst(Lp, wiersz);
+    if (!czesci.isEmpty())
+        linia += u' ' + czesci.join(u' ');
     const QString miejscowosc = lista.tekst(Miejscowosc, wiersz).trimmed();
     if (!miejscowosc.isEmpty())
-        linia += QStringLiteral(", ") + miejscowosc;
+        linia += (czesci.isEmpty() ? QStringLiteral(" ") : QStringLiteral(", ")) + miejscowosc;
     return linia;
 }
 

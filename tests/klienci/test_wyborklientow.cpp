@@ -1,6 +1,5 @@
 // "Koperty dla wielu": the chooser (filter, select all/none on the lines shown, the count,
-// the rows in list order) and the command of the client list window, with a scripted
-// chooser and the print dialog sending the job to a PDF file.
+// the rows in list order) and the window's command with a scripted chooser, printed to PDF.
 
 #include "../wspolne/kontrolki.h"
 #include "../wspolne/pdf.h"
@@ -11,38 +10,29 @@
 #include "rekordczcionki.h"
 #include "tdokumenty.h"
 #include "tkoperta_f.h"
-#include "wyborklientow.h"
 
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStandardPaths>
 #include <QToolButton>
 
 using namespace Klienci;
 
-namespace {
-
 // Rows 1, 3, 4 and 6 hold addresses; row 2 only a tax number, row 5 nothing.
-ListaKlientow lista()
+static ListaKlientow lista()
 {
     ListaKlientow l = ListaKlientow::nowa();
-    const auto klient = [&l](int w, const char16_t *n1, const char16_t *n2, const char16_t *ul, const char16_t *m) {
-        l.ustawTekst(Nazwa1, w, n1);
-        l.ustawTekst(Nazwa2, w, n2);
-        l.ustawTekst(Ulica, w, ul);
-        l.ustawTekst(Miejscowosc, w, m);
-    };
-    klient(0, u"Żabiński Łukasz", u"Usługi", u"ul. Źródlana 7", u"90-001 Łódź");
+    const QStringList wiersze[] = {{"Żabiński Łukasz", "Usługi", "ul. Źródlana 7", "90-001 Łódź"}, {},
+                                   {"Kowalczyk Anna", "", "ul. Krótka 2", "30-001 Kraków"},
+                                   {"", "", "ul. Bez Nazwy 1", "ŁOMŻA"}, {},
+                                   {"Ąbecki Marian", "Sklep", "ul. Wąska 15", "80-001 Gdańsk"}};
+    for (int w = 0; w < 6; ++w)
+        for (int k = 0; k < wiersze[w].size(); ++k)
+            l.ustawTekst(Nazwa1 + k, w, wiersze[w][k]);
     l.ustawTekst(Nip, 1, u"123");
-    klient(2, u"Kowalczyk Anna", u"", u"ul. Krótka 2", u"30-001 Kraków");
-    klient(3, u"", u"", u"ul. Bez Nazwy 1", u"ŁOMŻA");
-    klient(5, u"Ąbecki Marian", u"Sklep", u"ul. Wąska 15", u"80-001 Gdańsk");
     return l;
 }
-
-} // namespace
 
 class TestWyborKlientow : public QObject
 {
@@ -58,18 +48,14 @@ void TestWyborKlientow::wybor_data()
 {
     QTest::addColumn<QString>("filtr");
     QTest::addColumn<QStringList>("widoczne");
-    QTest::addColumn<QList<int>>("poOdznaczeniu"); // all chosen, then the shown unchosen
-
+    QTest::addColumn<QList<int>>("poOdznaczeniu"); // all chosen, then "Odznacz wszystkie"
     QTest::newRow("no filter") << QString()
-        << QStringList{"01 Żabiński Łukasz Usługi, 90-001 Łódź", "03 Kowalczyk Anna, 30-001 Kraków", "04 , ŁOMŻA",
-                       "06 Ąbecki Marian Sklep, 80-001 Gdańsk"}
-        << QList<int>{};
-    QTest::newRow("letter case and Polish letters") << QStringLiteral("łÓ")
-        << QStringList{"01 Żabiński Łukasz Usługi, 90-001 Łódź"} << QList<int>{2, 3, 5};
-    QTest::newRow("town") << QStringLiteral("łomża") << QStringList{"04 , ŁOMŻA"} << QList<int>{0, 2, 5};
-    QTest::newRow("row number and more than one word") << QStringLiteral("06 ąbecki")
+        << QStringList{"01 Żabiński Łukasz Usługi, 90-001 Łódź", "03 Kowalczyk Anna, 30-001 Kraków", "04 ŁOMŻA",
+                       "06 Ąbecki Marian Sklep, 80-001 Gdańsk"} << QList<int>{};
+    QTest::newRow("letter case, Polish letters") << "łÓ" << QStringList{"01 Żabiński Łukasz Usługi, 90-001 Łódź"}
+                                                 << QList<int>{2, 3, 5};
+    QTest::newRow("row number, two words; not the street") << "06 ąbecki"
         << QStringList{"06 Ąbecki Marian Sklep, 80-001 Gdańsk"} << QList<int>{0, 2, 3};
-    QTest::newRow("street is not shown") << QStringLiteral("Krótka") << QStringList{} << QList<int>{0, 2, 3, 5};
 }
 
 void TestWyborKlientow::wybor()
@@ -81,9 +67,7 @@ void TestWyborKlientow::wybor()
     auto *wiersze = kontrolka<QListWidget>(&w, "wiersze");
     auto *licznik = kontrolka<QLabel>(&w, "licznik");
     auto *drukuj = kontrolka<QPushButton>(&w, "drukuj");
-    QCOMPARE(licznik->text(), QStringLiteral("Wybrano: 0 z 4"));
     QVERIFY(!drukuj->isEnabled());
-
     // Two lines ticked by the space bar, the later one first: they come back in list order.
     w.show();
     for (int i : {3, 1}) {
@@ -93,28 +77,21 @@ void TestWyborKlientow::wybor()
     QCOMPARE(w.wybraneWiersze(), (QList<int>{2, 5}));
     QCOMPARE(licznik->text(), QStringLiteral("Wybrano: 2 z 4"));
     QVERIFY(drukuj->isEnabled());
-
     w.zaznaczWidoczne(true);
-    QCOMPARE(w.wybraneWiersze(), (QList<int>{0, 2, 3, 5}));
 
-    // The filter as typed into its field; "Odznacz wszystkie" acts on the lines shown only.
+    // The filter typed into its field; "Odznacz wszystkie" acts on the lines shown only.
     kontrolka<QLineEdit>(&w, "filtr")->setText(filtr);
     QStringList pokazane;
     for (int i = 0; i < wiersze->count(); ++i)
         if (!wiersze->item(i)->isHidden())
             pokazane.append(wiersze->item(i)->text());
     QCOMPARE(pokazane, widoczne);
-    QVERIFY(!wiersze->currentItem() || !wiersze->currentItem()->isHidden());
     QTest::mouseClick(kontrolka<QPushButton>(&w, "odznaczWszystkie"), Qt::LeftButton);
     QCOMPARE(w.wybraneWiersze(), poOdznaczeniu);
     QCOMPARE(licznik->text(), QStringLiteral("Wybrano: %1 z 4").arg(poOdznaczeniu.size()));
     QCOMPARE(drukuj->isEnabled(), !poOdznaczeniu.isEmpty());
     QTest::mouseClick(kontrolka<QPushButton>(&w, "zaznaczWszystkie"), Qt::LeftButton);
-    QCOMPARE(w.wybraneWiersze().size(), 4);
-
-    // "Anuluj" closes the chooser cancelled.
-    QTest::mouseClick(kontrolka<QPushButton>(&w, "anuluj"), Qt::LeftButton);
-    QCOMPARE(w.result(), int(QDialog::Rejected));
+    QCOMPARE(w.wybraneWiersze(), (QList<int>{0, 2, 3, 5}));
 }
 
 void TestWyborKlientow::koperty_data()
@@ -122,7 +99,6 @@ void TestWyborKlientow::koperty_data()
     QTest::addColumn<QByteArray>("firma");
     QTest::addColumn<QList<int>>("wybrane");
     QTest::addColumn<QString>("blad");
-
     const QByteArray firma = rekordFirmy(QStringLiteral("Nadawca"), QStringLiteral("ul. Polna 2"), QString());
     QTest::newRow("three rows, one job") << firma << QList<int>{0, 3, 5} << QString();
     QTest::newRow("chooser cancelled") << firma << QList<int>{} << QString();
@@ -135,9 +111,6 @@ void TestWyborKlientow::koperty()
     QFETCH(QByteArray, firma);
     QFETCH(QList<int>, wybrane);
     QFETCH(QString, blad);
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-        QSKIP("pdftotext is not installed");
-
     KatalogTestu katalog({"Admini", "Firmy", "FONT"});
     QByteArray czcionka(RekordCzcionki::Rozmiar, '\0');
     RekordCzcionki::wpisz(czcionka, QFont(QStringLiteral("DejaVu Sans"), 10), 0);
@@ -154,33 +127,23 @@ void TestWyborKlientow::koperty()
     QTest::mouseClick(koperta.RadioButton1, Qt::LeftButton);
     skrypt.plik(katalog.sciezka(QStringLiteral("Firmy/klienci.dat")));
     QTest::mouseClick(kontrolka<QToolButton>(&okno, "SpeedButton11"), Qt::LeftButton);
-
     int zapytania = 0;
-    okno.wybierzDoKopert = [&](QWidget *, const ListaKlientow &l) {
-        ++zapytania;
-        return l == lista() ? wybrane : QList<int>{};
-    };
+    okno.wybierzDoKopert = [&](QWidget *, const ListaKlientow &l) { return ++zapytania, l == lista() ? wybrane : QList<int>{}; };
     const QString pdf = katalog.sciezka(QStringLiteral("koperty.pdf"));
     if (!wybrane.isEmpty() && blad.isEmpty())
         skrypt.drukarka([&](QPrinter *d) { doPdf(*d, pdf); });
-    const QByteArray przed = katalog.czytaj(QStringLiteral("Firmy/klienci.dat"));
     QTest::mouseClick(kontrolka<QToolButton>(&okno, "SpeedButton18"), Qt::LeftButton);
 
     QCOMPARE(zapytania, blad.isEmpty() ? 1 : 0);
     QCOMPARE(skrypt.teksty(QStringLiteral("blad")), blad.isEmpty() ? QStringList() : QStringList{blad});
-    QCOMPARE(katalog.czytaj(QStringLiteral("Firmy/klienci.dat")), przed);
-    if (wybrane.isEmpty() || !blad.isEmpty()) {
-        QVERIFY(!QFile::exists(pdf));
-    } else {
-        // One page per row in the order chosen, each with the firm and its own recipient.
-        const QStringList strony = uruchom(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")})
-                                       .split(u'\f', Qt::SkipEmptyParts);
-        QCOMPARE(strony.size(), wybrane.size());
-        for (int i = 0; i < wybrane.size(); ++i) {
-            QVERIFY2(strony[i].contains(QStringLiteral("Nadawca")), qPrintable(strony[i]));
-            QVERIFY2(strony[i].contains(lista().tekst(Ulica, wybrane[i])), qPrintable(strony[i]));
-        }
-    }
+    QCOMPARE(katalog.czytaj(QStringLiteral("Firmy/klienci.dat")), lista().dane());
+    // One page per row in the order chosen, each with the firm and its own recipient.
+    const QStringList strony = QFile::exists(pdf) ? uruchom(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")})
+                                                         .split(u'\f', Qt::SkipEmptyParts) : QStringList();
+    QCOMPARE(strony.size(), blad.isEmpty() ? wybrane.size() : 0);
+    for (int i = 0; i < strony.size(); ++i)
+        QVERIFY2(strony[i].contains(u"Nadawca") && strony[i].contains(lista().tekst(Ulica, wybrane[i])),
+                 qPrintable(strony[i]));
     sprawdzSkrypt(skrypt);
     drukarka().setOutputFileName({});
 }
