@@ -128,7 +128,10 @@ void TestWyborKlientow::koperty()
     skrypt.plik(katalog.sciezka(QStringLiteral("Firmy/klienci.dat")));
     QTest::mouseClick(kontrolka<QToolButton>(&okno, "SpeedButton11"), Qt::LeftButton);
     int zapytania = 0;
-    okno.wybierzDoKopert = [&](QWidget *, const ListaKlientow &l) { return ++zapytania, l == lista() ? wybrane : QList<int>{}; };
+    okno.wybierzDoKopert = [&](QWidget *, const ListaKlientow &l) {
+        ++zapytania;
+        return l == lista() ? wybrane : QList<int>{};
+    };
     const QString pdf = katalog.sciezka(QStringLiteral("koperty.pdf"));
     if (!wybrane.isEmpty() && blad.isEmpty())
         skrypt.drukarka([&](QPrinter *d) { doPdf(*d, pdf); });
