@@ -212,6 +212,7 @@ void Tdokumenty::polacz()
     connect(ui.kopertaKlienta, &QToolButton::clicked, this, &Tdokumenty::pokazKoperte);
     connect(ui.eksportKlientow, &QToolButton::clicked, this, &Tdokumenty::eksportujKlientow);
     connect(ui.importKlientow, &QToolButton::clicked, this, &Tdokumenty::importujKlientow);
+    connect(ui.kopertyDlaWielu, &QToolButton::clicked, this, &Tdokumenty::kopertyDlaWielu);
 
     // The selected line changes by mouse, arrow keys or typing a row number; a click on
     // the line already selected reads the row again too.
@@ -550,4 +551,25 @@ void Tdokumenty::importujKlientow()
                                           czytajPodpisyInfo(m_katalogDanych).teksty);
     if (wiersz >= 0)
         pokazPoZapisie(m_otwarta.wczytaj(), wiersz);
+}
+
+// One job of envelopes for the rows chosen, from the list in memory; nothing is saved.
+void Tdokumenty::kopertyDlaWielu()
+{
+    if (!m_koperta_f)
+        return;
+    if (const BladIO blad = m_firma.czytaj(m_katalogDanych)) {
+        pokazBlad(this, blad);
+        return;
+    }
+    const ListaKlientow &lista = m_otwarta.lista();
+    const QList<int> wiersze = wybierzDoKopert(this, lista);
+    if (wiersze.isEmpty())
+        return;
+    QList<std::array<QString, 4>> odbiorcy;
+    for (int w : wiersze)
+        odbiorcy.append(wierszeKopertyKlienta(m_firma, lista.tekst(Nazwa1, w), lista.tekst(Nazwa2, w),
+                                              lista.tekst(Ulica, w), lista.tekst(Miejscowosc, w))
+                            .odbiorca);
+    m_koperta_f->drukujDlaKlientow(this, wierszeKopertyKlienta(m_firma, {}, {}, {}, {}).nadawca, odbiorcy);
 }

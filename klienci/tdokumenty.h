@@ -7,6 +7,7 @@
 #include "narzedzia_klienta.h"
 #include "oknawymiany.h"
 #include "otwartalista.h"
+#include "wyborklientow.h"
 
 #include <QWidget>
 
@@ -42,6 +43,9 @@ public:
 
     // The envelope window that "Koperta" shows (created after this window).
     void ustawKoperte(Tkoperta_f *koperta_f) { m_koperta_f = koperta_f; }
+    // What "Koperty dla wielu" asks for the rows to print (none: nothing is printed);
+    // the chooser unless a test puts a script here.
+    std::function<QList<int>(QWidget *, const ListaKlientow &)> wybierzDoKopert = wybierzKlientow;
     // Where "O kliencie" and "Dokumenty" look their tools up: the folder beside which
     // they stand (the program's own folder unless changed) and then the search path
     // (empty: the system's PATH).
@@ -101,6 +105,7 @@ private:
     void pokazKoperte();
     void eksportujKlientow();
     void importujKlientow();
+    void kopertyDlaWielu();
 
     std::unique_ptr<Ui::Tdokumenty> m_ui;
     Kontekst &m_kontekst;

@@ -2,8 +2,8 @@
 # "Nowa lista" in Firmy (the real file dialog), three clients with Polish names, a search,
 # sorting A to Z, a click on a client, "Koperta", a size preset, a logo attached through
 # the real open dialog and ticked for printing, "Drukuj kopertę" through
-# the real print dialog to the private print queue (portrait, then landscape), "Koniec"
-# and "Zamknij moduł" with "Tak". Then the list file is checked byte for byte and the
+# the real print dialog to the private print queue (portrait, then landscape), "Koniec",
+# "Koperty dla wielu" for two clients in one job, and "Zamknij moduł" with "Tak". Then the list file is checked byte for byte and the
 # printed pages word by word.
 #
 # Environment: what run-atspi.sh gives, plus LK_DANE (the data root the program runs in),
@@ -152,6 +152,47 @@ def oczekiwana_lista(wiersze):
     return bytes(dane)
 
 
+def koperty_dla_wielu(app, wybrani, zadanie):
+    """"Koperty dla wielu" for the clients `wybrani`: each found by the chooser's filter
+    and ticked with "Zaznacz wszystkie", then "Drukuj" and the print dialog's "Wydrukuj"
+    on the private queue. Dialogs answered: the chooser and the print dialog. The queue's
+    PDF must have one page per client, in list order, each with its recipient."""
+    polecenie = znajdz(app, "push button", "Koperty dla wielu")
+    czekaj(lambda: wlaczony(polecenie), "'Koperty dla wielu' to be enabled")
+    kliknij(polecenie)
+    wybor = czekaj(lambda: okno_dialogowe(app, "dialog", "Koperty dla wielu"), "the chooser")
+    filtr = czekaj(lambda: znajdz(wybor, "text", "Filtr:"), "the chooser's filter")
+    for n, k in enumerate(wybrani, 1):
+        wpisz(filtr, k["nazwa1"])
+        kliknij(znajdz(wybor, "push button", "Zaznacz wszystkie"))
+        licznik = f"Wybrano: {n} z {len(KLIENCI)}"
+        czekaj(lambda: znajdz(wybor, "label", licznik), f"the count {licznik!r}")
+    wpisz(filtr, "")
+    zrzut("10_koperty_dla_wielu.png")
+    kliknij(znajdz(wybor, "push button", "Drukuj"))
+    czekaj(lambda: okno_dialogowe(app, "dialog", "Koperty dla wielu") is None, "the chooser to close")
+    druk = czekaj(lambda: okno_dialogowe(app, "dialog"), "the print dialog")
+    kliknij(czekaj(lambda: znajdz(druk, "push button", "Wydrukuj"), "the print dialog's 'Wydrukuj'"))
+    czekaj(lambda: okno_dialogowe(app, "dialog") is None, "the print dialog to close")
+    pdf = czekaj(lambda: [os.path.join(WYJSCIE, p) for p in os.listdir(WYJSCIE)
+                          if p.endswith(f"job_{zadanie}.pdf")], f"the PDF of job {zadanie}", 60)[0]
+    czekaj(lambda: os.path.getsize(pdf) > 0, "the PDF to be written")
+    time.sleep(0.5)
+    kopia = os.path.join(ARTEFAKTY, "koperty_dla_wielu.pdf")
+    with open(kopia, "wb") as f:
+        f.write(open(pdf, "rb").read())
+    # Only ASCII words: Polish letters may not come out of the queue's PDF as text.
+    strony = subprocess.run(["pdftotext", kopia, "-"], capture_output=True, text=True,
+                            check=True, timeout=60).stdout.split("\f")[:-1]
+    if len(strony) != len(wybrani):
+        nie(f"job {zadanie}: {len(strony)} pages, expected {len(wybrani)}")
+    for strona, k in zip(strony, wybrani):
+        kod = k["miejscowosc"].split()[0]
+        if NADAWCA[0].split()[0] not in strona or kod not in strona:
+            nie(f"job {zadanie}: a page without the sender or {kod!r}: {strona!r}")
+    print(f"job {zadanie}: {len(strony)} envelopes for {[k['nazwa1'] for k in wybrani]}")
+
+
 # ---- the client list window
 app = czekaj(aplikacja, "the program on the accessibility bus")
 czekaj(lambda: znajdz(app, "push button", "Nowa lista"), "the client list window")
@@ -266,6 +307,9 @@ if KOPERTA:
     kliknij(znajdz(app, "push button", "Koniec"))
     odpowiedz_tak(app, "")
     czekaj(lambda: znajdz(app, "push button", "Drukuj kopertę") is None, "the envelope window to close")
+
+    # Two clients, the first and the last in list order, in one job.
+    koperty_dla_wielu(app, [posortowani[0], posortowani[2]], 3)
 
 kliknij(znajdz(app, "push button", "Zamknij moduł"))
 odpowiedz_tak(app, "Koniec pracy")
