@@ -16,6 +16,8 @@ private slots:
     void wyczyscWiersz();
     void sortuj_data();
     void sortuj();
+    void cofnij();
+    void cofnijPoObcejZmianie();
 
 private:
     // A list file holding rows 1 to 5: four names and a free row 3 with a street.
@@ -78,7 +80,7 @@ void TestOtwartaLista::ustawWiersz()
     t[Nazwa1] = QString(85, u'N');
     t[Nip] = QString(25, u'7');
     t[Miejscowosc] = QStringLiteral("Łódź");
-    QVERIFY(!o.ustawWiersz(11, t));
+    QVERIFY(o.ustawWiersz(11, t).ok());
     ListaKlientow zapisana;
     QVERIFY(!zapisana.wczytaj(sciezka));
     QCOMPARE(o.lista(), zapisana);
@@ -90,12 +92,12 @@ void TestOtwartaLista::ustawWiersz()
 
     // The same texts again: the file stays byte for byte the same.
     const QByteArray poPierwszym = czytajPlik(sciezka);
-    QVERIFY(!o.ustawWiersz(11, t));
+    QVERIFY(o.ustawWiersz(11, t).ok());
     QCOMPARE(czytajPlik(sciezka), poPierwszym);
 
     // A shorter name over a longer one: only the length byte and the characters change.
     t[Nazwa1] = QStringLiteral("Krótki");
-    QVERIFY(!o.ustawWiersz(11, t));
+    QVERIFY(o.ustawWiersz(11, t).ok());
     QCOMPARE(czytajPlik(sciezka).mid(przesuniecieWpisu(Nazwa1, 11), 10), QByteArray("\x06Kr\xf3tkiNNN"));
 }
 
@@ -104,7 +106,7 @@ void TestOtwartaLista::wyczyscWiersz()
     const QString sciezka = przykladowyPlik();
     OtwartaLista o;
     QVERIFY(!o.otworz(sciezka));
-    QVERIFY(!o.wyczyscWiersz(1));
+    QVERIFY(o.wyczyscWiersz(1).ok());
     // The row keeps its number and the bytes after each length byte; nothing else moves.
     ListaKlientow oczekiwana = przykladowaLista();
     for (int k = Nazwa1; k < LiczbaKolumn; ++k)
@@ -119,9 +121,9 @@ void TestOtwartaLista::sortuj_data()
     QTest::addColumn<bool>("odZ");
     QTest::addColumn<QStringList>("linie");
     QTest::newRow("A to Z") << false
-                            << QStringList{"01 Kowalski Jan ", "02 Nowak ", "03 Ąbc ", "04 Żuraw Sp. z o.o. ", "05  "};
+                            << QStringList{"01 Ąbc ", "02 Kowalski Jan ", "03 Nowak ", "04 Żuraw Sp. z o.o. ", "05  "};
     QTest::newRow("Z to A") << true
-                            << QStringList{"01 Żuraw Sp. z o.o. ", "02 Ąbc ", "03 Nowak ", "04 Kowalski Jan ", "05  "};
+                            << QStringList{"01 Żuraw Sp. z o.o. ", "02 Nowak ", "03 Kowalski Jan ", "04 Ąbc ", "05  "};
 }
 
 void TestOtwartaLista::sortuj()
@@ -131,12 +133,61 @@ void TestOtwartaLista::sortuj()
     const QString sciezka = przykladowyPlik();
     OtwartaLista o;
     QVERIFY(!o.otworz(sciezka));
-    QVERIFY(!o.sortuj(odZ ? Kierunek::OdZDoA : Kierunek::OdADoZ));
+    QVERIFY(o.sortuj(odZ ? Kierunek::OdZDoA : Kierunek::OdADoZ).ok());
     // The file holds the sorted, packed list, and so do the rows in memory.
     QCOMPARE(czytajPlik(sciezka), o.lista().dane());
     QCOMPARE(o.lista().linie().mid(0, 5), linie);
     QCOMPARE(o.lista().tekst(Ulica, 4), QString()); // the free row's street is gone
-    QCOMPARE(o.szukaj(QStringLiteral("Nowak")), odZ ? 2 : 1);
+    QCOMPARE(o.szukaj(QStringLiteral("Nowak")), odZ ? 1 : 2);
+}
+
+void TestOtwartaLista::cofnij()
+{
+    // Add, delete, sort, then undo them one by one: each undo gives the file back byte
+    // for byte as it was before that change.
+    const QString sciezka = przykladowyPlik();
+    OtwartaLista o;
+    QVERIFY(!o.otworz(sciezka));
+    QList<QByteArray> przed{czytajPlik(sciezka)};
+    TekstyWiersza t;
+    t[Nazwa1] = QStringLiteral("Łęcki");
+    QVERIFY(o.ustawWiersz(2, t).ok());
+    przed.append(czytajPlik(sciezka));
+    QVERIFY(o.wyczyscWiersz(0).ok());
+    przed.append(czytajPlik(sciezka));
+    QVERIFY(o.sortuj(Kierunek::OdADoZ).ok());
+    QCOMPARE(o.krokiDoCofniecia(), 3);
+    while (!przed.isEmpty()) {
+        QVERIFY(o.cofnij().ok());
+        QCOMPARE(czytajPlik(sciezka), przed.takeLast());
+        QCOMPARE(o.lista().dane(), czytajPlik(sciezka));
+    }
+    QCOMPARE(o.krokiDoCofniecia(), 0);
+}
+
+void TestOtwartaLista::cofnijPoObcejZmianie()
+{
+    const QString sciezka = przykladowyPlik();
+    OtwartaLista o, inny;
+    QVERIFY(!o.otworz(sciezka) && !inny.otworz(sciezka));
+    TekstyWiersza t;
+    t[Nazwa1] = QStringLiteral("Mój");
+    QVERIFY(o.ustawWiersz(5, t).ok());
+    QVERIFY(o.ustawWiersz(6, t).ok());
+    // Someone else saves the list: undoing would overwrite their row, so nothing is written.
+    t[Nazwa1] = QStringLiteral("Cudzy");
+    QVERIFY(inny.ustawWiersz(7, t).ok());
+    const QByteArray ich = czytajPlik(sciezka);
+    const OtwartaLista::WynikCofania w = o.cofnij();
+    QVERIFY(w.obcaZmiana && !w.ok());
+    QCOMPARE(czytajPlik(sciezka), ich);
+    QCOMPARE(o.krokiDoCofniecia(), 0);
+
+    // A change saved over someone else's leaves only itself to undo.
+    QVERIFY(o.ustawWiersz(8, t).ok());
+    QVERIFY(inny.ustawWiersz(9, t).ok());
+    QVERIFY(o.ustawWiersz(10, t).ok());
+    QCOMPARE(o.krokiDoCofniecia(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestOtwartaLista)
