@@ -184,8 +184,10 @@ void Tdokumenty::wykonczWyglad()
     for (int k = 0; k < LiczbaKolumn; ++k) {
         QLineEdit *p = pola[k];
         p->setFont(arial12);
-        // No field takes more than its column holds, nor a character it cannot hold.
-        p->setMaxLength(Pojemnosc[k]);
+        // No field takes more than its column holds, nor a character it cannot hold
+        // (lp only names the target row and is never stored: any length).
+        if (k != Lp)
+            p->setMaxLength(Pojemnosc[k]);
         p->setValidator(new ZnakiCp1250(p, [this, p](QChar z) {
             pokazUwagePola(p, QStringLiteral("Znak „%1” nie mieści się w zapisie listy (Windows-1250) "
                                              "i nie został przyjęty.")
