@@ -314,11 +314,11 @@ void Tdokumenty::polacz()
     connect(ui.oKliencie, &QToolButton::clicked, this, [this] {
         // The texts as they stand, saved or not. A tool that cannot be started changes nothing.
         uruchomNarzedzie(Narzedzie::Komentarze, m_ui->nip->text(), m_ui->nazwa1->text(), m_katalogNarzedzi,
-                         m_sciezkiNarzedzi);
+                         m_sciezkiNarzedzi, frameGeometry().center());
     });
     connect(ui.dokumentyKlienta, &QToolButton::clicked, this, [this] {
         uruchomNarzedzie(Narzedzie::Dokumenty, m_ui->nip->text(), m_ui->nazwa1->text(), m_katalogNarzedzi,
-                         m_sciezkiNarzedzi);
+                         m_sciezkiNarzedzi, frameGeometry().center());
     });
     connect(ui.kopertaKlienta, &QToolButton::clicked, this, &Tdokumenty::pokazKoperte);
 
