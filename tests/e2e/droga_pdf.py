@@ -24,10 +24,10 @@ OCZEKIWANE = [
     ("Firma", L_N, G_N + 1 + 0 * OD),
     ("Prosta", None, G_N + 1 + 1 * OD),
     ("00-001", L_N, G_N + 1 + 2 * OD),
-    ("Marian", None, GN + G_N + 1 * OD),
-    ("Sklep", LN + 5, GN + G_N + 2 * OD),
+    ("Anna", None, GN + G_N + 1 * OD),
+    ("Biuro", LN + 5, GN + G_N + 2 * OD),
     ("ul.", LN + 5, GN + G_N + 3 * OD),
-    ("80-001", LN + 5, GN + G_N + 4 * OD),
+    ("30-001", LN + 5, GN + G_N + 4 * OD),
 ]
 
 
