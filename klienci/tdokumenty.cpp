@@ -274,6 +274,7 @@ void Tdokumenty::ustawKlawiature()
         {m_ui->pomoc, QKeySequence(Qt::Key_F1)},
     };
     for (const auto &[przycisk, klawisze] : skroty) {
+        m_skroty.append(klawisze);
         auto *skrot = new QShortcut(klawisze, this);
         skrot->setContext(Qt::WindowShortcut);
         // A disabled command ignores its shortcut, as it ignores a click.
@@ -505,11 +506,15 @@ void Tdokumenty::pokazUwagePola(QLineEdit *pole, const QString &tekst)
 
 bool Tdokumenty::eventFilter(QObject *obiekt, QEvent *zdarzenie)
 {
-    // Ctrl+Z in an edit field undoes its typing while it has any; otherwise it is the
-    // window's "Cofnij".
+    // In an edit field the window's shortcuts win over the field's own keys (Ctrl+E is
+    // "Koperta", not the end of the line), except Ctrl+Z while the field has typing to
+    // undo: only then is it the field's undo, otherwise the window's "Cofnij".
     if (zdarzenie->type() == QEvent::ShortcutOverride) {
         auto *pole = qobject_cast<QLineEdit *>(obiekt);
-        if (pole && static_cast<QKeyEvent *>(zdarzenie)->matches(QKeySequence::Undo) && !pole->isUndoAvailable()) {
+        const auto *klawisz = static_cast<QKeyEvent *>(zdarzenie);
+        const QKeySequence sekwencja(klawisz->keyCombination());
+        if (pole && m_skroty.contains(sekwencja)
+            && !(klawisz->matches(QKeySequence::Undo) && pole->isUndoAvailable())) {
             zdarzenie->ignore();
             return true;
         }

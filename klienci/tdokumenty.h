@@ -7,6 +7,7 @@
 #include "narzedzia_klienta.h"
 #include "otwartalista.h"
 
+#include <QKeySequence>
 #include <QWidget>
 
 #include <functional>
@@ -136,6 +137,7 @@ private:
     bool m_listaOtwarta = false;
     QString m_szukany;
     QString m_uwagaPol;
+    QList<QKeySequence> m_skroty;
     int m_wierszPrzedNacisnieciem = -1;
     KopiaFirmy m_firma;
     Tkoperta_f *m_koperta_f = nullptr;

@@ -192,6 +192,8 @@ void TestTdokumenty::stanPoczatkowy()
     // Every control can be found under its design name; edit fields by accessible name too.
     for (const char *n : {"Panel1", "Panel2", "Panel3", "Bevel1", "Image1", "Memo1", "Timer1", "lista"})
         QVERIFY2(o->findChild<QObject *>(QLatin1String(n)), n);
+    for (const char *n : {"Label1", "Label5", "Label11", "Label12", "Label13", "Label14", "Label15"})
+        QCOMPARE(kontrolka<QLabel>(o, n)->textFormat(), Qt::PlainText); // user data, never markup
     for (int i = 1; i <= 15; ++i) {
         auto *b = o->findChild<QToolButton *>(QStringLiteral("SpeedButton%1").arg(i));
         QVERIFY(b && b->autoRaise() && b->focusPolicy() == Qt::TabFocus && !b->icon().isNull());
@@ -864,7 +866,7 @@ void TestTdokumenty::cofnij()
     QVERIFY(polecenie("SpeedButton6")->toolTip().endsWith(QStringLiteral("(Ctrl+S)")));
     QTest::keyClick(lista(), Qt::Key_Down);
     pole("nazwa1")->setText(QStringLiteral("Zmieniony"));
-    QTest::keyClick(lista(), Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(pole("nazwa1"), Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(o->krokiDoCofniecia(), 1);
     // In a field Ctrl+Z undoes its typing first, then the list; the line and fields follow.
     wpisz(pole("ulica"), QStringLiteral("x"));
