@@ -1,6 +1,7 @@
 #include "magazyn.h"
 
 #include <QDir>
+#include <QStringList>
 #include <QFileInfo>
 
 std::optional<QString> sciezkaMagazynu(const QString &folder, const QString &nazwa)
@@ -24,4 +25,15 @@ BladIO zapiszMagazyn(const QString &sciezka, const QByteArray &dane)
 {
     QDir().mkpath(QFileInfo(sciezka).path());
     return zapiszRekord(sciezka, dane);
+}
+
+std::optional<QPoint> srodekOknaWywolujacego()
+{
+    const QStringList czesci = qEnvironmentVariable("LK_SRODEK_OKNA").split(u',');
+    bool x = false;
+    bool y = false;
+    const QPoint p(czesci.value(0).toInt(&x), czesci.value(1).toInt(&y));
+    if (czesci.size() != 2 || !x || !y)
+        return std::nullopt;
+    return p;
 }

@@ -6,6 +6,7 @@
 #include "rekord.h"
 
 #include <QByteArray>
+#include <QPoint>
 #include <QString>
 
 #include <optional>
@@ -13,6 +14,10 @@
 // folder/nazwa, or nothing when `nazwa` is not a plain file name (empty, "." or "..",
 // or holding a path separator), so a command line cannot point a tool elsewhere.
 std::optional<QString> sciezkaMagazynu(const QString &folder, const QString &nazwa);
+
+// Where the client list window asked the tool to open: the centre given in
+// LK_SRODEK_OKNA="x,y", or nothing.
+std::optional<QPoint> srodekOknaWywolujacego();
 
 // Reads the whole file; a missing file is empty and no error.
 BladIO czytajMagazyn(const QString &sciezka, QByteArray &dane);

@@ -106,6 +106,10 @@ int main(int argc, char *argv[])
     QObject::connect(lista, &QListWidget::itemActivated, &okno, otworzBiezacy);
     QObject::connect(zamknij, &QPushButton::clicked, &okno, &QWidget::close);
 
+    if (const auto srodek = srodekOknaWywolujacego()) {
+        const QSize rozmiar = okno.testAttribute(Qt::WA_Resized) ? okno.size() : okno.sizeHint();
+        okno.move(*srodek - QPoint(rozmiar.width() / 2, rozmiar.height() / 2));
+    }
     okno.show();
     return app.exec();
 }

@@ -10,6 +10,7 @@
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -30,6 +31,10 @@ QString wybierzPlik(QWidget *rodzic, const UstawieniaPliku &u, QFileDialog::Acce
     if (!u.obiekt.isEmpty())
         okno.setObjectName(u.obiekt);
     okno.setAcceptMode(tryb);
+    if (!u.tytul.isEmpty())
+        okno.setWindowTitle(u.tytul);
+    if (!u.przycisk.isEmpty())
+        okno.setLabelText(QFileDialog::Accept, u.przycisk);
     okno.setFileMode(QFileDialog::AnyFile);
     okno.setNameFilter(u.filtr);
     okno.setDefaultSuffix(u.rozszerzenie);
@@ -75,6 +80,36 @@ bool PrawdziweDialogi::pytanie(QWidget *rodzic, const QString &tekst)
 {
     return pokaz(rodzic, QMessageBox::NoIcon, QStringLiteral("Pytanie"), tekst,
                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+bool PrawdziweDialogi::pytanieDomyslnieNie(QWidget *rodzic, const QString &tekst)
+{
+    QMessageBox okno(QMessageBox::NoIcon, QStringLiteral("Pytanie"), tekst, QMessageBox::Yes | QMessageBox::No, rodzic);
+    okno.setTextFormat(Qt::PlainText);
+    okno.setDefaultButton(QMessageBox::No);
+    okno.setEscapeButton(QMessageBox::No);
+    return okno.exec() == QMessageBox::Yes;
+}
+
+std::optional<bool> PrawdziweDialogi::pytanieZAnuluj(QWidget *rodzic, const QString &tekst)
+{
+    QMessageBox okno(QMessageBox::NoIcon, QStringLiteral("Pytanie"), tekst,
+                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, rodzic);
+    okno.setTextFormat(Qt::PlainText);
+    // The translation may be missing: the three answers are named here.
+    okno.button(QMessageBox::Yes)->setText(QStringLiteral("&Tak"));
+    okno.button(QMessageBox::No)->setText(QStringLiteral("&Nie"));
+    okno.button(QMessageBox::Cancel)->setText(QStringLiteral("&Anuluj"));
+    okno.setDefaultButton(QMessageBox::Yes);
+    okno.setEscapeButton(QMessageBox::Cancel);
+    switch (okno.exec()) {
+    case QMessageBox::Yes:
+        return true;
+    case QMessageBox::No:
+        return false;
+    default:
+        return std::nullopt;
+    }
 }
 
 void PrawdziweDialogi::informacja(QWidget *rodzic, const QString &tekst)
@@ -235,6 +270,20 @@ bool SkryptDialogi::pytanie(QWidget *, const QString &tekst)
     wywolania.append({QStringLiteral("pytanie"), tekst, {}, {}});
     const auto o = wez(QStringLiteral("pytanie"), {Rodzaj::Tak, Rodzaj::Nie});
     return o && o->rodzaj == Rodzaj::Tak;
+}
+
+bool SkryptDialogi::pytanieDomyslnieNie(QWidget *rodzic, const QString &tekst)
+{
+    return pytanie(rodzic, tekst);
+}
+
+std::optional<bool> SkryptDialogi::pytanieZAnuluj(QWidget *, const QString &tekst)
+{
+    wywolania.append({QStringLiteral("pytanie"), tekst, {}, {}});
+    const auto o = wez(QStringLiteral("pytanie"), {Rodzaj::Tak, Rodzaj::Nie, Rodzaj::Anuluj});
+    if (!o || o->rodzaj == Rodzaj::Anuluj)
+        return std::nullopt;
+    return o->rodzaj == Rodzaj::Tak;
 }
 
 void SkryptDialogi::informacja(QWidget *, const QString &tekst)

@@ -22,6 +22,8 @@ struct UstawieniaPliku
     QString nazwa;         // offered in the file-name box
     bool pytajONadpisanie = true; // save dialogs only
     QString obiekt;        // the dialog's design name, given to it as its object name
+    QString tytul;         // the window title; empty: the platform's
+    QString przycisk;      // the accept button's text; empty: the platform's
 };
 
 // A font as the font dialog presets and returns it; `kolor` is the stored colour
@@ -39,6 +41,11 @@ public:
 
     // Yes/No box captioned "Pytanie", no icon; true for Yes.
     virtual bool pytanie(QWidget *rodzic, const QString &tekst) = 0;
+    // The same box with No as its default button, for questions that destroy something.
+    virtual bool pytanieDomyslnieNie(QWidget *rodzic, const QString &tekst) { return pytanie(rodzic, tekst); }
+    // Yes/No/Cancel box captioned "Pytanie" ("Tak", "Nie", "Anuluj"): true for Yes, false
+    // for No, nothing for Cancel (also the window's close button).
+    virtual std::optional<bool> pytanieZAnuluj(QWidget *rodzic, const QString &tekst) = 0;
     // OK box captioned "Informacja", no icon.
     virtual void informacja(QWidget *rodzic, const QString &tekst) = 0;
     // The application's standard error box.
@@ -71,6 +78,8 @@ class PrawdziweDialogi : public Dialogi
 {
 public:
     bool pytanie(QWidget *rodzic, const QString &tekst) override;
+    bool pytanieDomyslnieNie(QWidget *rodzic, const QString &tekst) override;
+    std::optional<bool> pytanieZAnuluj(QWidget *rodzic, const QString &tekst) override;
     void informacja(QWidget *rodzic, const QString &tekst) override;
     void blad(QWidget *rodzic, const QString &tekst) override;
     QString otworzPlik(QWidget *rodzic, const UstawieniaPliku &u) override;
@@ -88,7 +97,7 @@ class SkryptDialogi : public Dialogi
 public:
     struct Wywolanie
     {
-        QString rodzaj; // "pytanie", "informacja", "blad", "otworz", "zapisz", "wpisz", "drukuj", "czcionka"
+        QString rodzaj; // "pytanie" (all three kinds of question), "informacja", "blad", "otworz", "zapisz", "wpisz", "drukuj", "czcionka"
         QString tekst;  // the message, or the caption/prompt, or the dialog's folder
         UstawieniaPliku plik; // for the file dialogs
         WyborCzcionki czcionka; // for the font dialog: its preset
@@ -97,7 +106,7 @@ public:
     SkryptDialogi &tak();              // next question: Yes
     SkryptDialogi &nie();              // next question: No
     SkryptDialogi &plik(const QString &sciezka); // next file dialog: this path
-    SkryptDialogi &anuluj();           // next file, input, print or font dialog: Cancel
+    SkryptDialogi &anuluj();           // next file, input, print, font or three-way question: Cancel
     SkryptDialogi &tekst(const QString &t);      // next input box: OK with this text
     // next print dialog: OK, after `ustaw` has prepared the printer (e.g. PDF output)
     SkryptDialogi &drukarka(std::function<void(QPrinter *)> ustaw);
@@ -111,6 +120,8 @@ public:
     void wyczysc();
 
     bool pytanie(QWidget *rodzic, const QString &tekst) override;
+    bool pytanieDomyslnieNie(QWidget *rodzic, const QString &tekst) override;
+    std::optional<bool> pytanieZAnuluj(QWidget *rodzic, const QString &tekst) override;
     void informacja(QWidget *rodzic, const QString &tekst) override;
     void blad(QWidget *rodzic, const QString &tekst) override;
     QString otworzPlik(QWidget *rodzic, const UstawieniaPliku &u) override;

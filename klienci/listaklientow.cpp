@@ -156,7 +156,7 @@ void ListaKlientow::numeruj()
         zapiszBajtyTekstu(pole(Lp, w), Pojemnosc[Lp], numerWiersza(w).toLatin1());
 }
 
-int ListaKlientow::szukaj(QStringView tekst) const
+int ListaKlientow::szukaj(QStringView tekst, int od) const
 {
     if (tekst.isEmpty())
         return -1;
@@ -166,7 +166,7 @@ int ListaKlientow::szukaj(QStringView tekst) const
     if (zCp1250(igla) != tekst)
         return -1;
     const std::string_view szukany(igla.constData(), size_t(igla.size()));
-    for (int w = 0; w < LiczbaWierszy; ++w) {
+    for (int w = std::max(od, 0); w < LiczbaWierszy; ++w) {
         for (int k = Nazwa1; k <= Opis; ++k) {
             if (widok(pole(k, w), Pojemnosc[k]).find(szukany) != std::string_view::npos)
                 return w;

@@ -117,10 +117,10 @@ public:
     // Writes the row numbers into lp.
     void numeruj();
 
-    // The lowest row in which the text occurs, as exact Windows-1250 bytes, in nazwa1,
+    // The lowest row from `od` on in which the text occurs, as exact Windows-1250 bytes, in nazwa1,
     // nazwa2, ulica, miejscowosc, nip or opis; -1 when none. An empty text, or one
     // with characters that no stored text can hold, matches nothing.
-    int szukaj(QStringView tekst) const;
+    int szukaj(QStringView tekst, int od = 0) const;
 
     // Exchange sort by nazwa1 in Polish alphabetical order (letter case ignored, digit
     // runs as numbers), stable: full passes over all 500 pairs until a pass exchanges

@@ -37,12 +37,21 @@ bool uruchomNarzedzie(Narzedzie n, const QString &nip, const QString &nazwa1)
 }
 
 bool uruchomNarzedzie(Narzedzie n, const QString &nip, const QString &nazwa1,
-                      const QString &katalogProgramu, const QStringList &sciezki)
+                      const QString &katalogProgramu, const QStringList &sciezki, std::optional<QPoint> srodekOkna)
 {
     const QString sciezka = znajdzNarzedzie(programNarzedzia(n), katalogProgramu, sciezki);
     if (sciezka.isEmpty())
         return false;
-    return QProcess::startDetached(sciezka, argumentyNarzedzia(n, nip, nazwa1));
+    QProcess proces;
+    proces.setProgram(sciezka);
+    proces.setArguments(argumentyNarzedzia(n, nip, nazwa1));
+    if (srodekOkna) {
+        QProcessEnvironment srodowisko = QProcessEnvironment::systemEnvironment();
+        srodowisko.insert(QStringLiteral("LK_SRODEK_OKNA"),
+                          QStringLiteral("%1,%2").arg(srodekOkna->x()).arg(srodekOkna->y()));
+        proces.setProcessEnvironment(srodowisko);
+    }
+    return proces.startDetached();
 }
 
 BladIO KopiaFirmy::czytaj(const QString &katalogDanych)

@@ -6,10 +6,12 @@
 #include "rekord.h"
 
 #include <QByteArray>
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 
 #include <array>
+#include <optional>
 
 enum class Narzedzie { Komentarze, Dokumenty };
 
@@ -30,9 +32,11 @@ QString znajdzNarzedzie(const QString &program, const QString &katalogProgramu,
 // A tool that is missing or cannot be started changes nothing and is not reported:
 // the result (false) is only for tests.
 bool uruchomNarzedzie(Narzedzie n, const QString &nip, const QString &nazwa1);
-// The same, looking the tool up in the given places.
+// The same, looking the tool up in the given places. With `srodekOkna` (the main window's
+// centre on the screen) the tool gets it as LK_SRODEK_OKNA="x,y" and opens centred there.
 bool uruchomNarzedzie(Narzedzie n, const QString &nip, const QString &nazwa1,
-                      const QString &katalogProgramu, const QStringList &sciezki);
+                      const QString &katalogProgramu, const QStringList &sciezki,
+                      std::optional<QPoint> srodekOkna = std::nullopt);
 
 // The firm record "\ADMINI\firma.dat" (kept by another module of the suite; only read
 // here): three sender lines of capacity 50 at offsets 0, 51 and 102 of 306 bytes.

@@ -15,8 +15,10 @@ BladIO OtwartaLista::wczytaj()
 BladIO OtwartaLista::otworz(const QString &sciezka)
 {
     const BladIO blad = m_lista.wczytaj(sciezka);
-    if (!blad)
+    if (!blad) {
         m_biezacaLista = sciezka;
+        m_cofanie.clear();
+    }
     return blad;
 }
 
@@ -27,38 +29,91 @@ BladIO OtwartaLista::utworzNowa(const QString &sciezka)
     if (!blad) {
         m_lista = nowa;
         m_biezacaLista = sciezka;
+        m_cofanie.clear();
     }
     return blad;
 }
 
-BladIO OtwartaLista::ustawWiersz(int wiersz, const TekstyWiersza &teksty)
+WspolnaLista::Wynik OtwartaLista::zmien(const std::function<bool(ListaKlientow &)> &zmiana)
 {
-    // The rows in memory keep the change even when the save fails; the next save
-    // carries it, as the user typed it.
-    m_lista.kopiujDoWiersza(wiersz, teksty);
-    return zapiszIWczytaj(m_lista);
+    ListaKlientow przed;
+    StanPliku stanPrzed;
+    bool zmieniona = false;
+    WspolnaLista::Wynik wynik = WspolnaLista::zmienPodBlokada(m_biezacaLista, m_lista, [&](ListaKlientow &l) {
+        przed = l;
+        stanPrzed = StanPliku::z(m_biezacaLista);
+        zmieniona = zmiana(l);
+        return zmieniona;
+    });
+    if (!wynik.ok() || !zmieniona)
+        return wynik;
+    // Someone else saved the file after our last change: undoing that older change
+    // would overwrite their work, so the older steps go.
+    if (!m_cofanie.empty() && !(m_cofanie.back().po == stanPrzed))
+        m_cofanie.clear();
+    zapamietajDoCofniecia(przed, wynik.stan);
+    return wynik;
 }
 
-BladIO OtwartaLista::wyczyscWiersz(int wiersz)
+WspolnaLista::Wynik OtwartaLista::ustawWiersz(int wiersz, const TekstyWiersza &teksty)
 {
+    return zmien([&](ListaKlientow &l) {
+        if (wiersz < 0 || wiersz >= LiczbaWierszy)
+            return false;
+        l.kopiujDoWiersza(wiersz, teksty);
+        return true;
+    });
+}
+
+WspolnaLista::Wynik OtwartaLista::wyczyscWiersz(int wiersz)
+{
+    // What the window does: empty edit fields copied into the row.
     return ustawWiersz(wiersz, TekstyWiersza{});
 }
 
-BladIO OtwartaLista::sortuj(Kierunek kierunek)
+WspolnaLista::Wynik OtwartaLista::sortuj(Kierunek kierunek)
 {
-    m_lista.sortuj(kierunek);
-    return zapiszIWczytaj(m_lista.spakowana());
+    return zmien([kierunek](ListaKlientow &l) {
+        l.sortuj(kierunek);
+        l = l.spakowana();
+        return true;
+    });
+}
+
+void OtwartaLista::zapamietajDoCofniecia(const ListaKlientow &przed, const StanPliku &po)
+{
+    if (int(m_cofanie.size()) >= NajwiecejKrokow)
+        m_cofanie.erase(m_cofanie.begin());
+    m_cofanie.push_back({przed, po});
+}
+
+OtwartaLista::WynikCofania OtwartaLista::cofnij()
+{
+    WynikCofania w;
+    if (m_cofanie.empty())
+        return w;
+    const KrokCofania &krok = m_cofanie.back();
+    w.wynik = WspolnaLista::zmienPodBlokada(m_biezacaLista, m_lista, [&](ListaKlientow &l) {
+        if (!(StanPliku::z(m_biezacaLista) == krok.po)) {
+            w.obcaZmiana = true;
+            return false;
+        }
+        l = krok.przed;
+        return true;
+    });
+    if (w.obcaZmiana) {
+        m_cofanie.clear();
+    } else if (w.wynik.ok()) {
+        m_cofanie.pop_back();
+        // The file now holds what the previous change saved, so that change can be
+        // undone in turn.
+        if (!m_cofanie.empty())
+            m_cofanie.back().po = w.wynik.stan;
+    }
+    return w;
 }
 
 bool OtwartaLista::usunPlikListy(const QString &sciezka)
 {
     return usunPlik(sciezka);
-}
-
-BladIO OtwartaLista::zapiszIWczytaj(const ListaKlientow &doZapisu)
-{
-    BladIO blad = doZapisu.zapisz(m_biezacaLista);
-    if (!blad)
-        blad = m_lista.wczytaj(m_biezacaLista);
-    return blad;
 }

@@ -1,9 +1,14 @@
 // The list the user works on: its file and its rows as last read. Every command that
-// changes the list writes the whole file and reads it back, so the rows always show
-// what the file holds. Nothing here shows anything: each operation returns its error.
+// changes the list takes the list's lock, reads the file as it is on disk, changes it,
+// saves it and keeps what it saved, so the rows always show what the file holds. Nothing
+// here shows anything: each operation returns its error. It also keeps the changes made
+// here, so that they can be undone while nobody else has changed the file since.
 #pragma once
 
 #include "listaklientow.h"
+#include "wspolnalista.h"
+
+#include <vector>
 
 class OtwartaLista
 {
@@ -18,20 +23,38 @@ public:
     // Reads the current file again; on an error the rows stay as they were.
     BladIO wczytaj();
     // Reads another file, which becomes the current one; a failed read changes nothing.
+    // Changes made to the previous list can no longer be undone.
     BladIO otworz(const QString &sciezka);
     // Writes a new list to the file; only once it is written does it become the current one.
     BladIO utworzNowa(const QString &sciezka);
 
-    // "Dodaj do listy": the 12 texts from nazwa1 on go into the row (lp is never written,
-    // only each entry's length byte and characters), then save and read back.
-    BladIO ustawWiersz(int wiersz, const Klienci::TekstyWiersza &teksty);
-    // "Usuń wpis": the row's 12 texts from nazwa1 on become empty, then save and read back.
-    BladIO wyczyscWiersz(int wiersz);
-    // Sorts by nazwa1, packs the named rows to the top, saves and reads back.
-    BladIO sortuj(Klienci::Kierunek kierunek);
+    // "Dodaj do listy": the 12 texts from nazwa1 on go into the row as it is on disk now
+    // (lp is never written, only each entry's length byte and characters), under the lock.
+    WspolnaLista::Wynik ustawWiersz(int wiersz, const Klienci::TekstyWiersza &teksty);
+    // "Usuń wpis": the row's 12 texts from nazwa1 on become empty, under the lock.
+    WspolnaLista::Wynik wyczyscWiersz(int wiersz);
+    // Sorts the list on disk by nazwa1, packs the named rows to the top and saves, under the lock.
+    WspolnaLista::Wynik sortuj(Klienci::Kierunek kierunek);
 
-    // The lowest row holding the text (see ListaKlientow::szukaj), or -1.
-    int szukaj(QStringView tekst) const { return m_lista.szukaj(tekst); }
+    // Undo: how many changes can be undone, and undoing the last one by writing back what
+    // it replaced (under the lock). When the file is no longer what that change saved
+    // (someone else saved it since), nothing is written, `obcaZmiana` is set and the
+    // steps are forgotten.
+    struct WynikCofania
+    {
+        WspolnaLista::Wynik wynik;
+        bool obcaZmiana = false;
+        bool ok() const { return !obcaZmiana && wynik.ok(); }
+    };
+    int krokiDoCofniecia() const { return int(m_cofanie.size()); }
+    WynikCofania cofnij();
+    // Keeps a change saved by other code (an import) as a step to undo: `przed` is the list
+    // as the file held it before, `po` the file's state right after the save.
+    void zapamietajDoCofniecia(const ListaKlientow &przed, const StanPliku &po);
+    static constexpr int NajwiecejKrokow = 30;
+
+    // The lowest row from `od` on holding the text (see ListaKlientow::szukaj), or -1.
+    int szukaj(QStringView tekst, int od = 0) const { return m_lista.szukaj(tekst, od); }
     // The first row with an empty nazwa1, or -1.
     int pierwszyWolny() const { return m_lista.pierwszyWolny(); }
 
@@ -39,9 +62,16 @@ public:
     static bool usunPlikListy(const QString &sciezka);
 
 private:
-    // Writes the block to the current file, then reads the file back.
-    BladIO zapiszIWczytaj(const ListaKlientow &doZapisu);
+    // Runs a change under the lock and keeps the file as it was before as a step to undo.
+    WspolnaLista::Wynik zmien(const std::function<bool(ListaKlientow &)> &zmiana);
+
+    struct KrokCofania
+    {
+        ListaKlientow przed;
+        StanPliku po;
+    };
 
     QString m_biezacaLista;
     ListaKlientow m_lista;
+    std::vector<KrokCofania> m_cofanie;
 };

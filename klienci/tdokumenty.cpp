@@ -5,17 +5,23 @@
 #include "dialogi.h"
 #include "kontekst.h"
 #include "liczby.h"
+#include "obserwatorpliku.h"
 #include "sciezki.h"
+#include "tekst.h"
 #include "tkoperta_f.h"
 
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QScreen>
+#include <QShortcut>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTime>
 #include <QTimer>
+#include <QToolTip>
+#include <QValidator>
 
 using namespace Klienci;
 
@@ -44,10 +50,44 @@ public:
     }
 };
 
+// Refuses, as typed or pasted, characters that a list file's Windows-1250 texts cannot
+// hold, instead of storing them as '?'.
+class ZnakiCp1250 : public QValidator
+{
+public:
+    ZnakiCp1250(QObject *rodzic, std::function<void(QChar)> poOdmowie)
+        : QValidator(rodzic), m_poOdmowie(std::move(poOdmowie))
+    {
+    }
+    State validate(QString &tekst, int &) const override
+    {
+        for (QChar z : tekst) {
+            if (z != u'?' && doCp1250(QStringView(&z, 1)) == "?") {
+                m_poOdmowie(z);
+                return Invalid;
+            }
+        }
+        return Acceptable;
+    }
+
+private:
+    std::function<void(QChar)> m_poOdmowie;
+};
+
+// The trash needs the data home; without it Qt may build a trash in the working folder.
+bool przeniesDoKosza(const QString &sciezka)
+{
+    QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+    QString gdzie;
+    if (!QFile::moveToTrash(sciezka, &gdzie))
+        return false;
+    return !gdzie.isEmpty() && QFileInfo::exists(gdzie) && !QFileInfo::exists(sciezka);
+}
+
 } // namespace
 
 Tdokumenty::Tdokumenty(Kontekst &kontekst, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                           | Qt::WindowCloseButtonHint),
       m_ui(std::make_unique<Ui::Tdokumenty>()), m_kontekst(kontekst)
 {
@@ -55,6 +95,7 @@ Tdokumenty::Tdokumenty(Kontekst &kontekst, QWidget *parent)
     m_katalogNarzedzi = QCoreApplication::applicationDirPath();
     m_ui->setupUi(this);
     wykonczWyglad();
+    ustawKlawiature();
     polacz();
     przyUtworzeniu();
 }
@@ -129,13 +170,31 @@ void Tdokumenty::wykonczWyglad()
     m_ui->zegar->setFont(tahoma13);
     m_ui->napisKlienci->setFont(czcionka(QStringLiteral("Arial"), 21));
     m_ui->tytulListy->setFont(tahoma12);
+    // These labels show the user's data (a path, the captions): never as markup.
+    m_ui->tytulListy->setTextFormat(Qt::PlainText);
+    for (QLabel *l : {m_ui->podpisInfo1, m_ui->podpisInfo2, m_ui->podpisInfo3, m_ui->podpisInfo4,
+                      m_ui->podpisInfo5, m_ui->podpisInfo6})
+        l->setTextFormat(Qt::PlainText);
     m_ui->tekstPomocy->setFont(tahoma12);
     for (QLabel *l : m_ui->panelListy->findChildren<QLabel *>(Qt::FindDirectChildrenOnly))
         if (l != m_ui->tytulListy)
             l->setFont(tahoma13);
     m_ui->lista->setFont(arial12);
-    for (QLineEdit *p : polaEdycji())
+    const auto pola = polaEdycji();
+    for (int k = 0; k < LiczbaKolumn; ++k) {
+        QLineEdit *p = pola[k];
         p->setFont(arial12);
+        // No field takes more than its column holds, nor a character it cannot hold
+        // (lp only names the target row and is never stored: any length).
+        if (k != Lp)
+            p->setMaxLength(Pojemnosc[k]);
+        p->setValidator(new ZnakiCp1250(p, [this, p](QChar z) {
+            pokazUwagePola(p, QStringLiteral("Znak „%1” nie mieści się w zapisie listy (Windows-1250) "
+                                             "i nie został przyjęty.")
+                                  .arg(z));
+        }));
+        p->installEventFilter(this);
+    }
 
     const std::pair<QToolButton *, QStyle::StandardPixmap> obrazki[] = {
         {m_ui->nowaLista, QStyle::SP_FileIcon},
@@ -170,6 +229,7 @@ void Tdokumenty::wykonczWyglad()
     m_ui->tekstPomocy->setPlainText(tekstPomocy().join(u'\n'));
     m_ui->panelPomocy->hide();
 
+    m_obserwator = new ObserwatorPliku(this);
     m_zegar = new QTimer(this);
     m_zegar->setObjectName(QStringLiteral("Timer1"));
     m_zegar->setInterval(100);
@@ -180,10 +240,62 @@ void Tdokumenty::wykonczWyglad()
         move(ekran->availableGeometry().center() - QPoint(width() / 2, height() / 2));
 }
 
+// Every command can be reached with Tab: after the list and the edit fields come the
+// three client tools and then the command column from top to bottom. The main commands
+// have shortcuts, named in their hints.
+void Tdokumenty::ustawKlawiature()
+{
+    QList<QToolButton *> kolumna = m_ui->panelPolecen->findChildren<QToolButton *>(Qt::FindDirectChildrenOnly);
+    std::stable_sort(kolumna.begin(), kolumna.end(),
+                     [](const QToolButton *a, const QToolButton *b) { return a->y() < b->y(); });
+    QList<QWidget *> kolejnosc{m_ui->lista};
+    for (QLineEdit *p : polaEdycji())
+        kolejnosc.append(p);
+    for (QToolButton *b : {m_ui->oKliencie, m_ui->dokumentyKlienta, m_ui->kopertaKlienta})
+        kolejnosc.append(b);
+    for (QToolButton *b : kolumna)
+        kolejnosc.append(b);
+    for (QWidget *w : kolejnosc) {
+        if (qobject_cast<QToolButton *>(w))
+            w->setFocusPolicy(Qt::TabFocus);
+    }
+    m_ui->koniecPomocy->setFocusPolicy(Qt::TabFocus);
+    for (qsizetype i = 1; i < kolejnosc.size(); ++i)
+        QWidget::setTabOrder(kolejnosc[i - 1], kolejnosc[i]);
+
+    const std::pair<QToolButton *, QKeySequence> skroty[] = {
+        {m_ui->nowaLista, QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {m_ui->czytajListe, QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {m_ui->szukajDanych, QKeySequence(Qt::CTRL | Qt::Key_F)},
+        {m_ui->szukajDalej, QKeySequence(Qt::Key_F3)},
+        {m_ui->dodajDoListy, QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {m_ui->cofnij, QKeySequence(Qt::CTRL | Qt::Key_Z)},
+        {m_ui->kopertaKlienta, QKeySequence(Qt::CTRL | Qt::Key_E)},
+        {m_ui->pomoc, QKeySequence(Qt::Key_F1)},
+    };
+    for (const auto &[przycisk, klawisze] : skroty) {
+        m_skroty.append(klawisze);
+        auto *skrot = new QShortcut(klawisze, this);
+        skrot->setContext(Qt::WindowShortcut);
+        // A disabled command ignores its shortcut, as it ignores a click.
+        connect(skrot, &QShortcut::activated, przycisk, &QToolButton::click);
+        const QString nazwa = klawisze.toString(QKeySequence::NativeText);
+        if (!przycisk->toolTip().contains(nazwa))
+            przycisk->setToolTip(przycisk->toolTip().isEmpty() ? nazwa
+                                                               : przycisk->toolTip() + QStringLiteral(" (%1)").arg(nazwa));
+    }
+    auto *koniecPomocy = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    koniecPomocy->setContext(Qt::WindowShortcut);
+    connect(koniecPomocy, &QShortcut::activated, m_ui->panelPomocy, &QWidget::hide);
+}
+
 void Tdokumenty::polacz()
 {
     const Ui::Tdokumenty &ui = *m_ui;
     connect(m_zegar, &QTimer::timeout, this, &Tdokumenty::odswiezZegar);
+    connect(m_obserwator, &ObserwatorPliku::zmienionaNaDysku, this, &Tdokumenty::poZmianieNaDysku);
+    connect(ui.cofnij, &QToolButton::clicked, this, &Tdokumenty::cofnijZmiane);
+    connect(ui.szukajDalej, &QToolButton::clicked, this, &Tdokumenty::szukajDalej);
     connect(ui.zamknijModul, &QToolButton::clicked, this, &Tdokumenty::pytajOKoniec);
     connect(ui.sortujOdZDoA, &QToolButton::clicked, this, [this] { sortuj(Kierunek::OdZDoA); });
     connect(ui.sortujOdADoZ, &QToolButton::clicked, this, [this] { sortuj(Kierunek::OdADoZ); });
@@ -203,11 +315,11 @@ void Tdokumenty::polacz()
     connect(ui.oKliencie, &QToolButton::clicked, this, [this] {
         // The texts as they stand, saved or not. A tool that cannot be started changes nothing.
         uruchomNarzedzie(Narzedzie::Komentarze, m_ui->nip->text(), m_ui->nazwa1->text(), m_katalogNarzedzi,
-                         m_sciezkiNarzedzi);
+                         m_sciezkiNarzedzi, frameGeometry().center());
     });
     connect(ui.dokumentyKlienta, &QToolButton::clicked, this, [this] {
         uruchomNarzedzie(Narzedzie::Dokumenty, m_ui->nip->text(), m_ui->nazwa1->text(), m_katalogNarzedzi,
-                         m_sciezkiNarzedzi);
+                         m_sciezkiNarzedzi, frameGeometry().center());
     });
     connect(ui.kopertaKlienta, &QToolButton::clicked, this, &Tdokumenty::pokazKoperte);
     connect(ui.eksportKlientow, &QToolButton::clicked, this, &Tdokumenty::eksportujKlientow);
@@ -216,12 +328,18 @@ void Tdokumenty::polacz()
 
     // The selected line changes by mouse, arrow keys or typing a row number; a click on
     // the line already selected reads the row again too.
-    connect(ui.lista, &QListWidget::currentRowChanged, this, [this] {
-        if (!m_zaznaczanie)
-            czytajZaznaczonyWiersz();
+    connect(ui.lista, &QListWidget::currentRowChanged, this, [this](int nowy) {
+        if (m_zaznaczanie)
+            return;
+        if (!zachowajZmiany()) {
+            zaznacz(m_wierszPokazany);
+            return;
+        }
+        zaznacz(nowy); // an add selected its own row
+        czytajZaznaczonyWiersz();
     });
     connect(ui.lista, &QListWidget::itemClicked, this, [this](QListWidgetItem *pozycja) {
-        if (m_ui->lista->row(pozycja) == m_wierszPrzedNacisnieciem)
+        if (m_ui->lista->row(pozycja) == m_wierszPrzedNacisnieciem && zachowajZmiany())
             czytajZaznaczonyWiersz();
     });
     ui.lista->viewport()->installEventFilter(this);
@@ -284,6 +402,7 @@ void Tdokumenty::przyUtworzeniu()
 
 void Tdokumenty::odswiezZegar()
 {
+    m_obserwator->sprawdz();
     m_ui->zegar->setText(QTime::currentTime().toString(m_formatCzasu));
     m_ui->kopertaKlienta->setEnabled(!m_ui->nazwa1->text().isEmpty());
     m_ui->oKliencie->setEnabled(!m_ui->nip->text().isEmpty());
@@ -299,6 +418,8 @@ void Tdokumenty::closeEvent(QCloseEvent *zdarzenie)
 
 bool Tdokumenty::pytajOKoniec()
 {
+    if (!zachowajZmiany())
+        return false;
     if (!dialogi().pytanie(this, QStringLiteral("Koniec pracy ?")))
         return false;
     wygaszaj();
@@ -343,11 +464,64 @@ void Tdokumenty::pokazWiersz(int wiersz)
     if (wiersz < 0 || wiersz >= LiczbaWierszy)
         return;
     ustawPolaEdycji(m_otwarta.lista().wiersz(wiersz));
+    m_wierszPokazany = wiersz;
+    m_pokazane = tekstyPol();
     zaznacz(wiersz);
+}
+
+bool Tdokumenty::polaZmienione() const
+{
+    if (!m_listaOtwarta)
+        return false;
+    const TekstyWiersza teksty = tekstyPol();
+    for (int k = Nazwa1; k < LiczbaKolumn; ++k)
+        if (teksty[k] != m_pokazane[k])
+            return true;
+    return false;
+}
+
+bool Tdokumenty::zachowajZmiany()
+{
+    if (!polaZmienione())
+        return true;
+    const auto odpowiedz = dialogi().pytanieZAnuluj(
+        this, QStringLiteral("Zmiany w polach edycji nie zostały dodane do listy. Dodać je teraz do wiersza %1?")
+                  .arg(m_ui->lp->text()));
+    if (!odpowiedz)
+        return false;
+    return !*odpowiedz || dodajDoListy();
+}
+
+void Tdokumenty::poZmianieNaDysku()
+{
+    if (!m_listaOtwarta || m_otwarta.wczytaj())
+        return;
+    const int wybrany = m_ui->lista->currentRow();
+    odbuduj();
+    zaznacz(wybrany);
+}
+
+void Tdokumenty::pokazUwagePola(QLineEdit *pole, const QString &tekst)
+{
+    m_uwagaPol = tekst;
+    QToolTip::showText(pole->mapToGlobal(QPoint(0, pole->height())), tekst, pole);
 }
 
 bool Tdokumenty::eventFilter(QObject *obiekt, QEvent *zdarzenie)
 {
+    // In an edit field the window's shortcuts win over the field's own keys (Ctrl+E is
+    // "Koperta", not the end of the line), except Ctrl+Z while the field has typing to
+    // undo: only then is it the field's undo, otherwise the window's "Cofnij".
+    if (zdarzenie->type() == QEvent::ShortcutOverride) {
+        auto *pole = qobject_cast<QLineEdit *>(obiekt);
+        const auto *klawisz = static_cast<QKeyEvent *>(zdarzenie);
+        const QKeySequence sekwencja(klawisz->keyCombination());
+        if (pole && m_skroty.contains(sekwencja)
+            && !(klawisz->matches(QKeySequence::Undo) && pole->isUndoAvailable())) {
+            zdarzenie->ignore();
+            return true;
+        }
+    }
     if (obiekt == m_ui->lista->viewport() && zdarzenie->type() == QEvent::MouseButtonPress)
         m_wierszPrzedNacisnieciem = m_ui->lista->currentRow();
     return QWidget::eventFilter(obiekt, zdarzenie);
@@ -382,37 +556,100 @@ int Tdokumenty::wierszDocelowy()
     return -1;
 }
 
-void Tdokumenty::pokazPoZapisie(BladIO blad, int wiersz)
+bool Tdokumenty::pokazPoZapisie(const WspolnaLista::Wynik &wynik, int wiersz)
 {
-    if (blad) {
-        pokazBlad(this, blad);
-        return;
+    if (wynik.zajeta) {
+        dialogi().informacja(this, wynik.komunikat);
+        return false;
     }
+    if (wynik.blad) {
+        pokazBlad(this, wynik.blad);
+        return false;
+    }
+    m_obserwator->przyjmij(wynik.stan);
     odbuduj();
     pokazWiersz(wiersz);
+    return true;
 }
 
-void Tdokumenty::dodajDoListy()
+void Tdokumenty::poZmianieListy(const ListaKlientow &przed, const WspolnaLista::Wynik &wynik)
+{
+    if (wynik.ok())
+        m_otwarta.zapamietajDoCofniecia(przed, wynik.stan);
+    pokazPoZapisie(wynik, std::max(m_wierszPokazany, 0));
+}
+
+bool Tdokumenty::dodajDoListy()
 {
     const int wiersz = wierszDocelowy();
-    if (wiersz >= 0)
-        pokazPoZapisie(m_otwarta.ustawWiersz(wiersz, tekstyPol()), wiersz);
+    if (wiersz < 0)
+        return false;
+    // A row other than the one shown that holds another client is replaced only when
+    // the user says so.
+    const TekstyWiersza teksty = tekstyPol();
+    const TekstyWiersza byly = m_otwarta.lista().wiersz(wiersz);
+    if (wiersz != m_wierszPokazany && !byly[Nazwa1].isEmpty()
+        && !std::equal(byly.begin() + Nazwa1, byly.end(), teksty.begin() + Nazwa1)
+        && !dialogi().pytanieDomyslnieNie(this, QStringLiteral("Wiersz %1 zawiera: %2. Zastąpić go danymi z pól edycji?")
+                                                    .arg(numerWiersza(wiersz), byly[Nazwa1])))
+        return false;
+    return pokazPoZapisie(m_otwarta.ustawWiersz(wiersz, teksty), wiersz);
 }
 
 void Tdokumenty::usunWpis()
 {
-    if (!dialogi().pytanie(this, QStringLiteral("Usunąć wskazany wpis ?")))
-        return;
     const int wiersz = wierszDocelowy();
     if (wiersz < 0)
         return;
-    // The fields empty at once, whether or not the file takes the change.
+    const QString nazwa = m_otwarta.lista().tekst(Nazwa1, wiersz);
+    const QString pytanie = nazwa.isEmpty()
+                                ? QStringLiteral("Usunąć wpis z wiersza %1 ?").arg(numerWiersza(wiersz))
+                                : QStringLiteral("Usunąć wpis z wiersza %1: %2 ?").arg(numerWiersza(wiersz), nazwa);
+    if (!dialogi().pytanieDomyslnieNie(this, pytanie))
+        return;
+    // The fields empty at once, whether or not the file takes the change; a list that
+    // stayed locked gets them back, since nothing was tried.
+    const TekstyWiersza przed = tekstyPol();
     ustawPolaEdycji({m_ui->lp->text()});
-    pokazPoZapisie(m_otwarta.wyczyscWiersz(wiersz), wiersz);
+    const WspolnaLista::Wynik wynik = m_otwarta.wyczyscWiersz(wiersz);
+    if (wynik.zajeta)
+        ustawPolaEdycji(przed);
+    pokazPoZapisie(wynik, wiersz);
+}
+
+void Tdokumenty::cofnijZmiane()
+{
+    if (!m_listaOtwarta)
+        return;
+    if (m_otwarta.krokiDoCofniecia() == 0) {
+        dialogi().informacja(this, QStringLiteral("Nie ma zmian listy do cofnięcia."));
+        return;
+    }
+    const bool zmienione = polaZmienione();
+    const TekstyWiersza pola = tekstyPol();
+    const int wybrany = m_ui->lista->currentRow();
+    const OtwartaLista::WynikCofania w = m_otwarta.cofnij();
+    if (w.obcaZmiana) {
+        dialogi().informacja(this, QStringLiteral("Lista %1 została zmieniona przez kogoś innego po ostatniej zmianie "
+                                                  "w tym oknie. Cofnięcie zapisałoby na niej stan sprzed tamtych "
+                                                  "zmian, więc nie zostało wykonane.")
+                                       .arg(QDir::toNativeSeparators(m_otwarta.biezacaLista())));
+        poZmianieNaDysku();
+        return;
+    }
+    if (!pokazPoZapisie(w.wynik, m_wierszPokazany >= 0 ? m_wierszPokazany : 0))
+        return;
+    // Typing that was never added stays in the fields.
+    if (zmienione) {
+        ustawPolaEdycji(pola);
+        zaznacz(wybrany);
+    }
 }
 
 void Tdokumenty::szukajMiejsca()
 {
+    if (!zachowajZmiany())
+        return;
     const int wiersz = m_otwarta.pierwszyWolny();
     if (wiersz < 0) {
         dialogi().informacja(this, QStringLiteral("Na liście brak wolnego miejsca."));
@@ -424,9 +661,12 @@ void Tdokumenty::szukajMiejsca()
 
 void Tdokumenty::szukajDanych()
 {
+    if (!zachowajZmiany())
+        return;
     const auto tekst = dialogi().wpisz(this, QStringLiteral("Szukaj danych"), QStringLiteral("Podaj ciag znaków"));
     if (!tekst)
         return;
+    m_szukany = *tekst;
     const int wiersz = m_otwarta.szukaj(*tekst);
     if (wiersz < 0) {
         dialogi().informacja(this, QStringLiteral("Na liście brak danych spełniajacych zadany warunek."));
@@ -436,8 +676,32 @@ void Tdokumenty::szukajDanych()
     czytajZaznaczonyWiersz();
 }
 
+void Tdokumenty::szukajDalej()
+{
+    if (m_szukany.isEmpty()) {
+        szukajDanych();
+        return;
+    }
+    if (!zachowajZmiany())
+        return;
+    int wiersz = m_otwarta.szukaj(m_szukany, m_wierszPokazany + 1);
+    if (wiersz < 0) {
+        wiersz = m_otwarta.szukaj(m_szukany);
+        if (wiersz < 0) {
+            dialogi().informacja(this, QStringLiteral("Na liście brak danych spełniajacych zadany warunek."));
+            return;
+        }
+        dialogi().informacja(this, QStringLiteral("Osiągnięto koniec listy; szukanie „%1” zaczęło się od wiersza 01.")
+                                       .arg(m_szukany));
+    }
+    zaznacz(wiersz);
+    czytajZaznaczonyWiersz();
+}
+
 void Tdokumenty::sortuj(Kierunek kierunek)
 {
+    if (!zachowajZmiany())
+        return;
     if (dialogi().pytanie(this, QStringLiteral("Sortować listę usług ?")))
         pokazPoZapisie(m_otwarta.sortuj(kierunek), 0);
 }
@@ -448,6 +712,8 @@ void Tdokumenty::pokazOtwartaListe()
 {
     m_ui->tytulListy->setText(QStringLiteral("Lista klientów bazy ")
                               + QDir::toNativeSeparators(m_otwarta.biezacaLista()));
+    m_listaOtwarta = true;
+    m_obserwator->obserwuj(m_otwarta.biezacaLista());
     odbuduj();
     pokazWiersz(0);
     for (QToolButton *b : {m_ui->szukajDanych, m_ui->szukajMiejsca, m_ui->sortujOdADoZ, m_ui->sortujOdZDoA,
@@ -478,6 +744,8 @@ QString Tdokumenty::wybierzPlikListy(bool zapis, const QString &katalog)
 
 void Tdokumenty::nowaLista()
 {
+    if (!zachowajZmiany())
+        return;
     // "Firmy" under the working directory at the moment the dialog opens.
     const QString sciezka = wybierzPlikListy(true, m_kontekst.sciezkaRobocza(QStringLiteral("\\Firmy")));
     if (sciezka.isEmpty())
@@ -490,6 +758,8 @@ void Tdokumenty::nowaLista()
 
 void Tdokumenty::czytajListe()
 {
+    if (!zachowajZmiany())
+        return;
     m_katalogOtwierania = sciezkaDanych(m_katalogDanych, QStringLiteral("\\Firmy"));
     const QString sciezka = wybierzPlikListy(false, m_katalogOtwierania);
     if (sciezka.isEmpty())
@@ -506,16 +776,36 @@ void Tdokumenty::usunListe()
     const QString katalog = QDir::isAbsolutePath(m_katalogOtwierania)
                                 ? m_katalogOtwierania
                                 : m_kontekst.sciezkaRobocza(QStringLiteral("\\") + m_katalogOtwierania);
-    const QString sciezka = wybierzPlikListy(false, katalog);
-    if (sciezka.isEmpty())
+    // A dialog of its own, with no list offered: the list to delete is chosen on purpose.
+    UstawieniaPliku u;
+    u.filtr = kFiltrList;
+    u.rozszerzenie = QStringLiteral("dat");
+    u.katalog = katalog;
+    u.obiekt = QStringLiteral("OpenDialog2");
+    u.tytul = QStringLiteral("Usuń listę");
+    u.przycisk = QStringLiteral("Usuń");
+    const QString wybrana = dialogi().otworzPlik(this, u);
+    if (wybrana.isEmpty())
         return;
+    const QString sciezka = QFileInfo(wybrana).absoluteFilePath();
+    const QString nazwa = QDir::toNativeSeparators(sciezka);
 
-    if (dialogi().pytanie(this, QStringLiteral("Usunąć listę ?"))) {
-        if (OtwartaLista::usunPlikListy(sciezka))
-            dialogi().informacja(this, QStringLiteral("Lista została usunięta."));
-        else
-            dialogi().informacja(this, QStringLiteral("Nie udało się usunąć listy %1.")
-                                           .arg(QDir::toNativeSeparators(sciezka)));
+    const QFileInfo plik(sciezka);
+    if (plik.exists() && !plik.isWritable()) {
+        pokazBlad(this, BladIO{BladIO::OdmowaDostepu});
+    } else if (dialogi().pytanieDomyslnieNie(this, QStringLiteral("Usunąć listę %1 ?").arg(nazwa))) {
+        // To the trash where the system keeps one; elsewhere for good, after one more question.
+        if (przeniesDoKosza(sciezka)) {
+            dialogi().informacja(this, QStringLiteral("Lista została usunięta. Można ją odzyskać z kosza."));
+        } else if (!plik.exists()) {
+            dialogi().informacja(this, QStringLiteral("Nie udało się usunąć listy %1.").arg(nazwa));
+        } else if (dialogi().pytanieDomyslnieNie(
+                       this, QStringLiteral("Listy %1 nie można przenieść do kosza. Usunąć ją na zawsze?").arg(nazwa))) {
+            if (OtwartaLista::usunPlikListy(sciezka))
+                dialogi().informacja(this, QStringLiteral("Lista została usunięta."));
+            else
+                dialogi().informacja(this, QStringLiteral("Nie udało się usunąć listy %1.").arg(nazwa));
+        }
     }
     m_kontekst.przejdzDo(m_katalogDanych);
 }

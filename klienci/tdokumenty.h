@@ -9,12 +9,14 @@
 #include "otwartalista.h"
 #include "wyborklientow.h"
 
+#include <QKeySequence>
 #include <QWidget>
 
 #include <functional>
 #include <memory>
 
 class Kontekst;
+class ObserwatorPliku;
 class QLineEdit;
 class QTimer;
 class Tkoperta_f;
@@ -59,6 +61,13 @@ public:
     Klienci::TekstyWiersza tekstyPol() const;
     // Fills the list box again from the rows in memory.
     void odbuduj();
+    // The last explanation given beside an edit field (a character refused), or empty.
+    QString uwagaPol() const { return m_uwagaPol; }
+    // How many changes made in this window "Cofnij" can still undo.
+    int krokiDoCofniecia() const { return m_otwarta.krokiDoCofniecia(); }
+    // For commands added beside the list ones (an import): keeps a change of the current
+    // list saved elsewhere as a step to undo, and shows the list as saved.
+    void poZmianieListy(const ListaKlientow &przed, const WspolnaLista::Wynik &wynik);
 
     // The last step of quitting, after the fade-out. Ends the event loop unless a test
     // puts something else here.
@@ -83,11 +92,21 @@ private:
     std::array<QLineEdit *, Klienci::LiczbaKolumn> polaEdycji() const;
     void ustawPolaEdycji(const Klienci::TekstyWiersza &teksty);
     void pokazWiersz(int wiersz);
+    // True when a list is open and the 12 texts of the edit fields differ from the row last shown.
+    bool polaZmienione() const;
+    // Before the fields are refilled by a move away from the row shown: asks whether to add
+    // changes that were never added. False: the user cancelled, or the add failed; stay.
+    bool zachowajZmiany();
+    // Rebuilds the lines after another program saved the file; the fields stay as they are.
+    void poZmianieNaDysku();
+    void ustawKlawiature();
+    void pokazUwagePola(QLineEdit *pole, const QString &tekst);
     void zaznacz(int wiersz);
     // Reads the current file again and shows the selected row.
     void czytajZaznaczonyWiersz();
-    // Shows the error, or the list as the file now holds it with `wiersz` selected.
-    void pokazPoZapisie(BladIO blad, int wiersz);
+    // Shows the error or the busy lock, or the list as the file now holds it with `wiersz`
+    // selected; true when the change was saved.
+    bool pokazPoZapisie(const WspolnaLista::Wynik &wynik, int wiersz);
     // Makes the window show the newly current list: title, lines, row 1, list commands.
     void pokazOtwartaListe();
     // The target row named by `lp`, or -1 after telling the user that it names none.
@@ -95,10 +114,12 @@ private:
     QString wybierzPlikListy(bool zapis, const QString &katalog);
     void sortuj(Klienci::Kierunek kierunek);
 
-    void dodajDoListy();
+    bool dodajDoListy();
     void usunWpis();
     void szukajMiejsca();
     void szukajDanych();
+    void szukajDalej();
+    void cofnijZmiane();
     void nowaLista();
     void czytajListe();
     void usunListe();
@@ -119,6 +140,14 @@ private:
     QString m_ostatniOtwarty;
     QString m_ostatniZapisany;
     bool m_zaznaczanie = false;
+    ObserwatorPliku *m_obserwator = nullptr;
+    // The row last put into the edit fields, and its texts as the fields showed them.
+    int m_wierszPokazany = -1;
+    Klienci::TekstyWiersza m_pokazane;
+    bool m_listaOtwarta = false;
+    QString m_szukany;
+    QString m_uwagaPol;
+    QList<QKeySequence> m_skroty;
     int m_wierszPrzedNacisnieciem = -1;
     KopiaFirmy m_firma;
     Tkoperta_f *m_koperta_f = nullptr;

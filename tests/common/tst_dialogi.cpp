@@ -21,6 +21,8 @@ private slots:
     void rozszerzenieDodawaneDoGolejNazwy_data();
     void rozszerzenieDodawaneDoGolejNazwy();
     void polskiePrzyciski();
+    void pytaniaZAnulujIDomyslnymNie_data();
+    void pytaniaZAnulujIDomyslnymNie();
     void formatCzasuBezStrefy();
     void prawdziweOknaNoszaNazwy_data();
     void prawdziweOknaNoszaNazwy();
@@ -33,7 +35,7 @@ void TstDialogi::skryptOdpowiadaPoKolei()
     s.tak().nie().plik("/tmp/a").tekst("Łódź").anuluj();
     QVERIFY(dialogi().pytanie(nullptr, "Pierwsze ?"));
     QVERIFY(!dialogi().pytanie(nullptr, "Drugie ?"));
-    QCOMPARE(dialogi().zapiszPlik(nullptr, {"Lista klientów (*.dat)", "dat", "Firmy", {}, true, {}}), "/tmp/a.dat");
+    QCOMPARE(dialogi().zapiszPlik(nullptr, {"Lista klientów (*.dat)", "dat", "Firmy", {}, true, {}, {}, {}}), "/tmp/a.dat");
     QCOMPARE(dialogi().wpisz(nullptr, "Szukaj danych", "Podaj ciag znaków"), std::optional<QString>("Łódź"));
     QCOMPARE(dialogi().otworzPlik(nullptr, {}), QString());
     dialogi().informacja(nullptr, "Komunikat");
@@ -95,6 +97,35 @@ void TstDialogi::polskiePrzyciski()
     QVERIFY(prawdziwe.pytanie(nullptr, "Koniec pracy ?"));
 }
 
+void TstDialogi::pytaniaZAnulujIDomyslnymNie_data()
+{
+    QTest::addColumn<int>("przycisk"); // the button pressed in the real box
+    QTest::addColumn<int>("wynik");    // 1 Yes, 0 No, -1 Cancel
+    QTest::newRow("Tak") << int(QMessageBox::Yes) << 1;
+    QTest::newRow("Nie") << int(QMessageBox::No) << 0;
+    QTest::newRow("Anuluj") << int(QMessageBox::Cancel) << -1;
+}
+
+void TstDialogi::pytaniaZAnulujIDomyslnymNie()
+{
+    // The real three-way box has Polish buttons; the destructive question defaults to No.
+    QFETCH(int, przycisk);
+    QFETCH(int, wynik);
+    PrawdziweDialogi prawdziwe;
+    QStringList napisy;
+    QTimer::singleShot(0, [&] {
+        auto *m = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        for (auto b : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel})
+            napisy.append(m->button(b)->text().remove(u'&'));
+        m->button(QMessageBox::StandardButton(przycisk))->click();
+    });
+    const auto odpowiedz = prawdziwe.pytanieZAnuluj(nullptr, "Dodać zmiany?");
+    QCOMPARE(napisy, (QStringList{"Tak", "Nie", "Anuluj"}));
+    QCOMPARE(odpowiedz.has_value() ? int(*odpowiedz) : -1, wynik);
+    QTimer::singleShot(0, [] { qobject_cast<QMessageBox *>(QApplication::activeModalWidget())->defaultButton()->click(); });
+    QVERIFY(!prawdziwe.pytanieDomyslnieNie(nullptr, "Usunąć listę /x.dat ?"));
+}
+
 void TstDialogi::formatCzasuBezStrefy()
 {
     const QString f = formatCzasu();
@@ -122,9 +153,11 @@ void TstDialogi::prawdziweOknaNoszaNazwy()
     QString znaleziona;
     QTimer zamknij;
     zamknij.setInterval(20);
+    QString tytul;
     QObject::connect(&zamknij, &QTimer::timeout, [&] {
         if (auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
             znaleziona = d->objectName();
+            tytul = d->windowTitle();
             d->reject();
         }
     });
@@ -134,6 +167,7 @@ void TstDialogi::prawdziweOknaNoszaNazwy()
     u.filtr = QStringLiteral("Pliki profilów (*.pro)");
     u.rozszerzenie = QStringLiteral("pro");
     u.obiekt = nazwa;
+    u.tytul = okno == 0 ? QStringLiteral("Usuń listę") : QString();
     QPrinter drukarka(QPrinter::HighResolution);
     drukarka.setOutputFormat(QPrinter::PdfFormat);
     switch (okno) {
@@ -142,6 +176,8 @@ void TstDialogi::prawdziweOknaNoszaNazwy()
     case 2: QVERIFY(!prawdziwe.drukuj(nullptr, &drukarka)); break;
     }
     QCOMPARE(znaleziona, nazwa);
+    if (okno == 0)
+        QCOMPARE(tytul, QStringLiteral("Usuń listę"));
 }
 
 QTEST_MAIN(TstDialogi)

@@ -71,10 +71,16 @@ void TestNarzedziaKlienta::argumenty()
     const QString program = sciezka(QStringLiteral("program"));
     QVERIFY(QFile::copy(QStringLiteral(LK_BIN_DIR "/lk_zapisz_argumenty"),
                         QDir(program).filePath(programNarzedzia(narzedzie))));
-    QVERIFY(uruchomNarzedzie(narzedzie, nip, nazwa1, program, {sciezka(QStringLiteral("nic"))}));
+    QVERIFY(uruchomNarzedzie(narzedzie, nip, nazwa1, program, {sciezka(QStringLiteral("nic"))}, QPoint(640, -12)));
     const auto argumenty = czekajNaArgumenty(sciezka(QStringLiteral("praca/argumenty.txt")));
     QVERIFY(argumenty);
     QCOMPARE(*argumenty, oczekiwane);
+    // The main window's centre goes along beside the two arguments.
+    QCOMPARE(czytajPlik(sciezka(QStringLiteral("praca/srodek.txt"))), QByteArray("640,-12"));
+    // ... and the stand-in tools read it back.
+    qputenv("LK_SRODEK_OKNA", "640,-12");
+    QCOMPARE(srodekOknaWywolujacego(), std::optional<QPoint>(QPoint(640, -12)));
+    qunsetenv("LK_SRODEK_OKNA");
 }
 
 void TestNarzedziaKlienta::wyszukiwanie()

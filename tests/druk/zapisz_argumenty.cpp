@@ -1,9 +1,16 @@
 // Test helper standing in for a client tool: writes its arguments, each ended by a NUL
-// byte, to "argumenty.txt" in the current directory (whole, via a rename).
+// byte, to "argumenty.txt" in the current directory (whole, via a rename), and the window
+// centre it was given, if any, to "srodek.txt" (before the arguments).
 #include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char *argv[])
 {
+    if (const char *srodek = std::getenv("LK_SRODEK_OKNA")) {
+        std::FILE *s = std::fopen("srodek.txt", "wb");
+        if (!s || std::fputs(srodek, s) < 0 || std::fclose(s) != 0)
+            return 1;
+    }
     std::FILE *f = std::fopen("argumenty.tmp", "wb");
     if (!f)
         return 1;

@@ -1,6 +1,7 @@
 # The typical road through the real program, driven through the accessibility bus:
 # "Nowa lista" in Firmy (the real file dialog), three clients with Polish names, a search,
-# sorting A to Z, a click on a client, "Koperta", a size preset, a logo attached through
+# sorting A to Z, a click on a client, a pass with the keyboard alone (search, add, undo,
+# help), "Koperta", a size preset, a logo attached through
 # the real open dialog and ticked for printing, "Drukuj kopertę" through
 # the real print dialog to the private print queue (portrait, then landscape), "Koniec",
 # "Koperty dla wielu" for two clients in one job, and "Zamknij moduł" with "Tak". Then the list file is checked byte for byte and the
@@ -255,6 +256,45 @@ wiersz = lista[1]
 kliknij(wiersz)
 czekaj(lambda: tekst_pola(pola["nazwa1"]) == klient["nazwa1"], "the clicked client in the fields")
 
+# ---- the keyboard alone: Ctrl+F, Tab, typing, Ctrl+S, Ctrl+Z, F1, Escape
+CONTROL, SHIFT = 37, 50  # keycodes of Control_L and Shift_L on the X server's default map
+
+
+def klawisz(keysym, modyfikator=None, tekst=None):
+    if modyfikator:
+        pyatspi.Registry.generateKeyboardEvent(modyfikator, None, pyatspi.KEY_PRESS)
+    pyatspi.Registry.generateKeyboardEvent(keysym, tekst, pyatspi.KEY_STRING if tekst else pyatspi.KEY_SYM)
+    if modyfikator:
+        pyatspi.Registry.generateKeyboardEvent(modyfikator, None, pyatspi.KEY_RELEASE)
+    time.sleep(0.2)
+
+
+def skupiony(o):
+    return o.getState().contains(pyatspi.STATE_FOCUSED)
+
+
+klawisz(ord("f"), CONTROL)
+czekaj(lambda: okno_dialogowe(app, "dialog", "Szukaj danych"), "'Szukaj danych' from Ctrl+F")
+klawisz(0, tekst="Rachunkowe")
+klawisz(0xff0d)  # Return
+czekaj(lambda: tekst_pola(pola["nazwa1"]) == "Kowalczyk Anna", "the client found from the keyboard")
+# Without a window manager the main window is not active again after the box: a click on
+# the line shown brings it back.
+kliknij(lista[1])
+czekaj(lambda: skupiony(lista), "the focus in the list box")
+for _ in range(KOLUMNY.index("opis") + 1):  # Tab: lp, nazwa1, ... opis
+    klawisz(0xff09)
+czekaj(lambda: skupiony(pola["opis"]), "the focus in 'opis' after Tab")
+klawisz(0, tekst="pilne")
+klawisz(ord("s"), CONTROL)
+czekaj(lambda: open(sciezka_listy, "rb").read() != zapisana, "Ctrl+S to save the list")
+klawisz(ord("z"), CONTROL)  # the save refilled the field: this is the list's undo
+czekaj(lambda: open(sciezka_listy, "rb").read() == zapisana, "Ctrl+Z to give the list back byte for byte")
+klawisz(0xffbe)  # F1
+czekaj(lambda: znajdz(app, "push button", "Koniec pomocy"), "the help panel from F1")
+klawisz(0xff1b)  # Escape
+czekaj(lambda: znajdz(app, "push button", "Koniec pomocy") is None, "Escape to close the help")
+
 if KOPERTA:
     koperta = znajdz(app, "push button", "Koperta")
     czekaj(lambda: wlaczony(koperta), "'Koperta' to be enabled")
@@ -311,7 +351,12 @@ if KOPERTA:
     # Two clients, the first and the last in list order, in one job.
     koperty_dla_wielu(app, [posortowani[0], posortowani[2]], 3)
 
-kliknij(znajdz(app, "push button", "Zamknij moduł"))
+# "Zamknij moduł" from the keyboard: Shift+Tab from the list box wraps to the last command.
+kliknij(lista[1])
+czekaj(lambda: skupiony(lista), "the focus in the list box")
+klawisz(0xfe20, SHIFT)  # ISO_Left_Tab
+czekaj(lambda: skupiony(znajdz(app, "push button", "Zamknij moduł")), "the focus on 'Zamknij moduł'")
+klawisz(0x20)  # Space
 odpowiedz_tak(app, "Koniec pracy")
 
 

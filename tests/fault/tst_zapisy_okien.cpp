@@ -53,7 +53,8 @@ std::map<QString, QByteArray> zawartosc(const QString &katalog)
     QDirIterator it(katalog, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString s = it.next();
-        if (!s.endsWith(QStringLiteral("/wypelnienie")))
+        // The filler, and a list's lock file, which stays beside it on purpose.
+        if (!s.endsWith(QStringLiteral("/wypelnienie")) && !s.endsWith(QStringLiteral(".blokada")))
             wynik[QDir(katalog).relativeFilePath(s)] = czytajPlik(s);
     }
     return wynik;

@@ -16,6 +16,8 @@ private slots:
     void wyczyscWiersz();
     void sortuj_data();
     void sortuj();
+    void cofnij();
+    void cofnijPoObcejZmianie();
 
 private:
     // A list file holding rows 1 to 5: four names and a free row 3 with a street.
@@ -78,7 +80,7 @@ void TestOtwartaLista::ustawWiersz()
     t[Nazwa1] = QString(85, u'N');
     t[Nip] = QString(25, u'7');
     t[Miejscowosc] = QStringLiteral("Łódź");
-    QVERIFY(!o.ustawWiersz(11, t));
+    QVERIFY(o.ustawWiersz(11, t).ok());
     ListaKlientow zapisana;
     QVERIFY(!zapisana.wczytaj(sciezka));
     QCOMPARE(o.lista(), zapisana);
@@ -90,12 +92,12 @@ void TestOtwartaLista::ustawWiersz()
 
     // The same texts again: the file stays byte for byte the same.
     const QByteArray poPierwszym = czytajPlik(sciezka);
-    QVERIFY(!o.ustawWiersz(11, t));
+    QVERIFY(o.ustawWiersz(11, t).ok());
     QCOMPARE(czytajPlik(sciezka), poPierwszym);
 
     // A shorter name over a longer one: only the length byte and the characters change.
     t[Nazwa1] = QStringLiteral("Krótki");
-    QVERIFY(!o.ustawWiersz(11, t));
+    QVERIFY(o.ustawWiersz(11, t).ok());
     QCOMPARE(czytajPlik(sciezka).mid(przesuniecieWpisu(Nazwa1, 11), 10), QByteArray("\x06Kr\xf3tkiNNN"));
 }
 
@@ -104,7 +106,7 @@ void TestOtwartaLista::wyczyscWiersz()
     const QString sciezka = przykladowyPlik();
     OtwartaLista o;
     QVERIFY(!o.otworz(sciezka));
-    QVERIFY(!o.wyczyscWiersz(1));
+    QVERIFY(o.wyczyscWiersz(1).ok());
     // The row keeps its number and the bytes after each length byte; nothing else moves.
     ListaKlientow oczekiwana = przykladowaLista();
     for (int k = Nazwa1; k < LiczbaKolumn; ++k)
@@ -131,12 +133,49 @@ void TestOtwartaLista::sortuj()
     const QString sciezka = przykladowyPlik();
     OtwartaLista o;
     QVERIFY(!o.otworz(sciezka));
-    QVERIFY(!o.sortuj(odZ ? Kierunek::OdZDoA : Kierunek::OdADoZ));
+    QVERIFY(o.sortuj(odZ ? Kierunek::OdZDoA : Kierunek::OdADoZ).ok());
     // The file holds the sorted, packed list, and so do the rows in memory.
     QCOMPARE(czytajPlik(sciezka), o.lista().dane());
     QCOMPARE(o.lista().linie().mid(0, 5), linie);
     QCOMPARE(o.lista().tekst(Ulica, 4), QString()); // the free row's street is gone
     QCOMPARE(o.szukaj(QStringLiteral("Nowak")), odZ ? 1 : 2);
+}
+
+void TestOtwartaLista::cofnij()
+{
+    // Add, delete, sort, then undo them one by one: each undo gives the file back byte
+    // for byte as it was before that change.
+    const QString sciezka = przykladowyPlik();
+    OtwartaLista o;
+    QVERIFY(!o.otworz(sciezka));
+    QList<QByteArray> przed{czytajPlik(sciezka)};
+    QVERIFY(o.ustawWiersz(2, {QString(), QStringLiteral("Łęcki")}).ok());
+    przed.append(czytajPlik(sciezka));
+    QVERIFY(o.wyczyscWiersz(0).ok());
+    przed.append(czytajPlik(sciezka));
+    QVERIFY(o.sortuj(Kierunek::OdADoZ).ok());
+    while (!przed.isEmpty()) {
+        QVERIFY(o.cofnij().ok());
+        QCOMPARE(czytajPlik(sciezka), przed.takeLast());
+    }
+    QCOMPARE(o.krokiDoCofniecia(), 0);
+}
+
+void TestOtwartaLista::cofnijPoObcejZmianie()
+{
+    const QString sciezka = przykladowyPlik();
+    OtwartaLista o, inny;
+    QVERIFY(!o.otworz(sciezka) && !inny.otworz(sciezka));
+    const TekstyWiersza t{QString(), QStringLiteral("Ktoś")};
+    QVERIFY(o.ustawWiersz(5, t).ok() && o.ustawWiersz(6, t).ok());
+    // Someone else saves the list: undoing would overwrite their row, so nothing is written.
+    QVERIFY(inny.ustawWiersz(7, t).ok());
+    const QByteArray ich = czytajPlik(sciezka);
+    QVERIFY(o.cofnij().obcaZmiana);
+    QCOMPARE(czytajPlik(sciezka), ich);
+    // A change saved over someone else's leaves only itself to undo.
+    QVERIFY(o.ustawWiersz(8, t).ok() && inny.ustawWiersz(9, t).ok() && o.ustawWiersz(10, t).ok());
+    QCOMPARE(o.krokiDoCofniecia(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestOtwartaLista)

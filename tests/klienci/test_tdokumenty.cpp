@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QTest>
 #include <QToolButton>
 
@@ -99,6 +100,15 @@ private slots:
     void sortowanie();
     void nieNaKazdePytanie();
 
+    void nadpisanie();
+    void niedodanePola_data();
+    void niedodanePola();
+    void pojemnoscIZnaki();
+    void cofnij();
+    void szukajDalej();
+    void zmianaInnegoProgramu();
+    void blokadaZajeta();
+
 private:
     bool utworz();
     QString otworz(const ListaKlientow &l, const QString &nazwa = QStringLiteral("lista.dat"));
@@ -182,9 +192,11 @@ void TestTdokumenty::stanPoczatkowy()
     // Every control can be found under its design name; edit fields by accessible name too.
     for (const char *n : {"Panel1", "Panel2", "Panel3", "Bevel1", "Image1", "Memo1", "Timer1", "lista"})
         QVERIFY2(o->findChild<QObject *>(QLatin1String(n)), n);
+    for (const char *n : {"Label1", "Label5", "Label11", "Label12", "Label13", "Label14", "Label15"})
+        QCOMPARE(kontrolka<QLabel>(o, n)->textFormat(), Qt::PlainText); // user data, never markup
     for (int i = 1; i <= 15; ++i) {
         auto *b = o->findChild<QToolButton *>(QStringLiteral("SpeedButton%1").arg(i));
-        QVERIFY(b && b->autoRaise() && b->focusPolicy() == Qt::NoFocus && !b->icon().isNull());
+        QVERIFY(b && b->autoRaise() && b->focusPolicy() == Qt::TabFocus && !b->icon().isNull());
         QVERIFY(o->findChild<QLabel *>(QStringLiteral("Label%1").arg(i)));
     }
     for (int k = 0; k < LiczbaKolumn; ++k) {
@@ -238,15 +250,20 @@ void TestTdokumenty::kolejnoscKlawiszaTab()
     o->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(o));
     lista()->setFocus();
+    QTRY_VERIFY(!polecenie("SpeedButton14")->isEnabled()); // the clock has disabled the client tools
     QStringList kolejnosc{QApplication::focusWidget()->objectName()};
-    for (int i = 0; i < LiczbaKolumn; ++i) {
+    for (int i = 0; i < LiczbaKolumn + 5; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         kolejnosc.append(QApplication::focusWidget()->objectName());
     }
+    // Then the commands enabled at start, top to bottom, and back to the list.
     QStringList oczekiwana{"lista"};
     for (const char *n : NazwyKolumn)
         oczekiwana.append(QLatin1String(n));
+    oczekiwana << "SpeedButton10" << "SpeedButton11" << "SpeedButton12" << "SpeedButton5" << "SpeedButton1";
     QCOMPARE(kolejnosc, oczekiwana);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), lista());
 }
 
 void TestTdokumenty::pomoc()
@@ -451,7 +468,7 @@ void TestTdokumenty::usunListe_data()
     QTest::addColumn<bool>("tak");
     QTest::addColumn<bool>("istnieje");
     QTest::addColumn<QString>("informacja");
-    QTest::newRow("Yes") << true << true << "Lista została usunięta.";
+    QTest::newRow("Yes: to the trash") << true << true << "Lista została usunięta. Można ją odzyskać z kosza.";
     QTest::newRow("Yes, cannot delete") << true << false << "Nie udało się usunąć listy ";
 }
 
@@ -463,14 +480,23 @@ void TestTdokumenty::usunListe()
     QVERIFY(utworz());
     const QString otwarta = otworz(przykladowaLista());
     QDir::setCurrent(QDir::tempPath());
-    m_skrypt.plik(istnieje ? otwarta : firmy() + QStringLiteral("/brak.dat"));
+    // The trash of a data home that does not exist yet.
+    const QString dom = m_katalog->sciezka(QStringLiteral("dom"));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dom));
+    const QString wybrana = istnieje ? otwarta : firmy() + QStringLiteral("/brak.dat");
+    m_skrypt.plik(wybrana);
     tak ? m_skrypt.tak() : m_skrypt.nie();
     kliknij(polecenie("SpeedButton12"));
+    qunsetenv("XDG_DATA_HOME");
 
-    // The dialog offers the list just read, in the data root's Firmy.
+    // A dialog of its own, in the data root's Firmy, with no list offered; the question
+    // names the list.
     QCOMPARE(m_skrypt.wywolania[1].plik.katalog, firmy());
-    QCOMPARE(m_skrypt.wywolania[1].plik.nazwa, otwarta);
-    QCOMPARE(m_skrypt.teksty(QStringLiteral("pytanie")), QStringList{"Usunąć listę ?"});
+    QCOMPARE(m_skrypt.wywolania[1].plik.nazwa, QString());
+    QCOMPARE(m_skrypt.wywolania[1].plik.tytul, QStringLiteral("Usuń listę"));
+    QCOMPARE(m_skrypt.wywolania[1].plik.przycisk, QStringLiteral("Usuń"));
+    QCOMPARE(m_skrypt.teksty(QStringLiteral("pytanie")), QStringList{"Usunąć listę " + wybrana + " ?"});
+    QCOMPARE(QFileInfo::exists(dom + QStringLiteral("/Trash/files/lista.dat")), tak && istnieje);
     const QStringList pokazane = m_skrypt.teksty(QStringLiteral("informacja"));
     QCOMPARE(pokazane.size(), informacja.isEmpty() ? 0 : 1);
     if (!informacja.isEmpty())
@@ -480,11 +506,12 @@ void TestTdokumenty::usunListe()
     QCOMPARE(lista()->count(), 501);
     QCOMPARE(o->biezacaLista(), otwarta);
     if (tak && istnieje) {
-        // The next click fails to read the file; the next save writes it again.
+        // The next click fails to read the file, and so does the next save, which reads
+        // the file first: nothing brings back a deleted list but the trash.
         QTest::keyClick(lista(), Qt::Key_Down);
-        QCOMPARE(m_skrypt.teksty(QStringLiteral("blad")), QStringList{"File not found"});
         kliknij(polecenie("SpeedButton6"));
-        QCOMPARE(czytajPlik(otwarta), przykladowaLista().dane());
+        QCOMPARE(m_skrypt.teksty(QStringLiteral("blad")), (QStringList{"File not found", "File not found"}));
+        QVERIFY(!QFileInfo::exists(otwarta));
     }
 }
 
@@ -624,10 +651,8 @@ void TestTdokumenty::numerPozaZakresem()
     const QByteArray przed = czytajPlik(sciezka);
     pole("lp")->setText(lp);
     pole("nazwa1")->setText(QStringLiteral("Nikt"));
-    if (usun)
-        m_skrypt.tak();
     kliknij(usun ? polecenie("SpeedButton4") : polecenie("SpeedButton6"));
-    // No row and no file touched, and a notice names the number.
+    // No row and no file touched, and a notice names the number; no question comes first.
     const QStringList informacje = m_skrypt.teksty(QStringLiteral("informacja"));
     QCOMPARE(informacje.size(), 1);
     QVERIFY2(informacje[0].contains(lp.isEmpty() ? QStringLiteral("Lp") : lp), qPrintable(informacje[0]));
@@ -644,7 +669,7 @@ void TestTdokumenty::usunWpis()
     pole("lp")->setText(QStringLiteral("2"));
     m_skrypt.tak();
     kliknij(polecenie("SpeedButton4"));
-    QCOMPARE(m_skrypt.teksty(QStringLiteral("pytanie")), QStringList{"Usunąć wskazany wpis ?"});
+    QCOMPARE(m_skrypt.teksty(QStringLiteral("pytanie")), QStringList{"Usunąć wpis z wiersza 02: Kowalski Jan ?"});
     // Row 2 is blank and keeps its number; nothing else moves.
     QCOMPARE(lista()->currentRow(), 1);
     QCOMPARE(o->tekstyPol(), ListaKlientow::nowa().wiersz(1));
@@ -745,8 +770,8 @@ void TestTdokumenty::nieNaKazdePytanie()
     QVERIFY(!o->close());
 
     QCOMPARE(m_skrypt.teksty(QStringLiteral("pytanie")),
-             (QStringList{"Sortować listę usług ?", "Sortować listę usług ?", "Usunąć wskazany wpis ?",
-                          "Koniec pracy ?", "Usunąć listę ?", "Koniec pracy ?"}));
+             (QStringList{"Sortować listę usług ?", "Sortować listę usług ?", "Usunąć wpis z wiersza 02: Kowalski Jan ?",
+                          "Koniec pracy ?", "Usunąć listę " + sciezka + " ?", "Koniec pracy ?"}));
     QVERIFY(m_skrypt.teksty(QStringLiteral("informacja")).isEmpty());
     QCOMPARE(czytajPlik(sciezka), plik);
     QCOMPARE(o->tekstyPol(), pola);
@@ -755,6 +780,159 @@ void TestTdokumenty::nieNaKazdePytanie()
     QCOMPARE(lista()->currentRow(), 1);
     QCOMPARE(m_zakonczenia, 0);
     QVERIFY(o->ostatnieWygaszanie.isEmpty());
+}
+
+void TestTdokumenty::nadpisanie()
+{
+    // Row 2 is shown; lp names row 4, which holds another client: No keeps it, Yes replaces it.
+    QVERIFY(utworz());
+    const QString sciezka = otworz(przykladowaLista());
+    QTest::keyClick(lista(), Qt::Key_Down);
+    const QByteArray przed = czytajPlik(sciezka);
+    for (bool tak : {false, true}) {
+        pole("lp")->setText(QStringLiteral("4"));
+        pole("nazwa1")->setText(QStringLiteral("Nowy"));
+        tak ? m_skrypt.tak() : m_skrypt.nie();
+        kliknij(polecenie("SpeedButton6"));
+        QCOMPARE(m_skrypt.teksty(QStringLiteral("pytanie")).constLast(),
+                 QStringLiteral("Wiersz 04 zawiera: Ąbc. Zastąpić go danymi z pól edycji?"));
+        QCOMPARE(czytajPlik(sciezka) == przed, !tak);
+    }
+    QCOMPARE(o->listaKlientow().tekst(Nazwa1, 3), QStringLiteral("Nowy"));
+    // The row shown itself, or a free one, is written without a question.
+    pole("lp")->setText(QStringLiteral("3"));
+    kliknij(polecenie("SpeedButton6"));
+    QCOMPARE(m_skrypt.teksty(QStringLiteral("pytanie")).size(), 2);
+}
+
+void TestTdokumenty::niedodanePola_data()
+{
+    QTest::addColumn<QString>("przycisk"); // empty: the Down arrow in the list box
+    QTest::addColumn<int>("odpowiedz");     // 1 Tak, 0 Nie, -1 Anuluj
+    for (const char *p : {"", "SpeedButton8", "SpeedButton3", "SpeedButton11", "SpeedButton1"})
+        for (int odpowiedz : {1, 0, -1})
+            QTest::addRow("%s %d", p, odpowiedz) << QString::fromLatin1(p) << odpowiedz;
+}
+
+void TestTdokumenty::niedodanePola()
+{
+    QFETCH(QString, przycisk);
+    QFETCH(int, odpowiedz);
+    QVERIFY(utworz());
+    const QString sciezka = otworz(przykladowaLista());
+    QTest::keyClick(lista(), Qt::Key_Down);
+    wpisz(pole("opis"), QStringLiteral("Źle"));
+    const QByteArray przed = czytajPlik(sciezka);
+    odpowiedz > 0 ? m_skrypt.tak() : odpowiedz == 0 ? m_skrypt.nie() : m_skrypt.anuluj();
+    if (odpowiedz >= 0 && !przycisk.isEmpty() && przycisk != u"SpeedButton8") // the command's own dialog
+        przycisk == u"SpeedButton11" ? m_skrypt.anuluj() : m_skrypt.nie();
+    if (przycisk.isEmpty())
+        QTest::keyClick(lista(), Qt::Key_Down);
+    else
+        kliknij(polecenie(przycisk.toLatin1().constData()));
+    QCOMPARE(m_skrypt.teksty(QStringLiteral("pytanie")).value(0),
+             QStringLiteral("Zmiany w polach edycji nie zostały dodane do listy. Dodać je teraz do wiersza 02?"));
+    QCOMPARE(o->listaKlientow().tekst(Opis, 1), odpowiedz > 0 ? QStringLiteral("Źle") : QString());
+    QCOMPARE(czytajPlik(sciezka) == przed, odpowiedz <= 0);
+    if (odpowiedz < 0) // nothing moves; the typing stays
+        QVERIFY(pole("opis")->text() == QStringLiteral("Źle") && lista()->currentRow() == 1);
+    QCOMPARE(m_zakonczenia, 0);
+}
+
+void TestTdokumenty::pojemnoscIZnaki()
+{
+    QVERIFY(utworz());
+    for (int k = Nazwa1; k < LiczbaKolumn; ++k)
+        QCOMPARE(polaKlienta(o)[k]->maxLength(), Pojemnosc[k]);
+    // Typed: the 81st character and one outside Windows-1250 are refused, the second
+    // with an explanation; pasted: the whole insertion is refused.
+    QLineEdit *nazwa = pole("nazwa1");
+    wpisz(nazwa, QString(81, u'Ż'));
+    QCOMPARE(nazwa->text(), QString(80, u'Ż'));
+    nazwa->clear();
+    wpisz(nazwa, QStringLiteral("Ł中ć€"));
+    QCOMPARE(nazwa->text(), QStringLiteral("Łć€"));
+    QVERIFY(o->uwagaPol().contains(QStringLiteral("„中”")));
+    pole("opis")->insert(QStringLiteral("ok ✓"));
+    QCOMPARE(pole("opis")->text(), QString());
+}
+
+void TestTdokumenty::cofnij()
+{
+    // Byte-for-byte undo is the open list's own test; here the keys and the refusal.
+    QVERIFY(utworz());
+    const QString sciezka = otworz(przykladowaLista());
+    const QByteArray poczatek = czytajPlik(sciezka);
+    QVERIFY(polecenie("SpeedButton6")->toolTip().endsWith(QStringLiteral("(Ctrl+S)")));
+    QTest::keyClick(lista(), Qt::Key_Down);
+    pole("nazwa1")->setText(QStringLiteral("Zmieniony"));
+    QTest::keyClick(pole("nazwa1"), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(o->krokiDoCofniecia(), 1);
+    // In a field Ctrl+Z undoes its typing first, then the list; the line and fields follow.
+    wpisz(pole("ulica"), QStringLiteral("x"));
+    QTest::keyClick(pole("ulica"), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(o->krokiDoCofniecia(), 1);
+    QTest::keyClick(pole("ulica"), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(czytajPlik(sciezka), poczatek);
+    QCOMPARE(lista()->item(1)->text(), QStringLiteral("02 Kowalski Jan "));
+    QCOMPARE(pole("nazwa1")->text(), QStringLiteral("Kowalski Jan"));
+
+    // Someone else saved since: refused with a notice, nothing written.
+    m_skrypt.tak();
+    kliknij(polecenie("SpeedButton3"));
+    ListaKlientow cudza = o->listaKlientow();
+    cudza.ustawTekst(Nazwa1, 9, QStringLiteral("Cudzy"));
+    QVERIFY(!cudza.zapisz(sciezka));
+    kliknij(polecenie("SpeedButton16"));
+    QCOMPARE(czytajPlik(sciezka), cudza.dane());
+    QVERIFY(m_skrypt.teksty(QStringLiteral("informacja")).value(0).contains(QStringLiteral("przez kogoś innego")));
+    QCOMPARE(lista()->item(9)->text(), QStringLiteral("10 Cudzy "));
+}
+
+void TestTdokumenty::szukajDalej()
+{
+    QVERIFY(utworz());
+    otworz(przykladowaLista());
+    m_skrypt.tekst(QStringLiteral("Długa"));
+    QTest::keyClick(lista(), Qt::Key_F, Qt::ControlModifier);
+    // F3: rows 2, 3 (free, found by its street), 4, 5, then row 1 again with a notice.
+    for (int oczekiwany : {1, 2, 3, 4, 0}) {
+        QTest::keyClick(lista(), Qt::Key_F3);
+        QCOMPARE(lista()->currentRow(), oczekiwany);
+    }
+    QCOMPARE(pole("lp")->text(), QStringLiteral("01"));
+    QCOMPARE(m_skrypt.teksty(QStringLiteral("informacja")).size(), 1);
+}
+
+void TestTdokumenty::zmianaInnegoProgramu()
+{
+    // Another program adds row 7 under the lock: the line follows, the fields keep the typing.
+    QVERIFY(utworz());
+    const QString sciezka = otworz(przykladowaLista());
+    QTest::keyClick(lista(), Qt::Key_Down);
+    pole("nazwa1")->setText(QStringLiteral("Piszę"));
+    QCOMPARE(QProcess::execute(QStringLiteral(LK_BIN_DIR "/wspolna_pisarz"), {"dodaj", sciezka, "1", "6", "7"}), 0);
+    QTRY_VERIFY(lista()->item(6)->text().startsWith(QStringLiteral("07 Pisarz 1/6")));
+    QCOMPARE(lista()->currentRow(), 1);
+    QCOMPARE(pole("nazwa1")->text(), QStringLiteral("Piszę"));
+}
+
+void TestTdokumenty::blokadaZajeta()
+{
+    // Another program holds the lock: a notice names the list, nothing is written.
+    QVERIFY(utworz());
+    const QString sciezka = otworz(przykladowaLista());
+    const QByteArray przed = czytajPlik(sciezka);
+    QProcess trzymajacy;
+    trzymajacy.start(QStringLiteral(LK_BIN_DIR "/wspolna_pisarz"), {QStringLiteral("trzymaj"), sciezka});
+    QVERIFY(trzymajacy.waitForReadyRead(10000));
+    pole("nazwa1")->setText(QStringLiteral("Czekam"));
+    kliknij(polecenie("SpeedButton6"));
+    trzymajacy.kill();
+    trzymajacy.waitForFinished(10000);
+    QVERIFY(m_skrypt.teksty(QStringLiteral("informacja")).value(0).contains(QStringLiteral("lista.dat")));
+    QCOMPARE(czytajPlik(sciezka), przed);
+    QCOMPARE(pole("nazwa1")->text(), QStringLiteral("Czekam"));
 }
 
 QTEST_MAIN(TestTdokumenty)

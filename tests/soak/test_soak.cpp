@@ -204,6 +204,8 @@ private:
     std::map<QString, Model> m_pliki; // every list file made so far
     QString m_biezacy;                // the current list file
     Wiersz m_pola;                    // what the edit fields must show
+    Wiersz m_pokazane;                // the row last shown in them, and its index
+    int m_pokazany = -1;
     int m_informacje = 0;             // notices expected so far
     int m_bledy = 0;                  // error boxes expected so far
 };
@@ -269,7 +271,7 @@ void TestSoak::wpiszPola()
     for (int k = 1; k < Kolumny; ++k) {
         if (m_los() % 3 == 0)
             continue;
-        m_pola[k] = tekstLosowy(k);
+        m_pola[k] = tekstLosowy(k).left(Pojemnosci[k]); // a field holds no more than its column
         pola[k]->setText(m_pola[k]);
     }
 }
@@ -334,7 +336,15 @@ void TestSoak::losoweOperacje()
     const QString firmy = m_tmp->path() + QStringLiteral("/Firmy/");
     const QStringList nazwyPlikow{firmy + QStringLiteral("klienci.dat"), firmy + QStringLiteral("Łódź 2.dat")};
 
-    auto pokaz = [&](int w) { m_pola = m_pliki.at(m_biezacy).wiersze[w]; };
+    auto pokaz = [&](int w) {
+        m_pola = m_pokazane = m_pliki.at(m_biezacy).wiersze[w];
+        m_pokazany = w;
+    };
+    // Typing that was never added: the window asks before moving on; the run says No.
+    auto przedRuchem = [&] {
+        if (!m_biezacy.isEmpty() && !std::equal(m_pola.begin() + 1, m_pola.end(), m_pokazane.begin() + 1))
+            m_skrypt.nie();
+    };
     auto kliknij = [](QToolButton *b) { QTest::mouseClick(b, Qt::LeftButton); };
 
     std::map<QString, int> licznik;
@@ -343,6 +353,7 @@ void TestSoak::losoweOperacje()
         QString operacja;
         if (los < 2) {
             operacja = QStringLiteral("new list");
+            przedRuchem();
             const QString plik = nazwyPlikow[m_los() % 2];
             if (m_los() % 8 == 0) {
                 m_skrypt.anuluj();
@@ -356,6 +367,7 @@ void TestSoak::losoweOperacje()
             kliknij(kontrolka<QToolButton>(o, "SpeedButton10"));
         } else if (los < 5) {
             operacja = QStringLiteral("read list");
+            przedRuchem();
             const QString plik = nazwyPlikow[m_los() % 2];
             m_skrypt.plik(plik);
             if (m_pliki.count(plik)) {
@@ -371,6 +383,10 @@ void TestSoak::losoweOperacje()
             const qint64 n = liczbaWpisana(m_pola[0]);
             if (n >= 1 && n <= Wiersze) {
                 Model &m = m_pliki.at(m_biezacy);
+                // Another client's row is replaced after a question; the run says Yes.
+                if (n - 1 != m_pokazany && !m.wiersze[n - 1][1].isEmpty()
+                    && !std::equal(m_pola.begin() + 1, m_pola.end(), m.wiersze[n - 1].begin() + 1))
+                    m_skrypt.tak();
                 for (int k = 1; k < Kolumny; ++k)
                     m.wiersze[n - 1][k] = zapisany(m_pola[k], k);
                 pokaz(int(n - 1));
@@ -381,24 +397,22 @@ void TestSoak::losoweOperacje()
         } else if (los < 55) {
             operacja = QStringLiteral("delete");
             wpiszPola();
-            const bool tak = m_los() % 5 != 0;
-            if (tak) {
+            const qint64 n = liczbaWpisana(m_pola[0]);
+            if (n < 1 || n > Wiersze) {
+                ++m_informacje; // before any question
+            } else if (m_los() % 5 != 0) {
                 m_skrypt.tak();
-                const qint64 n = liczbaWpisana(m_pola[0]);
-                if (n >= 1 && n <= Wiersze) {
-                    Model &m = m_pliki.at(m_biezacy);
-                    for (int k = 1; k < Kolumny; ++k)
-                        m.wiersze[n - 1][k].clear();
-                    pokaz(int(n - 1));
-                } else {
-                    ++m_informacje;
-                }
+                Model &m = m_pliki.at(m_biezacy);
+                for (int k = 1; k < Kolumny; ++k)
+                    m.wiersze[n - 1][k].clear();
+                pokaz(int(n - 1));
             } else {
                 m_skrypt.nie();
             }
             kliknij(kontrolka<QToolButton>(o, "SpeedButton4"));
         } else if (los < 70) {
             operacja = QStringLiteral("search");
+            przedRuchem();
             const Model &m = m_pliki.at(m_biezacy);
             QString t;
             const int r = int(m_los() % 10);
@@ -426,6 +440,7 @@ void TestSoak::losoweOperacje()
         } else if (los < 78) {
             const bool odAdoZ = m_los() % 2;
             operacja = odAdoZ ? QStringLiteral("sort A-Z") : QStringLiteral("sort Z-A");
+            przedRuchem();
             if (m_los() % 6 == 0) {
                 m_skrypt.nie();
                 operacja += QStringLiteral(" declined");
@@ -437,6 +452,7 @@ void TestSoak::losoweOperacje()
             kliknij(odAdoZ ? kontrolka<QToolButton>(o, "SpeedButton3") : kontrolka<QToolButton>(o, "SpeedButton2"));
         } else if (los < 86) {
             operacja = QStringLiteral("first free row");
+            przedRuchem();
             const int w = m_pliki.at(m_biezacy).pierwszyWolny();
             if (w >= 0)
                 pokaz(w);
@@ -446,6 +462,7 @@ void TestSoak::losoweOperacje()
         } else {
             const int w = m_los() % 2 ? int(m_los() % 20) : int(m_los() % Wiersze);
             operacja = QStringLiteral("click row %1").arg(w + 1);
+            przedRuchem();
             // A click on the line already selected changes no row; the fields are
             // reloaded all the same.
             QListWidgetItem *poz = kontrolka<QListWidget>(o, "lista")->item(w);
