@@ -359,7 +359,8 @@ void zapiszNiemieszczacych(QWidget *rodzic, const QList<TekstyWiersza> &klienci,
 
 } // namespace
 
-int importujKlientow(QWidget *rodzic, const OknaWymiany &okna, const QString &plikListy, const PodpisyPol &podpisy)
+ImportZOkna importujKlientow(QWidget *rodzic, const OknaWymiany &okna, const QString &plikListy,
+                             const PodpisyPol &podpisy)
 {
     UstawieniaPliku u;
     u.filtr = QStringLiteral("Pliki klientów (*.csv *.vcf *.vcard);;CSV (*.csv);;vCard (*.vcf *.vcard)");
@@ -367,22 +368,22 @@ int importujKlientow(QWidget *rodzic, const OknaWymiany &okna, const QString &pl
     u.obiekt = QStringLiteral("OpenDialogImport");
     const QString plik = dialogi().otworzPlik(rodzic, u);
     if (plik.isEmpty())
-        return -1;
+        return {};
 
     WynikWczytania wczytane = wczytajPlikKlientow(plik, podpisy);
     if (wczytane.ok() && wczytane.format == Format::Csv && !wczytane.nierozpoznane.isEmpty()) {
         const auto mapowanie = okna.mapowanie(rodzic, wczytane);
         if (!mapowanie)
-            return -1;
+            return {};
         wczytane = wczytajPlikKlientow(plik, podpisy, *mapowanie);
     }
     if (!wczytane.ok()) {
         dialogi().blad(rodzic, wczytane.blad);
-        return -1;
+        return {};
     }
     if (wczytane.klienci.isEmpty()) {
         dialogi().informacja(rodzic, QStringLiteral("Plik %1 nie zawiera klientów.").arg(natywna(plik)));
-        return -1;
+        return {};
     }
 
     // The preview is planned without the lock; the lock is held only while the list is
@@ -390,18 +391,20 @@ int importujKlientow(QWidget *rodzic, const OknaWymiany &okna, const QString &pl
     ListaKlientow lista;
     if (const BladIO blad = lista.wczytaj(plikListy)) {
         pokazBlad(rodzic, blad);
-        return -1;
+        return {};
     }
     PlanImportu plan = zaplanujImport(lista, wczytane.klienci);
     for (;;) {
         if (plan.umieszczone() == 0) {
             dialogi().informacja(rodzic, QStringLiteral("Na liście brak wolnego miejsca. Lista nie została zmieniona."));
-            return -1;
+            return {};
         }
         if (!okna.podglad(rodzic, plan, podpisy))
-            return -1;
+            return {};
         bool zmieniony = false;
+        ListaKlientow przed;
         const WspolnaLista::Wynik wynik = WspolnaLista::zmienPodBlokada(plikListy, lista, [&](ListaKlientow &l) {
+            przed = l;
             PlanImportu nowy = zaplanujImport(l, wczytane.klienci);
             if (nowy.wiersze != plan.wiersze) {
                 plan = std::move(nowy);
@@ -413,18 +416,18 @@ int importujKlientow(QWidget *rodzic, const OknaWymiany &okna, const QString &pl
         });
         if (wynik.zajeta) {
             dialogi().informacja(rodzic, wynik.komunikat);
-            return -1;
+            return {};
         }
         if (wynik.blad) {
             pokazBlad(rodzic, wynik.blad);
-            return -1;
+            return {};
         }
-        if (!zmieniony)
-            break;
+        if (!zmieniony) {
+            if (!plan.niemieszczace.isEmpty())
+                zapiszNiemieszczacych(rodzic, plan.niemieszczace, podpisy);
+            return {plan.wiersze.first(), przed, wynik};
+        }
         dialogi().informacja(rodzic, QStringLiteral("Lista została w międzyczasie zmieniona przez inny program. "
                                                     "Sprawdź nowy plan importu."));
     }
-    if (!plan.niemieszczace.isEmpty())
-        zapiszNiemieszczacych(rodzic, plan.niemieszczace, podpisy);
-    return plan.wiersze.first();
 }

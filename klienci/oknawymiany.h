@@ -2,6 +2,7 @@
 // between them. The exchange itself is Wymiana's; this file only asks and shows.
 #pragma once
 
+#include "wspolnalista.h"
 #include "wymiana.h"
 
 #include <QDialog>
@@ -95,5 +96,11 @@ void eksportujKlientow(QWidget *rodzic, const OknaWymiany &okna, const ListaKlie
 // "Import" into the list file: file dialog, reading, mapping, preview, then under the
 // list's lock the file read again, planned again (a changed plan is shown again) and
 // saved once. Returns the first row written, or -1 when nothing was written.
-int importujKlientow(QWidget *rodzic, const OknaWymiany &okna, const QString &plikListy,
-                     const Wymiana::PodpisyPol &podpisy);
+struct ImportZOkna
+{
+    int wiersz = -1;           // the first row written; -1: nothing was saved
+    ListaKlientow przed;       // the list as it was on disk just before the import
+    WspolnaLista::Wynik wynik; // the locked save
+};
+ImportZOkna importujKlientow(QWidget *rodzic, const OknaWymiany &okna, const QString &plikListy,
+                             const Wymiana::PodpisyPol &podpisy);

@@ -837,10 +837,17 @@ void Tdokumenty::eksportujKlientow()
 
 void Tdokumenty::importujKlientow()
 {
-    const int wiersz = ::importujKlientow(this, oknaWymiany, m_otwarta.biezacaLista(),
-                                          czytajPodpisyInfo(m_katalogDanych).teksty);
-    if (wiersz >= 0)
-        pokazPoZapisie(m_otwarta.wczytaj(), wiersz);
+    const ImportZOkna w =
+        ::importujKlientow(this, oknaWymiany, m_otwarta.biezacaLista(), czytajPodpisyInfo(m_katalogDanych).teksty);
+    if (w.wiersz < 0)
+        return;
+    // The window shows what was saved, and "Cofnij" can take the import back.
+    if (const BladIO blad = m_otwarta.wczytaj()) {
+        pokazBlad(this, blad);
+        return;
+    }
+    m_otwarta.zapamietajDoCofniecia(w.przed, w.wynik.stan);
+    pokazPoZapisie(w.wynik, w.wiersz);
 }
 
 // One job of envelopes for the rows chosen, from the list in memory; nothing is saved.
