@@ -1,4 +1,4 @@
-// The envelope window: sender and recipient lines, size presets, the logo, the print
+// The envelope window (its layout is tkoperta_f.ui): sender and recipient lines, size presets, the logo, the print
 // font and the orientation, kept as defaults in ADMINI and as named profiles (".pro").
 #pragma once
 
@@ -10,16 +10,16 @@
 
 #include <array>
 
-class QCheckBox;
-class QFrame;
-class QGroupBox;
-class QLabel;
+#include <memory>
+
 class QLineEdit;
 class QRadioButton;
-class QTextEdit;
 class QTimer;
-class QToolButton;
 class Kontekst;
+
+namespace Ui {
+class Tkoperta_f;
+}
 
 class Tkoperta_f : public QWidget
 {
@@ -28,6 +28,7 @@ public:
     // Builds the window hidden and runs its set-up (FormCreate) at once. The data root
     // and the print-font file are found through `kontekst`, which must outlive the window.
     explicit Tkoperta_f(Kontekst &kontekst, QWidget *parent = nullptr);
+    ~Tkoperta_f() override;
 
     // The logo picture at its own size, as the print routine draws it;
     // null when no picture is held.
@@ -55,37 +56,6 @@ public:
     // The settings as the controls hold them, and the same put into the controls.
     UstawieniaKoperty ustawienia() const;
 
-    // Sender panel
-    QFrame *Panel1;
-    QLabel *Label1;
-    QLineEdit *n1, *n2, *n3, *n4;
-    // Recipient panel
-    QFrame *Panel2;
-    QLabel *Label2, *Label6;
-    QLineEdit *o1, *o2, *o3, *o4, *o5;
-    QTextEdit *Memo2;
-    QToolButton *SpeedButton1;
-    // Parameters group
-    QGroupBox *GroupBox1;
-    QLabel *Label14, *Label16, *Label3, *Label4, *Label17, *Label12, *Label15, *Label8;
-    QLabel *Label13, *Label9, *Label10, *Label11;
-    QCheckBox *poziomo, *logo;
-    QLineEdit *l1, *l2, *l3, *l4, *g1, *g2, *g3, *g4;
-    QRadioButton *RadioButton1, *RadioButton2, *RadioButton3, *RadioButton4;
-    QLineEdit *l_n, *g_n, *od, *l_log, *g_log, *nazwa;
-    QFrame *Shape1, *Bevel1;
-    QLabel *Image2;
-    QToolButton *SpeedButton6, *SpeedButton7;
-    // Command column
-    QToolButton *SpeedButton2, *SpeedButton12, *SpeedButton3, *SpeedButton11, *SpeedButton10,
-        *SpeedButton9, *SpeedButton4;
-    // Other controls
-    QLabel *Image1, *Label5, *Label7;
-    QFrame *Panel3;
-    QTextEdit *Memo1;
-    QToolButton *SpeedButton8;
-    QTimer *Timer1;
-
 public slots:
     // Set-up: resolves the envelope data root from the working directory, creates any
     // missing defaults file and loads the defaults and the form of address. Leaves
@@ -110,6 +80,9 @@ public slots:
     void Timer1Timer();
 
 private:
+    // What the form cannot hold: the style's pictures, the stamp, the memo texts, the clock.
+    void wykonczWyglad();
+    void polacz();
     QRadioButton *przyciskRozmiaru(int numer) const;
     QLineEdit *poleOdLewej(int numer) const;
     QLineEdit *poleOdGory(int numer) const;
@@ -129,6 +102,8 @@ private:
     void oproznijObrazki();
     void przejdzDoKataloguDanych();
 
+    std::unique_ptr<Ui::Tkoperta_f> m_ui;
+    QTimer *m_zegar = nullptr;
     Kontekst &m_kontekst;
     MagazynKoperty m_magazyn;
     FontyDruku m_fonty;
