@@ -8,6 +8,8 @@
 #include "ui_tkoperta_f.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -174,6 +176,9 @@ void Tkoperta_f::wykonczWyglad()
     ui.uwagaOProfilach->document()->setDocumentMargin(2);
     ui.panelPomocy->hide();
 
+    ui.drukujKoperte->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    ui.drukujKoperte->setToolTip(QStringLiteral("Drukuj kopertę (Ctrl+P)"));
+
     m_zegar = new QTimer(this);
     m_zegar->setObjectName(QStringLiteral("Timer1"));
     m_zegar->setInterval(100);
@@ -315,10 +320,11 @@ void Tkoperta_f::oproznijObrazki()
 
 bool Tkoperta_f::zaladujObrazkiLogo()
 {
-    const QString plik = m_ui->plikObrazka->text();
+    // A path stored by the suite's Windows modules is mapped before it is looked up.
+    const QString plik = sciezkaObrazka(m_ui->plikObrazka->text());
     if (!obrazekIstnieje(plik))
         return true; // both pictures keep what they hold
-    const ObrazJpeg wynik = wczytajJpeg(plik);
+    const ObrazJpeg wynik = wczytajObrazek(plik);
     if (!wynik.ok()) {
         // A picture that cannot be loaded must not leave an earlier logo to be printed.
         oproznijObrazki();
@@ -333,7 +339,7 @@ bool Tkoperta_f::zaladujObrazkiLogo()
 
 void Tkoperta_f::ustawPoleLogo()
 {
-    m_ui->drukujObrazek->setEnabled(obrazekIstnieje(m_ui->plikObrazka->text()));
+    m_ui->drukujObrazek->setEnabled(obrazekIstnieje(sciezkaObrazka(m_ui->plikObrazka->text())));
 }
 
 void Tkoperta_f::przejdzDoKataloguDanych()
@@ -504,7 +510,7 @@ void Tkoperta_f::SpeedButton11Click()
 void Tkoperta_f::SpeedButton6Click()
 {
     UstawieniaPliku ust;
-    ust.filtr = QStringLiteral("Pliki graficzne (*.jpg)");
+    ust.filtr = QStringLiteral("Pliki graficzne (*.jpg *.jpeg *.png)");
     ust.rozszerzenie = QStringLiteral("jpg");
     ust.obiekt = QStringLiteral("OpenDialog1");
     const QString plik = dialogi().otworzPlik(this, ust);
@@ -563,7 +569,31 @@ void Tkoperta_f::SpeedButton1Click()
         return;
     setEnabled(false);
     hide();
-    close();
+    close(); // hidden already: passes closeEvent without asking again
+}
+
+void Tkoperta_f::closeEvent(QCloseEvent *e)
+{
+    // Closed by the window manager: the same as "Koniec", which may keep the window open.
+    if (!isVisible()) {
+        e->accept();
+        return;
+    }
+    SpeedButton1Click();
+    e->setAccepted(!isVisible());
+}
+
+void Tkoperta_f::keyPressEvent(QKeyEvent *e)
+{
+    if (e->key() != Qt::Key_Escape || e->modifiers() != Qt::NoModifier) {
+        QWidget::keyPressEvent(e);
+        return;
+    }
+    // Escape leaves the help panel first, then the window as "Koniec" does.
+    if (m_ui->panelPomocy->isVisible())
+        SpeedButton8Click();
+    else
+        SpeedButton1Click();
 }
 
 void Tkoperta_f::Timer1Timer()

@@ -79,6 +79,11 @@ public slots:
     void SpeedButton12Click(); // "Czytaj ustalenia domyślne"
     void Timer1Timer();
 
+protected:
+    // The window manager's close and Escape run "Koniec" (SpeedButton1Click).
+    void closeEvent(QCloseEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
+
 private:
     // What the form cannot hold: the style's pictures, the stamp, the memo texts, the clock.
     void wykonczWyglad();

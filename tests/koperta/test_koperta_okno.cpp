@@ -67,6 +67,8 @@ private slots:
     void anulowanie_data();
     void anulowanie();
     void obrazek();
+    void obrazekZWindows_data();
+    void obrazekZWindows();
     void obrazekZly_data();
     void obrazekZly();
     void dlugaSciezkaObrazka();
@@ -259,10 +261,14 @@ void TestOknoKoperty::koniec_data()
     QTest::addColumn<bool>("tak");
     QTest::addColumn<QString>("forma");
     QTest::addColumn<QByteArray>("zapisana");
-    QTest::newRow("Yes") << true << QStringLiteral("Szanowna Pani") << formaAdresu("Szanowna Pani");
-    QTest::newRow("Yes, cut to 20") << true << QStringLiteral("Wielce Szanowny Pan Prezes")
-                                    << formaAdresu("Wielce Szanowny Pan ");
-    QTest::newRow("No") << false << QStringLiteral("Pan") << QByteArray(21, '\0');
+    QTest::addColumn<int>("sposob"); // 0 "Koniec", 1 the window manager's close, 2 Escape
+    for (int sposob : {0, 1, 2}) {
+        const QByteArray n = QByteArray::number(sposob);
+        QTest::newRow("Yes " + n) << true << QStringLiteral("Szanowna Pani") << formaAdresu("Szanowna Pani") << sposob;
+        QTest::newRow("Yes, cut to 20 " + n)
+            << true << QStringLiteral("Wielce Szanowny Pan Prezes") << formaAdresu("Wielce Szanowny Pan ") << sposob;
+        QTest::newRow("No " + n) << false << QStringLiteral("Pan") << QByteArray(21, '\0') << sposob;
+    }
 }
 
 void TestOknoKoperty::koniec()
@@ -270,6 +276,7 @@ void TestOknoKoperty::koniec()
     QFETCH(bool, tak);
     QFETCH(QString, forma);
     QFETCH(QByteArray, zapisana);
+    QFETCH(int, sposob);
     Katalog k;
     Kontekst kontekstW(QDir::currentPath());
     Tkoperta_f w(kontekstW);
@@ -278,7 +285,12 @@ void TestOknoKoperty::koniec()
     w.SpeedButton2Click(); // saving the defaults leaves the form of address alone
     QCOMPARE(k.czytaj(Forma), QByteArray(21, '\0'));
     tak ? s.tak() : s.nie();
-    kontrolka<QToolButton>(&w, "SpeedButton1")->click();
+    if (sposob == 0)
+        kontrolka<QToolButton>(&w, "SpeedButton1")->click();
+    else if (sposob == 1)
+        QCOMPARE(w.close(), tak);
+    else
+        QTest::keyClick(kontrolka<QLineEdit>(&w, "o1"), Qt::Key_Escape);
     QCOMPARE(s.teksty(QStringLiteral("pytanie")), QStringList{QStringLiteral("Koniec pracy ?")});
     QCOMPARE(k.czytaj(Forma), zapisana);
     QCOMPARE(w.isVisible(), !tak);
@@ -469,11 +481,39 @@ void TestOknoKoperty::anulowanie()
     QVERIFY(k.biezacy(QStringLiteral("inny")));
     QCOMPARE(QDir(k.korzen()).entryList(QDir::Files), pliki);
     if (polecenie == 6) {
-        QCOMPARE(s.wywolania[0].plik.filtr, QStringLiteral("Pliki graficzne (*.jpg)"));
+        QCOMPARE(s.wywolania[0].plik.filtr, QStringLiteral("Pliki graficzne (*.jpg *.jpeg *.png)"));
         QCOMPARE(s.wywolania[0].plik.rozszerzenie, QStringLiteral("jpg"));
         QVERIFY(s.wywolania[0].plik.katalog.isEmpty());
     }
     k.wejdz();
+}
+
+void TestOknoKoperty::obrazekZWindows_data()
+{
+    QTest::addColumn<QString>("plik");
+    QTest::newRow("JPEG") << QStringLiteral("Logo.jpg");
+    QTest::newRow("PNG") << QStringLiteral("Logo.png");
+}
+
+void TestOknoKoperty::obrazekZWindows()
+{
+    // A logo path written by the suite's Windows modules: drive letter, backslashes,
+    // another letter case. The defaults name it; the set-up loads it and enables the box.
+    QFETCH(QString, plik);
+    Katalog k;
+    const QString sciezka = k.sciezka(plik);
+    QVERIFY(QImage(QStringLiteral(LK_TEST_DATA "/logo.jpg")).save(sciezka));
+    const QString zWindows = QStringLiteral("C:") + QDir::toNativeSeparators(sciezka).replace(u'/', u'\\').toUpper();
+    Kontekst kontekstW(QDir::currentPath());
+    Tkoperta_f w(kontekstW);
+    kontrolka<QLineEdit>(&w, "nazwa")->setText(zWindows);
+    kontrolka<QCheckBox>(&w, "logo")->setChecked(true);
+    w.SpeedButton2Click();
+    QVERIFY(w.FormCreate());
+    QCOMPARE(kontrolka<QLineEdit>(&w, "nazwa")->text(), zWindows);
+    QVERIFY(w.drukujLogo());
+    QCOMPARE(w.obrazDruku().size(), QSize(12, 8));
+    QCOMPARE(kontrolka<QToolButton>(&w, "SpeedButton4")->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
 }
 
 void TestOknoKoperty::obrazek()
@@ -631,7 +671,7 @@ void TestOknoKoperty::uszkodzonyObrazekNieBlokujeOkna()
     Kontekst kontekstW(QDir::currentPath());
     Tkoperta_f w(kontekstW);
     QCOMPARE(s.teksty(QStringLiteral("blad")).size(), 1);
-    QVERIFY(s.teksty(QStringLiteral("blad")).constFirst().startsWith(QStringLiteral("Nie można wczytać obrazka JPEG")));
+    QVERIFY(s.teksty(QStringLiteral("blad")).constFirst().startsWith(QStringLiteral("Nie można wczytać obrazka")));
     s.wyczysc();
     ustawDialogi(&s);
     QVERIFY(w.FormCreate());
