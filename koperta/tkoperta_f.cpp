@@ -8,6 +8,10 @@
 #include "ui_tkoperta_f.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QProgressDialog>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QDir>
@@ -26,11 +30,17 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
+#include <memory>
+
 namespace {
 
 const QColor Kasztanowy(128, 0, 0);
 const QColor Granatowy(0, 0, 128);
 const QColor Szary(128, 128, 128);
+
+// Jobs up to this many pages show no progress.
+constexpr qsizetype MaleZadanie = 3;
 
 const QString PlikCzcionki = QStringLiteral("font_zentar.dat");
 const QString TytulDomyslny = QStringLiteral("Adresowanie kopert - profil domyślny");
@@ -176,6 +186,9 @@ void Tkoperta_f::wykonczWyglad()
     ui.uwagaOProfilach->document()->setDocumentMargin(2);
     ui.panelPomocy->hide();
 
+    ui.podgladWydruku->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
+    for (RozmiarKoperty r : RozmiaryKopert::wszystkie())
+        ui.rozmiarKoperty->addItem(RozmiaryKopert::etykieta(r));
     ui.drukujKoperte->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     ui.drukujKoperte->setToolTip(QStringLiteral("Drukuj kopertę (Ctrl+P)"));
 
@@ -202,6 +215,7 @@ void Tkoperta_f::polacz()
     connect(ui.czytajProfil, &QToolButton::clicked, this, &Tkoperta_f::SpeedButton10Click);
     connect(ui.zapiszProfil, &QToolButton::clicked, this, &Tkoperta_f::SpeedButton11Click);
     connect(ui.czytajDomyslne, &QToolButton::clicked, this, &Tkoperta_f::SpeedButton12Click);
+    connect(ui.podgladWydruku, &QToolButton::clicked, this, &Tkoperta_f::podgladClick);
     connect(m_zegar, &QTimer::timeout, this, &Tkoperta_f::Timer1Timer);
 }
 
@@ -422,7 +436,20 @@ bool Tkoperta_f::FormCreate()
     // 10., 11.
     ustawPoleLogo();
     setWindowTitle(TytulDomyslny);
+    // The envelope size, kept beside the defaults.
+    ustawRozmiarKoperty(RozmiaryKopert::czytaj(RozmiaryKopert::plikDomyslny(m_magazyn.katalog())));
+    m_ustawione = true;
     return true;
+}
+
+RozmiarKoperty Tkoperta_f::rozmiarKoperty() const
+{
+    return RozmiaryKopert::wszystkie().value(m_ui->rozmiarKoperty->currentIndex(), RozmiarKoperty::JakWDrukarce);
+}
+
+void Tkoperta_f::ustawRozmiarKoperty(RozmiarKoperty r)
+{
+    m_ui->rozmiarKoperty->setCurrentIndex(int(RozmiaryKopert::wszystkie().indexOf(r)));
 }
 
 void Tkoperta_f::RadioButton1Click() { etykietaRozmiaru(1); }
@@ -453,6 +480,7 @@ void Tkoperta_f::SpeedButton12Click()
 
     if (const int n = wybranyRozmiar())
         etykietaRozmiaru(n);
+    ustawRozmiarKoperty(RozmiaryKopert::czytaj(RozmiaryKopert::plikDomyslny(m_magazyn.katalog())));
     if (!zaladujObrazkiLogo())
         return;
     ustawPoleLogo();
@@ -462,6 +490,8 @@ void Tkoperta_f::SpeedButton12Click()
 void Tkoperta_f::SpeedButton2Click()
 {
     if (blad(m_magazyn.zapiszDomyslne(ustawienia())))
+        return;
+    if (blad(RozmiaryKopert::zapisz(RozmiaryKopert::plikDomyslny(m_magazyn.katalog()), rozmiarKoperty())))
         return;
     ustawPoleLogo();
 }
@@ -480,6 +510,7 @@ void Tkoperta_f::SpeedButton10Click()
     UstawieniaKoperty u;
     if (blad(m_magazyn.wczytajProfil(plik, u)))
         return;
+    ustawRozmiarKoperty(RozmiaryKopert::czytaj(RozmiaryKopert::plikProfilu(plik)));
     zastosujUklad(u, true);
     zastosujLogo(u);
     zastosujOpcje(u);
@@ -503,6 +534,8 @@ void Tkoperta_f::SpeedButton11Click()
     if (plik.isEmpty())
         return;
     if (blad(m_magazyn.zapiszProfil(plik, ustawienia())))
+        return;
+    if (blad(RozmiaryKopert::zapisz(RozmiaryKopert::plikProfilu(plik), rozmiarKoperty())))
         return;
     przejdzDoKataloguDanych();
 }
@@ -536,6 +569,23 @@ void Tkoperta_f::SpeedButton3Click()
     m_fonty.ZapiszFonty(this, PlikCzcionki);
 }
 
+std::array<QString, 4> Tkoperta_f::odbiorcaOkna() const
+{
+    return {m_ui->odbiorca1->text(), m_ui->odbiorca2->text(), m_ui->odbiorca3->text(), m_ui->odbiorca4->text()};
+}
+
+DaneKoperty Tkoperta_f::daneDruku(const std::array<QString, 4> &odbiorca, const std::array<QString, 4> *nadawca) const
+{
+    UstawieniaKoperty u = ustawienia();
+    u.logo = drukujLogo() ? 1 : 0; // a disabled box counts as unticked
+    if (nadawca)
+        u.nadawca = *nadawca;
+    // m_obrazDruku is shared by every page of a job, so a PDF holds the logo once.
+    DaneKoperty d = daneKoperty(u, odbiorca, m_obrazDruku, m_fonty.czcionka());
+    d.strona = RozmiaryKopert::rozmiarStrony(rozmiarKoperty());
+    return d;
+}
+
 void Tkoperta_f::SpeedButton4Click()
 {
     // The controls are read once the print dialog has closed, as they stand then.
@@ -543,10 +593,79 @@ void Tkoperta_f::SpeedButton4Click()
         // The print font is read at every print, so a font just chosen counts.
         if (!m_fonty.CzytajFonty(this, PlikCzcionki))
             return std::nullopt;
-        UstawieniaKoperty u = ustawienia();
-        u.logo = drukujLogo() ? 1 : 0; // a disabled box counts as unticked
-        return daneKoperty(u, {m_ui->odbiorca1->text(), m_ui->odbiorca2->text(), m_ui->odbiorca3->text(), m_ui->odbiorca4->text()}, m_obrazDruku, m_fonty.czcionka());
+        return daneDruku(odbiorcaOkna());
     });
+}
+
+void Tkoperta_f::podgladClick()
+{
+    if (!m_fonty.CzytajFonty(this, PlikCzcionki))
+        return;
+    const QList<DaneKoperty> koperty{daneDruku(odbiorcaOkna())};
+    QPrinter &dr = drukarka();
+    QPrintPreviewDialog *okno = podgladKopert(this, dr, koperty, false, [this, &dr, koperty] {
+        if (const auto blad = drukujNaDrukarce(dr, koperty)) {
+            dialogi().blad(this, *blad);
+            return false;
+        }
+        return true;
+    });
+    okno->open(); // not blocking: the window stays usable behind it
+}
+
+bool Tkoperta_f::drukujDlaKlientow(QWidget *rodzic, const std::array<QString, 4> &nadawcaFirmy,
+                                   const QList<std::array<QString, 4>> &odbiorcy)
+{
+    if (odbiorcy.isEmpty())
+        return false;
+    if (!m_ustawione && !FormCreate())
+        return false;
+    QPrinter &dr = drukarka();
+    if (!dialogi().drukuj(rodzic, &dr))
+        return false;
+    if (!m_fonty.CzytajFonty(rodzic, PlikCzcionki))
+        return false;
+
+    // The window's sender lines when it holds any, else the firm's.
+    const std::array<QString, 4> nadawcaOkna = ustawienia().nadawca;
+    const bool zOkna = std::any_of(nadawcaOkna.begin(), nadawcaOkna.end(), [](const QString &t) { return !t.isEmpty(); });
+    const std::array<QString, 4> &nadawca = zOkna ? nadawcaOkna : nadawcaFirmy;
+    QList<DaneKoperty> koperty;
+    koperty.reserve(odbiorcy.size());
+    for (const auto &odbiorca : odbiorcy)
+        koperty.append(daneDruku(odbiorca, &nadawca));
+
+    const auto drukuj = [rodzic, &dr, &koperty] {
+        // A long job shows its progress and can be cancelled.
+        std::unique_ptr<QProgressDialog> postep;
+        if (koperty.size() > MaleZadanie) {
+            postep = std::make_unique<QProgressDialog>(QStringLiteral("Drukowanie kopert..."), QStringLiteral("Anuluj"),
+                                                       0, int(koperty.size()), rodzic);
+            postep->setObjectName(QStringLiteral("postepDruku"));
+            postep->setWindowModality(Qt::WindowModal);
+            postep->setMinimumDuration(0);
+        }
+        const WynikDruku wynik = drukujZadanie(dr, koperty, [&postep](qsizetype strony) {
+            if (!postep)
+                return true;
+            postep->setValue(int(strony));
+            return !postep->wasCanceled();
+        });
+        postep.reset();
+        if (wynik.blad) {
+            dialogi().blad(rodzic, *wynik.blad);
+            return false;
+        }
+        return true;
+    };
+
+    if (dialogi().pytanie(rodzic, QStringLiteral("Pokazać podgląd przed drukowaniem?"))) {
+        bool wydrukowane = false;
+        QPrintPreviewDialog *okno = podgladKopert(rodzic, dr, koperty, true, [&] { return wydrukowane = drukuj(); });
+        okno->exec();
+        return wydrukowane;
+    }
+    return drukuj();
 }
 
 void Tkoperta_f::SpeedButton9Click()

@@ -3,9 +3,12 @@
 #pragma once
 
 #include "fontydruku.h"
+#include "druk_koperty.h"
 #include "magazynkoperty.h"
+#include "rozmiarkoperty.h"
 
 #include <QImage>
+#include <QList>
 #include <QWidget>
 
 #include <array>
@@ -55,6 +58,17 @@ public:
 
     // The settings as the controls hold them, and the same put into the controls.
     UstawieniaKoperty ustawienia() const;
+    // The envelope size chosen ("Jak w drukarce": the print dialog's paper).
+    RozmiarKoperty rozmiarKoperty() const;
+
+    // Prints one envelope per recipient (their o2..o5 lines), in the given order, as one
+    // job with the window's current settings; the sender lines are the window's n1..n4
+    // when any holds text, else `nadawcaFirmy`. Runs the set-up first when it never ran.
+    // The print dialog, then a preview offered, progress with "Anuluj" for a long job;
+    // a failure or cancel aborts the whole job and says how many pages were sent.
+    // Writes no data file. True when printed.
+    bool drukujDlaKlientow(QWidget *rodzic, const std::array<QString, 4> &nadawcaFirmy,
+                           const QList<std::array<QString, 4>> &odbiorcy);
 
 public slots:
     // Set-up: resolves the envelope data root from the working directory, creates any
@@ -77,6 +91,7 @@ public slots:
     void SpeedButton10Click(); // "Czytaj profil"
     void SpeedButton11Click(); // "Zapisz profil"
     void SpeedButton12Click(); // "Czytaj ustalenia domyślne"
+    void podgladClick();       // "Podgląd": a preview drawn by the print routine
     void Timer1Timer();
 
 protected:
@@ -88,6 +103,11 @@ private:
     // What the form cannot hold: the style's pictures, the stamp, the memo texts, the clock.
     void wykonczWyglad();
     void polacz();
+    std::array<QString, 4> odbiorcaOkna() const;
+    // One envelope's print data as the window stands, for these recipient lines (and
+    // these sender lines instead of n1..n4 when given).
+    DaneKoperty daneDruku(const std::array<QString, 4> &odbiorca, const std::array<QString, 4> *nadawca = nullptr) const;
+    void ustawRozmiarKoperty(RozmiarKoperty r);
     QRadioButton *przyciskRozmiaru(int numer) const;
     QLineEdit *poleOdLewej(int numer) const;
     QLineEdit *poleOdGory(int numer) const;
@@ -115,4 +135,5 @@ private:
     QImage m_obrazDruku;
     QImage m_obrazPodgladu;
     QImage m_zastepczy;
+    bool m_ustawione = false; // the set-up has run since start
 };
