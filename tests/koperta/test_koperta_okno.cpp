@@ -1,6 +1,7 @@
 // The envelope window driven through its handlers, with scripted dialogs.
 
 #include "../wspolne/kontrolki.h"
+#include "../wspolne/pdf.h"
 #include "../wspolne/pliki.h"
 #include "../wspolne/skrypt.h"
 #include "rekordykoperty.h"
@@ -9,6 +10,8 @@
 #include "tkoperta_f.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QPrintPreviewDialog>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -69,6 +72,9 @@ private slots:
     void obrazek();
     void obrazekZWindows_data();
     void obrazekZWindows();
+    void rozmiarObokRekordow();
+    void podgladJakWydruk();
+    void wieleKopertWJednymZadaniu();
     void obrazekZly_data();
     void obrazekZly();
     void dlugaSciezkaObrazka();
@@ -514,6 +520,127 @@ void TestOknoKoperty::obrazekZWindows()
     QVERIFY(w.drukujLogo());
     QCOMPARE(w.obrazDruku().size(), QSize(12, 8));
     QCOMPARE(kontrolka<QToolButton>(&w, "SpeedButton4")->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+}
+
+void TestOknoKoperty::rozmiarObokRekordow()
+{
+    // The size lives in files of its own: the profile and the four defaults records are
+    // the same bytes whatever size is chosen, and each size comes back.
+    Katalog k;
+    QDir(k.korzen()).mkdir(QStringLiteral("Koperty"));
+    Kontekst kontekstW(QDir::currentPath());
+    Tkoperta_f w(kontekstW);
+    QComboBox *rozmiar = kontrolka<QComboBox>(&w, "rozmiar");
+    QCOMPARE(rozmiar->currentText(), QStringLiteral("Jak w drukarce"));
+    QCOMPARE(rozmiar->count(), RozmiaryKopert::wszystkie().size());
+    const QStringList rekordy = {Uklad, Logo, Opcje, Forma, QStringLiteral("Koperty/biuro.pro")};
+    QList<QByteArray> pierwsze;
+    for (int indeks : {0, 4, 1}) {
+        rozmiar->setCurrentIndex(indeks);
+        w.SpeedButton2Click();
+        s.plik(k.sciezka(QStringLiteral("Koperty/biuro.pro")));
+        w.SpeedButton11Click();
+        QList<QByteArray> bajty;
+        for (const QString &r : rekordy)
+            bajty.append(k.czytaj(r));
+        QCOMPARE(bajty.constLast().size(), 726);
+        if (pierwsze.isEmpty())
+            pierwsze = bajty;
+        QCOMPARE(bajty, pierwsze);
+
+        rozmiar->setCurrentIndex(2);
+        QVERIFY(w.FormCreate());
+        QCOMPARE(rozmiar->currentIndex(), indeks);
+        rozmiar->setCurrentIndex(2);
+        s.plik(k.sciezka(QStringLiteral("Koperty/biuro.pro")));
+        w.SpeedButton10Click();
+        QCOMPARE(rozmiar->currentIndex(), indeks);
+    }
+    QCOMPARE(k.czytaj(QStringLiteral("Koperty/biuro.pro.rozmiar")), QByteArray("DL\n"));
+    // A profile without its sidecar means "Jak w drukarce".
+    QFile::remove(k.sciezka(QStringLiteral("Koperty/biuro.pro.rozmiar")));
+    s.plik(k.sciezka(QStringLiteral("Koperty/biuro.pro")));
+    w.SpeedButton10Click();
+    QCOMPARE(rozmiar->currentIndex(), 0);
+}
+
+namespace {
+
+// A window with sender and recipient lines, a logo and size DL across.
+void przygotujDoDruku(Tkoperta_f &w, const QString &obrazek)
+{
+    const char *pola[] = {"n1", "n4", "o1", "o2", "o5"};
+    for (const char *p : pola)
+        kontrolka<QLineEdit>(&w, p)->setText(QString::fromLatin1(p).toUpper() + QStringLiteral("ąż"));
+    kontrolka<QLineEdit>(&w, "l_log")->setText(QStringLiteral("300"));
+    kontrolka<QLineEdit>(&w, "g_log")->setText(QStringLiteral("20"));
+    kontrolka<QLineEdit>(&w, "nazwa")->setText(obrazek);
+    w.FormCreate();
+    kontrolka<QCheckBox>(&w, "logo")->setChecked(true);
+    kontrolka<QCheckBox>(&w, "poziomo")->setChecked(true);
+    kontrolka<QComboBox>(&w, "rozmiar")->setCurrentIndex(1); // DL
+}
+
+} // namespace
+
+void TestOknoKoperty::podgladJakWydruk()
+{
+    // The preview draws with the routine that prints: its page on a PDF printer and the
+    // printed page are the same pixels, on a DL page across.
+    Katalog k;
+    const QString obrazek = k.kopiujObrazek(QStringLiteral("logo.jpg"), QStringLiteral("logo.jpg"));
+    Kontekst kontekstW(QDir::currentPath());
+    Tkoperta_f w(kontekstW);
+    kontrolka<QLineEdit>(&w, "nazwa")->setText(obrazek);
+    w.SpeedButton2Click();
+    przygotujDoDruku(w, obrazek);
+    kontrolka<QToolButton>(&w, "podglad")->click();
+    auto *podglad = w.findChild<QPrintPreviewDialog *>();
+    QVERIFY(podglad && podglad->isVisible());
+    QPrinter zPodgladu(QPrinter::HighResolution);
+    doPdf(zPodgladu, k.sciezka(QStringLiteral("podglad.pdf")));
+    emit podglad->paintRequested(&zPodgladu);
+    podglad->close();
+
+    const QString wydruk = k.sciezka(QStringLiteral("wydruk.pdf"));
+    s.drukarka([&](QPrinter *d) { doPdf(*d, wydruk); });
+    w.SpeedButton4Click();
+    const StronaPdf strona = czytajStrone(wydruk);
+    QVERIFY(qAbs(strona.szerokosc - 220 * 72 / 25.4) < 1 && qAbs(strona.wysokosc - 110 * 72 / 25.4) < 1);
+    QVERIFY(strona.znajdz(QStringLiteral("O2ąż")));
+    const QImage a = renderuj(k.sciezka(QStringLiteral("podglad.pdf")), 5196, 2598);
+    const QImage b = renderuj(wydruk, 5196, 2598);
+    QVERIFY(!a.isNull());
+    QCOMPARE(a, b);
+}
+
+void TestOknoKoperty::wieleKopertWJednymZadaniu()
+{
+    // Three clients, one job: one page each, in order, each at the recipient's place;
+    // the firm's sender lines only while the window's are empty. No data file changes.
+    Katalog k;
+    Kontekst kontekstW(QDir::currentPath());
+    Tkoperta_f w(kontekstW);
+    const QByteArray uklad = k.czytaj(Uklad);
+    const QString pdf = k.sciezka(QStringLiteral("wiele.pdf"));
+    s.drukarka([&](QPrinter *d) { doPdf(*d, pdf); }).nie();
+    const QList<std::array<QString, 4>> odbiorcy = {{QStringLiteral("Alfa"), QStringLiteral("ul.1")},
+                                                     {QStringLiteral("Beta"), QStringLiteral("ul.2")},
+                                                     {QStringLiteral("Gamma"), QStringLiteral("ul.3")}};
+    QVERIFY(w.drukujDlaKlientow(&w, {QStringLiteral("Firma")}, odbiorcy));
+    QCOMPARE(s.teksty(QStringLiteral("pytanie")), QStringList{QStringLiteral("Pokazać podgląd przed drukowaniem?")});
+    QVERIFY(uruchom(QStringLiteral("pdfinfo"), {pdf}).contains(QRegularExpression(QStringLiteral("Pages:\\s+3\\n"))));
+    for (int i = 0; i < 3; ++i) {
+        const QString jedna = k.sciezka(QStringLiteral("strona%1.pdf").arg(i));
+        uruchom(QStringLiteral("pdfseparate"), {QStringLiteral("-f"), QString::number(i + 1), QStringLiteral("-l"),
+                                                QString::number(i + 1), pdf, jedna});
+        // The defaults: sender at 5/5 mm, preset 1 at 50/50 mm, spacing 5 mm: o2 at
+        // 55/60 mm, o3 a line below (24 dots a millimetre).
+        sprawdzPolozenia(czytajStrone(jedna), {{QStringLiteral("Firma"), {120, 144}},
+                                               {odbiorcy[i][0], {1320, 1440}},
+                                               {odbiorcy[i][1], {1320, 1560}}});
+    }
+    QCOMPARE(k.czytaj(Uklad), uklad);
 }
 
 void TestOknoKoperty::obrazek()
