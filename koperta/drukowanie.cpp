@@ -79,7 +79,8 @@ WynikDruku drukujZadanie(QPrinter &dr, const QList<DaneKoperty> &koperty, const 
         // Nothing of a PDF job that did not finish is left behind.
         if (dr.outputFormat() == QPrinter::PdfFormat && !dr.outputFileName().isEmpty())
             QFile::remove(dr.outputFileName());
-        wynik.blad = QStringLiteral("Drukowanie przerwane. Wysłano stron: %1 z %2.").arg(wynik.wyslane).arg(wynik.wszystkie);
+        wynik.blad =
+            QStringLiteral("Drukowanie przerwane. Wysłano stron: %1 z %2.").arg(wynik.wyslane).arg(wynik.wszystkie);
     }
     return wynik;
 }

@@ -158,11 +158,16 @@ void Tkoperta_f::wykonczWyglad()
 
     const Ui::Tkoperta_f &ui = *m_ui;
     const std::pair<QToolButton *, QStyle::StandardPixmap> obrazki[] = {
-        {ui.zapiszDomyslne, QStyle::SP_DialogSaveButton}, {ui.czytajDomyslne, QStyle::SP_BrowserReload},
-        {ui.czcionkaDruku, QStyle::SP_FileDialogDetailedView}, {ui.zapiszProfil, QStyle::SP_DriveFDIcon},
-        {ui.czytajProfil, QStyle::SP_DirOpenIcon},        {ui.pomoc, QStyle::SP_DialogHelpButton},
-        {ui.drukujKoperte, QStyle::SP_FileIcon},          {ui.dolaczObrazek, QStyle::SP_DialogOpenButton},
-        {ui.odlaczObrazek, QStyle::SP_DialogDiscardButton}, {ui.koniec, QStyle::SP_DialogCloseButton},
+        {ui.zapiszDomyslne, QStyle::SP_DialogSaveButton},
+        {ui.czytajDomyslne, QStyle::SP_BrowserReload},
+        {ui.czcionkaDruku, QStyle::SP_FileDialogDetailedView},
+        {ui.zapiszProfil, QStyle::SP_DriveFDIcon},
+        {ui.czytajProfil, QStyle::SP_DirOpenIcon},
+        {ui.pomoc, QStyle::SP_DialogHelpButton},
+        {ui.drukujKoperte, QStyle::SP_FileIcon},
+        {ui.dolaczObrazek, QStyle::SP_DialogOpenButton},
+        {ui.odlaczObrazek, QStyle::SP_DialogDiscardButton},
+        {ui.koniec, QStyle::SP_DialogCloseButton},
         {ui.powrot, QStyle::SP_ArrowBack},
     };
     for (const auto &[przycisk, obrazek] : obrazki)
@@ -259,7 +264,8 @@ bool Tkoperta_f::drukujLogo() const
 
 void Tkoperta_f::etykietaRozmiaru(int numer)
 {
-    m_ui->opisWzorca->setText(QStringLiteral("Rozmiar ") + poleOdLewej(numer)->text() + u'X' + poleOdGory(numer)->text());
+    m_ui->opisWzorca->setText(QStringLiteral("Rozmiar ") + poleOdLewej(numer)->text() + u'X' +
+                              poleOdGory(numer)->text());
 }
 
 void Tkoperta_f::zaznaczRozmiar(int numer)
@@ -405,7 +411,9 @@ bool Tkoperta_f::FormCreate()
     m_ui->panelPomocy->hide();
 
     // 3. The sender lines and the recipient fields are left alone.
-    for (QLineEdit *e : {m_ui->odLewej1, m_ui->odLewej2, m_ui->odLewej3, m_ui->odLewej4, m_ui->nadawcaOdLewej, m_ui->odGory1, m_ui->odGory2, m_ui->odGory3, m_ui->odGory4, m_ui->nadawcaOdGory, m_ui->odstepWierszy, m_ui->plikObrazka, m_ui->logoOdLewej, m_ui->logoOdGory})
+    for (QLineEdit *e : {m_ui->odLewej1, m_ui->odLewej2, m_ui->odLewej3, m_ui->odLewej4, m_ui->nadawcaOdLewej,
+                         m_ui->odGory1, m_ui->odGory2, m_ui->odGory3, m_ui->odGory4, m_ui->nadawcaOdGory,
+                         m_ui->odstepWierszy, m_ui->plikObrazka, m_ui->logoOdLewej, m_ui->logoOdGory})
         e->clear();
 
     // 4., 5. Logo record, then the layout record without its sender lines; a missing
@@ -628,7 +636,8 @@ bool Tkoperta_f::drukujDlaKlientow(QWidget *rodzic, const std::array<QString, 4>
 
     // The window's sender lines when it holds any, else the firm's.
     const std::array<QString, 4> nadawcaOkna = ustawienia().nadawca;
-    const bool zOkna = std::any_of(nadawcaOkna.begin(), nadawcaOkna.end(), [](const QString &t) { return !t.isEmpty(); });
+    const bool zOkna =
+        std::any_of(nadawcaOkna.begin(), nadawcaOkna.end(), [](const QString &t) { return !t.isEmpty(); });
     const std::array<QString, 4> &nadawca = zOkna ? nadawcaOkna : nadawcaFirmy;
     QList<DaneKoperty> koperty;
     koperty.reserve(odbiorcy.size());

@@ -106,7 +106,8 @@ private:
     std::array<QString, 4> odbiorcaOkna() const;
     // One envelope's print data as the window stands, for these recipient lines (and
     // these sender lines instead of n1..n4 when given).
-    DaneKoperty daneDruku(const std::array<QString, 4> &odbiorca, const std::array<QString, 4> *nadawca = nullptr) const;
+    DaneKoperty daneDruku(const std::array<QString, 4> &odbiorca,
+                          const std::array<QString, 4> *nadawca = nullptr) const;
     void ustawRozmiarKoperty(RozmiarKoperty r);
     QRadioButton *przyciskRozmiaru(int numer) const;
     QLineEdit *poleOdLewej(int numer) const;

@@ -137,12 +137,14 @@ void TestDroga::kliknij(QToolButton *b)
 
 QStringList TestDroga::nadawca() const
 {
-    return {kontrolka<QLineEdit>(m_koperta.get(), "n1")->text(), kontrolka<QLineEdit>(m_koperta.get(), "n2")->text(), kontrolka<QLineEdit>(m_koperta.get(), "n3")->text(), kontrolka<QLineEdit>(m_koperta.get(), "n4")->text()};
+    return {kontrolka<QLineEdit>(m_koperta.get(), "n1")->text(), kontrolka<QLineEdit>(m_koperta.get(), "n2")->text(),
+            kontrolka<QLineEdit>(m_koperta.get(), "n3")->text(), kontrolka<QLineEdit>(m_koperta.get(), "n4")->text()};
 }
 
 QStringList TestDroga::odbiorca() const
 {
-    return {kontrolka<QLineEdit>(m_koperta.get(), "o2")->text(), kontrolka<QLineEdit>(m_koperta.get(), "o3")->text(), kontrolka<QLineEdit>(m_koperta.get(), "o4")->text(), kontrolka<QLineEdit>(m_koperta.get(), "o5")->text()};
+    return {kontrolka<QLineEdit>(m_koperta.get(), "o2")->text(), kontrolka<QLineEdit>(m_koperta.get(), "o3")->text(),
+            kontrolka<QLineEdit>(m_koperta.get(), "o4")->text(), kontrolka<QLineEdit>(m_koperta.get(), "o5")->text()};
 }
 
 void TestDroga::koperta_data()
@@ -168,8 +170,10 @@ void TestDroga::koperta()
     if (!firma.isEmpty())
         QVERIFY(zapiszPlik(plikFirmy(), firma));
     // Whatever the envelope window held before.
-    for (QLineEdit *e : {kontrolka<QLineEdit>(m_koperta.get(), "n1"), kontrolka<QLineEdit>(m_koperta.get(), "n2"), kontrolka<QLineEdit>(m_koperta.get(), "n3"), kontrolka<QLineEdit>(m_koperta.get(), "n4"), kontrolka<QLineEdit>(m_koperta.get(), "o2"),
-                         kontrolka<QLineEdit>(m_koperta.get(), "o3"), kontrolka<QLineEdit>(m_koperta.get(), "o4"), kontrolka<QLineEdit>(m_koperta.get(), "o5")})
+    for (QLineEdit *e : {kontrolka<QLineEdit>(m_koperta.get(), "n1"), kontrolka<QLineEdit>(m_koperta.get(), "n2"),
+                         kontrolka<QLineEdit>(m_koperta.get(), "n3"), kontrolka<QLineEdit>(m_koperta.get(), "n4"),
+                         kontrolka<QLineEdit>(m_koperta.get(), "o2"), kontrolka<QLineEdit>(m_koperta.get(), "o3"),
+                         kontrolka<QLineEdit>(m_koperta.get(), "o4"), kontrolka<QLineEdit>(m_koperta.get(), "o5")})
         e->setText(QStringLiteral("stare"));
     m_koperta->setEnabled(false);
 
@@ -209,7 +213,8 @@ void TestDroga::drugaKoperta()
     // The user edits the open envelope window, then asks for another client's envelope.
     kontrolka<QLineEdit>(m_koperta.get(), "o1")->setText(QStringLiteral("Pani"));
     kontrolka<QLineEdit>(m_koperta.get(), "l1")->setText(QStringLiteral("77"));
-    for (QLineEdit *e : {kontrolka<QLineEdit>(m_koperta.get(), "n1"), kontrolka<QLineEdit>(m_koperta.get(), "n4"), kontrolka<QLineEdit>(m_koperta.get(), "o2"), kontrolka<QLineEdit>(m_koperta.get(), "o5")})
+    for (QLineEdit *e : {kontrolka<QLineEdit>(m_koperta.get(), "n1"), kontrolka<QLineEdit>(m_koperta.get(), "n4"),
+                         kontrolka<QLineEdit>(m_koperta.get(), "o2"), kontrolka<QLineEdit>(m_koperta.get(), "o5")})
         e->setText(QStringLiteral("ręcznie"));
     QVERIFY(zapiszPlik(plikFirmy(), rekordFirmy(QStringLiteral("Nowa"), QStringLiteral("Firma"), QString())));
     klient(QStringLiteral("Drugi"), QStringLiteral("d"), QString(), QStringLiteral("f"));

@@ -468,7 +468,8 @@ void TestDrukKoperty::zadanieWielu()
     QCOMPARE(wynik.wyslane, 5);
     // pdfimages lists each page's use; the object number (column 11) names the one picture.
     QSet<QString> obiekty;
-    const QStringList wiersze = uruchom(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf}).split(u'\n', Qt::SkipEmptyParts);
+    const QStringList wiersze =
+        uruchom(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf}).split(u'\n', Qt::SkipEmptyParts);
     for (qsizetype i = 2; i < wiersze.size(); ++i)
         obiekty.insert(wiersze[i].simplified().section(u' ', 10, 10));
     QCOMPARE(wiersze.size(), 2 + 5);

@@ -149,7 +149,9 @@ void TestOknoKoperty::oknoIPierwszeUstawienie()
     QCOMPARE(kontrolka<QLineEdit>(&w, "l2")->text() + kontrolka<QLineEdit>(&w, "g2")->text(), QStringLiteral("100100"));
     QCOMPARE(kontrolka<QLineEdit>(&w, "l3")->text() + kontrolka<QLineEdit>(&w, "g3")->text(), QStringLiteral("150150"));
     QCOMPARE(kontrolka<QLineEdit>(&w, "l4")->text() + kontrolka<QLineEdit>(&w, "g4")->text(), QStringLiteral("200200"));
-    QCOMPARE(kontrolka<QLineEdit>(&w, "l_n")->text() + kontrolka<QLineEdit>(&w, "g_n")->text() + kontrolka<QLineEdit>(&w, "od")->text(), QStringLiteral("555"));
+    QCOMPARE(kontrolka<QLineEdit>(&w, "l_n")->text() + kontrolka<QLineEdit>(&w, "g_n")->text() +
+                 kontrolka<QLineEdit>(&w, "od")->text(),
+             QStringLiteral("555"));
     QVERIFY(kontrolka<QRadioButton>(&w, "RadioButton1")->isChecked());
     QCOMPARE(w.wybranyRozmiar(), 1);
     QCOMPARE(kontrolka<QLabel>(&w, "Label7")->text(), QStringLiteral("Rozmiar 50X50"));
@@ -174,7 +176,9 @@ void TestOknoKoperty::ustawienieZostawiaNadawceIOdbiorce()
     k.zapisz(Uklad, uklad);
     k.zapisz(Forma, formaAdresu("Pani"));
 
-    QLineEdit *pola[] = {kontrolka<QLineEdit>(&w, "n1"), kontrolka<QLineEdit>(&w, "n2"), kontrolka<QLineEdit>(&w, "n3"), kontrolka<QLineEdit>(&w, "n4"), kontrolka<QLineEdit>(&w, "o2"), kontrolka<QLineEdit>(&w, "o3"), kontrolka<QLineEdit>(&w, "o4"), kontrolka<QLineEdit>(&w, "o5")};
+    QLineEdit *pola[] = {kontrolka<QLineEdit>(&w, "n1"), kontrolka<QLineEdit>(&w, "n2"), kontrolka<QLineEdit>(&w, "n3"),
+                         kontrolka<QLineEdit>(&w, "n4"), kontrolka<QLineEdit>(&w, "o2"), kontrolka<QLineEdit>(&w, "o3"),
+                         kontrolka<QLineEdit>(&w, "o4"), kontrolka<QLineEdit>(&w, "o5")};
     for (int i = 0; i < 8; ++i)
         pola[i]->setText(QStringLiteral("tekst %1").arg(i));
     kontrolka<QLineEdit>(&w, "o1")->setText(QStringLiteral("Pan"));
@@ -316,8 +320,13 @@ void TestOknoKoperty::profilTamIZPowrotem()
     const QString obrazek = k.kopiujObrazek(QStringLiteral("logo.jpg"), QStringLiteral("firma.jpg"));
     Kontekst kontekstW(QDir::currentPath());
     Tkoperta_f w(kontekstW);
-    QLineEdit *pola[] = {kontrolka<QLineEdit>(&w, "n1"), kontrolka<QLineEdit>(&w, "n2"), kontrolka<QLineEdit>(&w, "n3"), kontrolka<QLineEdit>(&w, "n4"), kontrolka<QLineEdit>(&w, "l1"), kontrolka<QLineEdit>(&w, "l2"), kontrolka<QLineEdit>(&w, "l3"), kontrolka<QLineEdit>(&w, "l4"), kontrolka<QLineEdit>(&w, "g1"), kontrolka<QLineEdit>(&w, "g2"),
-                         kontrolka<QLineEdit>(&w, "g3"), kontrolka<QLineEdit>(&w, "g4"), kontrolka<QLineEdit>(&w, "l_n"), kontrolka<QLineEdit>(&w, "g_n"), kontrolka<QLineEdit>(&w, "od"), kontrolka<QLineEdit>(&w, "l_log"), kontrolka<QLineEdit>(&w, "g_log")};
+    QLineEdit *pola[] = {
+        kontrolka<QLineEdit>(&w, "n1"),    kontrolka<QLineEdit>(&w, "n2"),   kontrolka<QLineEdit>(&w, "n3"),
+        kontrolka<QLineEdit>(&w, "n4"),    kontrolka<QLineEdit>(&w, "l1"),   kontrolka<QLineEdit>(&w, "l2"),
+        kontrolka<QLineEdit>(&w, "l3"),    kontrolka<QLineEdit>(&w, "l4"),   kontrolka<QLineEdit>(&w, "g1"),
+        kontrolka<QLineEdit>(&w, "g2"),    kontrolka<QLineEdit>(&w, "g3"),   kontrolka<QLineEdit>(&w, "g4"),
+        kontrolka<QLineEdit>(&w, "l_n"),   kontrolka<QLineEdit>(&w, "g_n"),  kontrolka<QLineEdit>(&w, "od"),
+        kontrolka<QLineEdit>(&w, "l_log"), kontrolka<QLineEdit>(&w, "g_log")};
     for (int i = 0; i < 17; ++i)
         pola[i]->setText(QStringLiteral("%1ą").arg(i));
     kontrolka<QLineEdit>(&w, "nazwa")->setText(obrazek);
@@ -421,7 +430,8 @@ void TestOknoKoperty::profilLosowy()
         w.SpeedButton10Click();
         // A random path names no picture; the load itself never fails.
         QVERIFY2(s.teksty(QStringLiteral("blad")).isEmpty(), qPrintable(s.teksty(QStringLiteral("blad")).join(u',')));
-        QVERIFY(kontrolka<QLineEdit>(&w, "n1")->text().size() <= 80 && kontrolka<QLineEdit>(&w, "l_n")->text().size() <= 50 && w.wybranyRozmiar() >= 1);
+        QVERIFY(kontrolka<QLineEdit>(&w, "n1")->text().size() <= 80 &&
+                kontrolka<QLineEdit>(&w, "l_n")->text().size() <= 50 && w.wybranyRozmiar() >= 1);
     }
 }
 
@@ -625,8 +635,8 @@ void TestOknoKoperty::wieleKopertWJednymZadaniu()
     const QString pdf = k.sciezka(QStringLiteral("wiele.pdf"));
     s.drukarka([&](QPrinter *d) { doPdf(*d, pdf); }).nie();
     const QList<std::array<QString, 4>> odbiorcy = {{QStringLiteral("Alfa"), QStringLiteral("ul.1")},
-                                                     {QStringLiteral("Beta"), QStringLiteral("ul.2")},
-                                                     {QStringLiteral("Gamma"), QStringLiteral("ul.3")}};
+                                                    {QStringLiteral("Beta"), QStringLiteral("ul.2")},
+                                                    {QStringLiteral("Gamma"), QStringLiteral("ul.3")}};
     QVERIFY(w.drukujDlaKlientow(&w, {QStringLiteral("Firma")}, odbiorcy));
     QCOMPARE(s.teksty(QStringLiteral("pytanie")), QStringList{QStringLiteral("Pokazać podgląd przed drukowaniem?")});
     QVERIFY(uruchom(QStringLiteral("pdfinfo"), {pdf}).contains(QRegularExpression(QStringLiteral("Pages:\\s+3\\n"))));
@@ -636,9 +646,9 @@ void TestOknoKoperty::wieleKopertWJednymZadaniu()
                                                 QString::number(i + 1), pdf, jedna});
         // The defaults: sender at 5/5 mm, preset 1 at 50/50 mm, spacing 5 mm: o2 at
         // 55/60 mm, o3 a line below (24 dots a millimetre).
-        sprawdzPolozenia(czytajStrone(jedna), {{QStringLiteral("Firma"), {120, 144}},
-                                               {odbiorcy[i][0], {1320, 1440}},
-                                               {odbiorcy[i][1], {1320, 1560}}});
+        sprawdzPolozenia(
+            czytajStrone(jedna),
+            {{QStringLiteral("Firma"), {120, 144}}, {odbiorcy[i][0], {1320, 1440}}, {odbiorcy[i][1], {1320, 1560}}});
     }
     QCOMPARE(k.czytaj(Uklad), uklad);
 }
@@ -898,11 +908,14 @@ void TestOknoKoperty::pomocZegarIRozmiar()
     QCOMPARE(kontrolka<QTimer>(&w, "Timer1")->interval(), 100);
     w.hide(); // the clock runs while hidden too
     QTRY_VERIFY(kontrolka<QLabel>(&w, "Label5")->text() != QStringLiteral("00:00:00"));
-    QVERIFY(QRegularExpression(QStringLiteral("\\d{1,2}\\D\\d{2}\\D\\d{2}")).match(kontrolka<QLabel>(&w, "Label5")->text()).hasMatch());
+    QVERIFY(QRegularExpression(QStringLiteral("\\d{1,2}\\D\\d{2}\\D\\d{2}"))
+                .match(kontrolka<QLabel>(&w, "Label5")->text())
+                .hasMatch());
 
     // A click on a preset shows its size.
     w.show();
-    QTest::mouseClick(kontrolka<QRadioButton>(&w, "RadioButton2"), Qt::LeftButton, {}, QPoint(8, kontrolka<QRadioButton>(&w, "RadioButton2")->height() / 2));
+    QTest::mouseClick(kontrolka<QRadioButton>(&w, "RadioButton2"), Qt::LeftButton, {},
+                      QPoint(8, kontrolka<QRadioButton>(&w, "RadioButton2")->height() / 2));
     QVERIFY(kontrolka<QRadioButton>(&w, "RadioButton2")->isChecked());
     QCOMPARE(kontrolka<QLabel>(&w, "Label7")->text(), QStringLiteral("Rozmiar 100X100"));
     // Typing does not change the label; the next click does.

@@ -177,8 +177,10 @@ void TestZleLiczby::polozeniaKoperty()
     const QStringList nadawcy{QStringLiteral("Nadawca1"), QStringLiteral("Nadawca2"), QStringLiteral("Nadawca3")};
     const QStringList odbiorcy{QStringLiteral("Pan"), QStringLiteral("Odbiorca2"), QStringLiteral("Odbiorca3"),
                                QStringLiteral("Odbiorca4"), QStringLiteral("Odbiorca5")};
-    QLineEdit *n[] = {kontrolka<QLineEdit>(&w, "n1"), kontrolka<QLineEdit>(&w, "n2"), kontrolka<QLineEdit>(&w, "n3"), kontrolka<QLineEdit>(&w, "n4")};
-    QLineEdit *o[] = {kontrolka<QLineEdit>(&w, "o1"), kontrolka<QLineEdit>(&w, "o2"), kontrolka<QLineEdit>(&w, "o3"), kontrolka<QLineEdit>(&w, "o4"), kontrolka<QLineEdit>(&w, "o5")};
+    QLineEdit *n[] = {kontrolka<QLineEdit>(&w, "n1"), kontrolka<QLineEdit>(&w, "n2"), kontrolka<QLineEdit>(&w, "n3"),
+                      kontrolka<QLineEdit>(&w, "n4")};
+    QLineEdit *o[] = {kontrolka<QLineEdit>(&w, "o1"), kontrolka<QLineEdit>(&w, "o2"), kontrolka<QLineEdit>(&w, "o3"),
+                      kontrolka<QLineEdit>(&w, "o4"), kontrolka<QLineEdit>(&w, "o5")};
     for (int i = 0; i < 4; ++i)
         n[i]->setText(i < 3 ? nadawcy[i] : QString());
     for (int i = 0; i < 5; ++i)
