@@ -10,7 +10,10 @@
 #include "tkoperta_f.h"
 
 #include <QCheckBox>
+#include <QAction>
 #include <QComboBox>
+#include <QPointer>
+#include <QProgressDialog>
 #include <QPrintPreviewDialog>
 #include <QDir>
 #include <QFile>
@@ -610,7 +613,15 @@ void TestOknoKoperty::podgladJakWydruk()
     QPrinter zPodgladu(QPrinter::HighResolution);
     doPdf(zPodgladu, k.sciezka(QStringLiteral("podglad.pdf")));
     emit podglad->paintRequested(&zPodgladu);
-    podglad->close();
+    // Its print command goes through the program's print dialog, prints and closes it.
+    const QString zPodgladuDruk = k.sciezka(QStringLiteral("z_podgladu.pdf"));
+    s.drukarka([&](QPrinter *d) { doPdf(*d, zPodgladuDruk); });
+    QPointer<QPrintPreviewDialog> zamykany(podglad);
+    for (QAction *a : podglad->findChildren<QAction *>())
+        if (a->text() == QCoreApplication::translate("QPrintPreviewDialog", "Print"))
+            a->trigger();
+    QVERIFY(QFile::exists(zPodgladuDruk));
+    QTRY_VERIFY(!zamykany);
 
     const QString wydruk = k.sciezka(QStringLiteral("wydruk.pdf"));
     s.drukarka([&](QPrinter *d) { doPdf(*d, wydruk); });
@@ -651,6 +662,20 @@ void TestOknoKoperty::wieleKopertWJednymZadaniu()
             {{QStringLiteral("Firma"), {120, 144}}, {odbiorcy[i][0], {1320, 1440}}, {odbiorcy[i][1], {1320, 1560}}});
     }
     QCOMPARE(k.czytaj(Uklad), uklad);
+
+    // A longer job shows its progress; "Anuluj" aborts it all and leaves no file.
+    s.drukarka([&](QPrinter *d) { doPdf(*d, pdf); }).nie();
+    QTimer::singleShot(0, &w, [&w] {
+        if (auto *postep = w.findChild<QProgressDialog *>(QStringLiteral("postepDruku")))
+            postep->cancel();
+    });
+    QVERIFY(!w.drukujDlaKlientow(&w, {}, odbiorcy + odbiorcy));
+    // Cancelled at the first page whose progress let the event loop run.
+    QCOMPARE(s.teksty(QStringLiteral("blad")).size(), 1);
+    QVERIFY(s.teksty(QStringLiteral("blad"))
+                .constFirst()
+                .contains(QRegularExpression(QStringLiteral("^Drukowanie przerwane. Wysłano stron: [1-5] z 6.$"))));
+    QVERIFY(!QFile::exists(pdf));
 }
 
 void TestOknoKoperty::obrazek()
