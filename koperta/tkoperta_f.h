@@ -56,7 +56,7 @@ public:
     // The print font and the chooser that "Czcionka druku" opens.
     const FontyDruku &fonty() const { return m_fonty; }
 
-    // The settings as the controls hold them, and the same put into the controls.
+    // The settings as the controls hold them.
     UstawieniaKoperty ustawienia() const;
     // The envelope size chosen ("Jak w drukarce": the print dialog's paper).
     RozmiarKoperty rozmiarKoperty() const;
