@@ -116,8 +116,12 @@ QString tekstBleduDruku()
     return QStringLiteral("Błąd drukowania. Koperta nie została wydrukowana.");
 }
 
-void ustawStrone(QPagedPaintDevice &urzadzenie, bool poziomo)
+void ustawStrone(QPagedPaintDevice &urzadzenie, bool poziomo, const QPageSize &strona)
 {
+    // An envelope size given by name replaces the paper; the size is portrait, the
+    // orientation below turns it.
+    if (strona.isValid())
+        urzadzenie.setPageSize(strona);
     // The orientation is chosen here, before the job, whatever a print dialog said.
     if (poziomo)
         UstawPoziomo(urzadzenie);
@@ -133,7 +137,7 @@ std::optional<QString> drukujKoperty(QPagedPaintDevice &urzadzenie, const QList<
 {
     if (koperty.isEmpty())
         return std::nullopt;
-    ustawStrone(urzadzenie, koperty.front().poziomo);
+    ustawStrone(urzadzenie, koperty.front().poziomo, koperty.front().strona);
 
     // The resolution is the device's once the job has begun.
     QPainter p;

@@ -10,6 +10,7 @@
 #include <QColor>
 #include <QImage>
 #include <QList>
+#include <QPageSize>
 #include <QString>
 
 #include <array>
@@ -28,6 +29,7 @@ struct DaneKoperty
     bool poziomo = false;            // "drukuj poziomo"
     bool drukujLogo = false;         // "drukuj obrazek"
     QImage logo;                     // the print picture at its own size; null: no logo
+    QPageSize strona;                // the envelope's page size; invalid: the device's paper
 
     // The print font: an empty face keeps the canvas' default face, size 0 its default size.
     QString krojCzcionki;
@@ -81,9 +83,9 @@ void PiszTekst(Plotno &plotno, qint64 x, qint64 y, const QString &tekst);
 // Returns the resolution it measured.
 ParametryPlotna rysujKoperte(QPainter &p, const DaneKoperty &d);
 
-// The page set-up of a job: the first envelope's orientation, margins at the printable
-// area (the canvas' origin is its corner).
-void ustawStrone(QPagedPaintDevice &urzadzenie, bool poziomo);
+// The page set-up of a job: the envelope's page size (an invalid size keeps the device's
+// paper), the orientation, margins at the printable area (the canvas' origin is its corner).
+void ustawStrone(QPagedPaintDevice &urzadzenie, bool poziomo, const QPageSize &strona = {});
 
 // The error text of a print job that could not be done.
 QString tekstBleduDruku();
@@ -91,7 +93,7 @@ QString tekstBleduDruku();
 // Called after each page with the number of pages drawn; false stops the job.
 using PostepDruku = std::function<bool(qsizetype)>;
 
-// One job on `urzadzenie`: the page set-up, one envelope per page, end, and the device
+// One job on `urzadzenie`: the page set-up of the first envelope, one envelope per page, end, and the device
 // in portrait again. Returns the error text when the job could not be done (it could not
 // begin or end, or `postep` stopped it).
 std::optional<QString> drukujKoperty(QPagedPaintDevice &urzadzenie, const QList<DaneKoperty> &koperty,

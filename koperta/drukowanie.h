@@ -8,6 +8,7 @@
 #include <optional>
 
 class QPrinter;
+class QPrintPreviewDialog;
 class QWidget;
 
 // The program's one printer object, made at its first use (after the application).
@@ -24,3 +25,27 @@ std::optional<QString> drukujNaDrukarce(QPrinter &drukarka, const QList<DaneKope
 // Returns true when an envelope was printed.
 bool wykonajDrukKoperty(QWidget *rodzic, QPrinter &drukarka,
                         const std::function<std::optional<DaneKoperty>()> &zbierzDane);
+
+// The outcome of a job of many envelopes: pages sent of all, and the error text.
+struct WynikDruku
+{
+    qsizetype wyslane = 0;
+    qsizetype wszystkie = 0;
+    std::optional<QString> blad;
+};
+
+// A job of many envelopes on a printer. `postep` is called after each page (false
+// cancels). A failure or a cancel aborts the whole job, removes a PDF file it began and
+// gives "Drukowanie przerwane. Wysłano stron: N z M."
+WynikDruku drukujZadanie(QPrinter &drukarka, const QList<DaneKoperty> &koperty, const PostepDruku &postep = {});
+
+// Draws a job for a preview on the preview's printer with the routine that prints, so the
+// preview is what prints, and leaves that printer with the job's paper to show.
+void rysujPodglad(QPrinter &podglad, const QList<DaneKoperty> &koperty);
+
+// A preview of `koperty` on `drukarka`, not shown yet and deleted when closed. Its print
+// command asks for the printer through dialogi() unless `bezPytania`, then runs `drukuj`
+// and closes the preview when that returns true. Its own page set-up is hidden: the
+// envelope's size and orientation rule the page.
+QPrintPreviewDialog *podgladKopert(QWidget *rodzic, QPrinter &drukarka, const QList<DaneKoperty> &koperty,
+                                   bool bezPytania, const std::function<bool()> &drukuj);

@@ -1,25 +1,28 @@
-// The envelope window: sender and recipient lines, size presets, the logo, the print
+// The envelope window (its layout is tkoperta_f.ui): sender and recipient lines, size presets, the logo, the print
 // font and the orientation, kept as defaults in ADMINI and as named profiles (".pro").
 #pragma once
 
 #include "fontydruku.h"
+#include "druk_koperty.h"
 #include "magazynkoperty.h"
+#include "rozmiarkoperty.h"
 
 #include <QImage>
+#include <QList>
 #include <QWidget>
 
 #include <array>
 
-class QCheckBox;
-class QFrame;
-class QGroupBox;
-class QLabel;
+#include <memory>
+
 class QLineEdit;
 class QRadioButton;
-class QTextEdit;
 class QTimer;
-class QToolButton;
 class Kontekst;
+
+namespace Ui {
+class Tkoperta_f;
+}
 
 class Tkoperta_f : public QWidget
 {
@@ -28,6 +31,7 @@ public:
     // Builds the window hidden and runs its set-up (FormCreate) at once. The data root
     // and the print-font file are found through `kontekst`, which must outlive the window.
     explicit Tkoperta_f(Kontekst &kontekst, QWidget *parent = nullptr);
+    ~Tkoperta_f() override;
 
     // The logo picture at its own size, as the print routine draws it;
     // null when no picture is held.
@@ -57,39 +61,19 @@ public:
     // The print font and the chooser that "Czcionka druku" opens.
     const FontyDruku &fonty() const { return m_fonty; }
 
-    // The settings as the controls hold them, and the same put into the controls.
+    // The settings as the controls hold them.
     UstawieniaKoperty ustawienia() const;
+    // The envelope size chosen ("Jak w drukarce": the print dialog's paper).
+    RozmiarKoperty rozmiarKoperty() const;
 
-    // Sender panel
-    QFrame *Panel1;
-    QLabel *Label1;
-    QLineEdit *n1, *n2, *n3, *n4;
-    // Recipient panel
-    QFrame *Panel2;
-    QLabel *Label2, *Label6;
-    QLineEdit *o1, *o2, *o3, *o4, *o5;
-    QTextEdit *Memo2;
-    QToolButton *SpeedButton1;
-    // Parameters group
-    QGroupBox *GroupBox1;
-    QLabel *Label14, *Label16, *Label3, *Label4, *Label17, *Label12, *Label15, *Label8;
-    QLabel *Label13, *Label9, *Label10, *Label11;
-    QCheckBox *poziomo, *logo;
-    QLineEdit *l1, *l2, *l3, *l4, *g1, *g2, *g3, *g4;
-    QRadioButton *RadioButton1, *RadioButton2, *RadioButton3, *RadioButton4;
-    QLineEdit *l_n, *g_n, *od, *l_log, *g_log, *nazwa;
-    QFrame *Shape1, *Bevel1;
-    QLabel *Image2;
-    QToolButton *SpeedButton6, *SpeedButton7;
-    // Command column
-    QToolButton *SpeedButton2, *SpeedButton12, *SpeedButton3, *SpeedButton11, *SpeedButton10,
-        *SpeedButton9, *SpeedButton4;
-    // Other controls
-    QLabel *Image1, *Label5, *Label7;
-    QFrame *Panel3;
-    QTextEdit *Memo1;
-    QToolButton *SpeedButton8;
-    QTimer *Timer1;
+    // Prints one envelope per recipient (their o2..o5 lines), in the given order, as one
+    // job with the window's current settings; the sender lines are the window's n1..n4
+    // when any holds text, else `nadawcaFirmy`. Runs the set-up first when it never ran.
+    // The print dialog, then a preview offered, progress with "Anuluj" for a long job;
+    // a failure or cancel aborts the whole job and says how many pages were sent.
+    // Writes no data file. True when printed.
+    bool drukujDlaKlientow(QWidget *rodzic, const std::array<QString, 4> &nadawcaFirmy,
+                           const QList<std::array<QString, 4>> &odbiorcy);
 
 public slots:
     // Set-up: resolves the envelope data root from the working directory, creates any
@@ -112,9 +96,24 @@ public slots:
     void SpeedButton10Click(); // "Czytaj profil"
     void SpeedButton11Click(); // "Zapisz profil"
     void SpeedButton12Click(); // "Czytaj ustalenia domyślne"
+    void podgladClick();       // "Podgląd": a preview drawn by the print routine
     void Timer1Timer();
 
+protected:
+    // The window manager's close and Escape run "Koniec" (SpeedButton1Click).
+    void closeEvent(QCloseEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
+
 private:
+    // What the form cannot hold: the style's pictures, the stamp, the memo texts, the clock.
+    void wykonczWyglad();
+    void polacz();
+    std::array<QString, 4> odbiorcaOkna() const;
+    // One envelope's print data as the window stands, for these recipient lines (and
+    // these sender lines instead of n1..n4 when given).
+    DaneKoperty daneDruku(const std::array<QString, 4> &odbiorca,
+                          const std::array<QString, 4> *nadawca = nullptr) const;
+    void ustawRozmiarKoperty(RozmiarKoperty r);
     QRadioButton *przyciskRozmiaru(int numer) const;
     QLineEdit *poleOdLewej(int numer) const;
     QLineEdit *poleOdGory(int numer) const;
@@ -134,10 +133,13 @@ private:
     void oproznijObrazki();
     void przejdzDoKataloguDanych();
 
+    std::unique_ptr<Ui::Tkoperta_f> m_ui;
+    QTimer *m_zegar = nullptr;
     Kontekst &m_kontekst;
     MagazynKoperty m_magazyn;
     FontyDruku m_fonty;
     QImage m_obrazDruku;
     QImage m_obrazPodgladu;
     QImage m_zastepczy;
+    bool m_ustawione = false; // the set-up has run since start
 };

@@ -137,12 +137,14 @@ void TestDroga::kliknij(QToolButton *b)
 
 QStringList TestDroga::nadawca() const
 {
-    return {m_koperta->n1->text(), m_koperta->n2->text(), m_koperta->n3->text(), m_koperta->n4->text()};
+    return {kontrolka<QLineEdit>(m_koperta.get(), "n1")->text(), kontrolka<QLineEdit>(m_koperta.get(), "n2")->text(),
+            kontrolka<QLineEdit>(m_koperta.get(), "n3")->text(), kontrolka<QLineEdit>(m_koperta.get(), "n4")->text()};
 }
 
 QStringList TestDroga::odbiorca() const
 {
-    return {m_koperta->o2->text(), m_koperta->o3->text(), m_koperta->o4->text(), m_koperta->o5->text()};
+    return {kontrolka<QLineEdit>(m_koperta.get(), "o2")->text(), kontrolka<QLineEdit>(m_koperta.get(), "o3")->text(),
+            kontrolka<QLineEdit>(m_koperta.get(), "o4")->text(), kontrolka<QLineEdit>(m_koperta.get(), "o5")->text()};
 }
 
 void TestDroga::koperta_data()
@@ -168,8 +170,10 @@ void TestDroga::koperta()
     if (!firma.isEmpty())
         QVERIFY(zapiszPlik(plikFirmy(), firma));
     // Whatever the envelope window held before.
-    for (QLineEdit *e : {m_koperta->n1, m_koperta->n2, m_koperta->n3, m_koperta->n4, m_koperta->o2,
-                         m_koperta->o3, m_koperta->o4, m_koperta->o5})
+    for (QLineEdit *e : {kontrolka<QLineEdit>(m_koperta.get(), "n1"), kontrolka<QLineEdit>(m_koperta.get(), "n2"),
+                         kontrolka<QLineEdit>(m_koperta.get(), "n3"), kontrolka<QLineEdit>(m_koperta.get(), "n4"),
+                         kontrolka<QLineEdit>(m_koperta.get(), "o2"), kontrolka<QLineEdit>(m_koperta.get(), "o3"),
+                         kontrolka<QLineEdit>(m_koperta.get(), "o4"), kontrolka<QLineEdit>(m_koperta.get(), "o5")})
         e->setText(QStringLiteral("stare"));
     m_koperta->setEnabled(false);
 
@@ -192,7 +196,7 @@ void TestDroga::koperta()
     QVERIFY(m_koperta->isEnabled());
     QCOMPARE(m_koperta->windowModality(), Qt::NonModal);
     // The set-up ran: the stored form of address is in o1.
-    QCOMPARE(m_koperta->o1->text(), QStringLiteral("Pan"));
+    QCOMPARE(kontrolka<QLineEdit>(m_koperta.get(), "o1")->text(), QStringLiteral("Pan"));
     // The client list window stays usable.
     QVERIFY(m_okno->isEnabled());
     QVERIFY(!QApplication::activeModalWidget());
@@ -204,12 +208,13 @@ void TestDroga::drugaKoperta()
     klient(QStringLiteral("Pierwszy"), QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"));
     kliknij(kontrolka<QToolButton>(m_okno.get(), "SpeedButton14"));
     QVERIFY(m_koperta->isVisible());
-    QCOMPARE(m_koperta->l1->text(), QStringLiteral("50"));
+    QCOMPARE(kontrolka<QLineEdit>(m_koperta.get(), "l1")->text(), QStringLiteral("50"));
 
     // The user edits the open envelope window, then asks for another client's envelope.
-    m_koperta->o1->setText(QStringLiteral("Pani"));
-    m_koperta->l1->setText(QStringLiteral("77"));
-    for (QLineEdit *e : {m_koperta->n1, m_koperta->n4, m_koperta->o2, m_koperta->o5})
+    kontrolka<QLineEdit>(m_koperta.get(), "o1")->setText(QStringLiteral("Pani"));
+    kontrolka<QLineEdit>(m_koperta.get(), "l1")->setText(QStringLiteral("77"));
+    for (QLineEdit *e : {kontrolka<QLineEdit>(m_koperta.get(), "n1"), kontrolka<QLineEdit>(m_koperta.get(), "n4"),
+                         kontrolka<QLineEdit>(m_koperta.get(), "o2"), kontrolka<QLineEdit>(m_koperta.get(), "o5")})
         e->setText(QStringLiteral("ręcznie"));
     QVERIFY(zapiszPlik(plikFirmy(), rekordFirmy(QStringLiteral("Nowa"), QStringLiteral("Firma"), QString())));
     klient(QStringLiteral("Drugi"), QStringLiteral("d"), QString(), QStringLiteral("f"));
@@ -217,13 +222,13 @@ void TestDroga::drugaKoperta()
     QCOMPARE(nadawca(), (QStringList{"Nowa", "Firma", "", ""}));
     QCOMPARE(odbiorca(), (QStringList{"Drugi", "d", "", "f"}));
     // The set-up ran again: defaults and the stored form of address are back.
-    QCOMPARE(m_koperta->o1->text(), QStringLiteral("Pan"));
-    QCOMPARE(m_koperta->l1->text(), QStringLiteral("50"));
+    QCOMPARE(kontrolka<QLineEdit>(m_koperta.get(), "o1")->text(), QStringLiteral("Pan"));
+    QCOMPARE(kontrolka<QLineEdit>(m_koperta.get(), "l1")->text(), QStringLiteral("50"));
     QVERIFY(m_koperta->isVisible());
 
     // "Koniec" of the envelope window disables and hides it; "Koperta" brings it back.
     m_skrypt.tak();
-    QTest::mouseClick(m_koperta->SpeedButton1, Qt::LeftButton);
+    QTest::mouseClick(kontrolka<QToolButton>(m_koperta.get(), "SpeedButton1"), Qt::LeftButton);
     QVERIFY(!m_koperta->isVisible() && !m_koperta->isEnabled());
     kliknij(kontrolka<QToolButton>(m_okno.get(), "SpeedButton14"));
     QVERIFY(m_koperta->isVisible() && m_koperta->isEnabled());
@@ -231,7 +236,7 @@ void TestDroga::drugaKoperta()
 
     // The firm record goes away: the copy read before fills the sender lines again.
     QVERIFY(QFile::remove(plikFirmy()));
-    m_koperta->n1->setText(QStringLiteral("zmienione"));
+    kontrolka<QLineEdit>(m_koperta.get(), "n1")->setText(QStringLiteral("zmienione"));
     kliknij(kontrolka<QToolButton>(m_okno.get(), "SpeedButton14"));
     QCOMPARE(nadawca(), (QStringList{"Nowa", "Firma", "", ""}));
 }
@@ -261,8 +266,8 @@ void TestDroga::nieudaneUstawienie()
     QCOMPARE(m_skrypt.teksty(QStringLiteral("blad")), QStringList{blad});
     QVERIFY(!m_koperta->isVisible());
     // The lines were handed over before the set-up.
-    QCOMPARE(m_koperta->o2->text(), QStringLiteral("Klient"));
-    QCOMPARE(m_koperta->n1->text(), QStringLiteral("Alfa"));
+    QCOMPARE(kontrolka<QLineEdit>(m_koperta.get(), "o2")->text(), QStringLiteral("Klient"));
+    QCOMPARE(kontrolka<QLineEdit>(m_koperta.get(), "n1")->text(), QStringLiteral("Alfa"));
 }
 
 void TestDroga::narzedzia_data()
@@ -342,15 +347,15 @@ void TestDroga::doKoperty()
 
     // Size preset 3, and the positions typed in: sender 10/10 mm, spacing 5 mm,
     // recipient 100/50 mm, logo at pixel 1/3.
-    QTest::mouseClick(m_koperta->RadioButton3, Qt::LeftButton);
+    QTest::mouseClick(kontrolka<QRadioButton>(m_koperta.get(), "RadioButton3"), Qt::LeftButton);
     QCOMPARE(m_koperta->wybranyRozmiar(), 3);
-    wpisz(m_koperta->l3, QStringLiteral("100"));
-    wpisz(m_koperta->g3, QStringLiteral("50"));
-    wpisz(m_koperta->od, QStringLiteral("5"));
-    wpisz(m_koperta->l_n, QStringLiteral("10"));
-    wpisz(m_koperta->g_n, QStringLiteral("10"));
-    wpisz(m_koperta->l_log, QStringLiteral("1"));
-    wpisz(m_koperta->g_log, QStringLiteral("3"));
+    wpisz(kontrolka<QLineEdit>(m_koperta.get(), "l3"), QStringLiteral("100"));
+    wpisz(kontrolka<QLineEdit>(m_koperta.get(), "g3"), QStringLiteral("50"));
+    wpisz(kontrolka<QLineEdit>(m_koperta.get(), "od"), QStringLiteral("5"));
+    wpisz(kontrolka<QLineEdit>(m_koperta.get(), "l_n"), QStringLiteral("10"));
+    wpisz(kontrolka<QLineEdit>(m_koperta.get(), "g_n"), QStringLiteral("10"));
+    wpisz(kontrolka<QLineEdit>(m_koperta.get(), "l_log"), QStringLiteral("1"));
+    wpisz(kontrolka<QLineEdit>(m_koperta.get(), "g_log"), QStringLiteral("3"));
 }
 
 void TestDroga::wydruk_data()
@@ -375,24 +380,24 @@ void TestDroga::wydruk()
         return;
     if (logo) {
         m_skrypt.plik(m_logo);
-        QTest::mouseClick(m_koperta->SpeedButton6, Qt::LeftButton);
-        QVERIFY(m_koperta->logo->isEnabled());
-        QTest::mouseClick(m_koperta->logo, Qt::LeftButton);
-        QVERIFY(m_koperta->logo->isChecked());
+        QTest::mouseClick(kontrolka<QToolButton>(m_koperta.get(), "SpeedButton6"), Qt::LeftButton);
+        QVERIFY(kontrolka<QCheckBox>(m_koperta.get(), "logo")->isEnabled());
+        QTest::mouseClick(kontrolka<QCheckBox>(m_koperta.get(), "logo"), Qt::LeftButton);
+        QVERIFY(kontrolka<QCheckBox>(m_koperta.get(), "logo")->isChecked());
     }
     if (poziomo)
-        QTest::mouseClick(m_koperta->poziomo, Qt::LeftButton);
-    QCOMPARE(m_koperta->poziomo->isChecked(), poziomo);
+        QTest::mouseClick(kontrolka<QCheckBox>(m_koperta.get(), "poziomo"), Qt::LeftButton);
+    QCOMPARE(kontrolka<QCheckBox>(m_koperta.get(), "poziomo")->isChecked(), poziomo);
 
     // The positions are read when the print dialog has closed: what the user typed
     // while it was open (here, by the scripted dialog) is what prints.
-    wpisz(m_koperta->l_n, QStringLiteral("99"));
+    wpisz(kontrolka<QLineEdit>(m_koperta.get(), "l_n"), QStringLiteral("99"));
     const QString pdf = sciezka(QStringLiteral("koperta.pdf"));
     m_skrypt.drukarka([&](QPrinter *d) {
         doPdf(*d, pdf);
-        m_koperta->l_n->setText(QStringLiteral("10"));
+        kontrolka<QLineEdit>(m_koperta.get(), "l_n")->setText(QStringLiteral("10"));
     });
-    QTest::mouseClick(m_koperta->SpeedButton4, Qt::LeftButton);
+    QTest::mouseClick(kontrolka<QToolButton>(m_koperta.get(), "SpeedButton4"), Qt::LeftButton);
     QVERIFY(m_skrypt.teksty(QStringLiteral("blad")).isEmpty());
     QCOMPARE(drukarka().pageLayout().orientation(), QPageLayout::Portrait);
 

@@ -91,6 +91,8 @@ private slots:
     void drukujKoperte_czcionkaNieudana();
     void drukujKoperte_bladPokazany();
     void drukujKoperte_udany();
+    void zadanieWielu_data();
+    void zadanieWielu();
 
 private:
     QTemporaryDir m_katalog;
@@ -429,3 +431,49 @@ void TestDrukKoperty::drukujKoperte_udany()
 
 QTEST_MAIN(TestDrukKoperty)
 #include "test_druk_koperty.moc"
+
+void TestDrukKoperty::zadanieWielu_data()
+{
+    QTest::addColumn<int>("przerwijPo"); // 0: never
+    QTest::newRow("whole job") << 0;
+    QTest::newRow("cancelled after page 2") << 2;
+}
+
+void TestDrukKoperty::zadanieWielu()
+{
+    // Five envelopes on DL: the page size is the envelope's, the logo drawn on every page
+    // is held once; a cancel aborts the whole job, leaves no file and counts what was sent.
+    QFETCH(int, przerwijPo);
+    DaneKoperty d = przyklad();
+    d.drukujLogo = true;
+    d.logo = czerwonyObrazek(100, 40);
+    d.strona = QPageSize(QPageSize::EnvelopeDL);
+    const QList<DaneKoperty> koperty(5, d);
+    const QString pdf = plik(QStringLiteral("zadanie.pdf"));
+    QPrinter drukarka(QPrinter::HighResolution);
+    doPdf(drukarka, pdf);
+    QList<qsizetype> strony;
+    const WynikDruku wynik = drukujZadanie(drukarka, koperty, [&](qsizetype n) {
+        strony.append(n);
+        return n != przerwijPo;
+    });
+    if (przerwijPo) {
+        QCOMPARE(strony, (QList<qsizetype>{1, 2}));
+        QCOMPARE(wynik.wyslane, 2);
+        QCOMPARE(wynik.blad.value_or(QString()), QStringLiteral("Drukowanie przerwane. Wysłano stron: 2 z 5."));
+        QVERIFY(!QFile::exists(pdf));
+        return;
+    }
+    QVERIFY(!wynik.blad);
+    QCOMPARE(wynik.wyslane, 5);
+    // pdfimages lists each page's use; the object number (column 11) names the one picture.
+    QSet<QString> obiekty;
+    const QStringList wiersze =
+        uruchom(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf}).split(u'\n', Qt::SkipEmptyParts);
+    for (qsizetype i = 2; i < wiersze.size(); ++i)
+        obiekty.insert(wiersze[i].simplified().section(u' ', 10, 10));
+    QCOMPARE(wiersze.size(), 2 + 5);
+    QCOMPARE(obiekty.size(), 1);
+    const StronaPdf s = czytajStrone(pdf);
+    QVERIFY(qAbs(s.szerokosc - 110 * 72 / 25.4) < 1 && qAbs(s.wysokosc - 220 * 72 / 25.4) < 1);
+}

@@ -272,9 +272,9 @@ void TestZapisyOkien::kopertaPrzyPelnymDysku()
     const auto przed = zawartosc(k);
     QVERIFY(zapelnij(k, 0));
 
-    w.n1->setText(QStringLiteral("Zmieniony nadawca Łódź"));
-    w.l1->setText(QStringLiteral("77"));
-    w.RadioButton3->click();
+    kontrolka<QLineEdit>(&w, "n1")->setText(QStringLiteral("Zmieniony nadawca Łódź"));
+    kontrolka<QLineEdit>(&w, "l1")->setText(QStringLiteral("77"));
+    kontrolka<QRadioButton>(&w, "RadioButton3")->click();
     if (polecenie.startsWith(QStringLiteral("profil"))) {
         m_skrypt.plik(profil);
         w.SpeedButton11Click();

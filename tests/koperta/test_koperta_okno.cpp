@@ -1,5 +1,7 @@
 // The envelope window driven through its handlers, with scripted dialogs.
 
+#include "../wspolne/kontrolki.h"
+#include "../wspolne/pdf.h"
 #include "../wspolne/pliki.h"
 #include "../wspolne/skrypt.h"
 #include "rekordykoperty.h"
@@ -8,6 +10,11 @@
 #include "tkoperta_f.h"
 
 #include <QCheckBox>
+#include <QAction>
+#include <QComboBox>
+#include <QPointer>
+#include <QProgressDialog>
+#include <QPrintPreviewDialog>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -66,6 +73,11 @@ private slots:
     void anulowanie_data();
     void anulowanie();
     void obrazek();
+    void obrazekZWindows_data();
+    void obrazekZWindows();
+    void rozmiarObokRekordow();
+    void podgladJakWydruk();
+    void wieleKopertWJednymZadaniu();
     void obrazekZly_data();
     void obrazekZly();
     void dlugaSciezkaObrazka();
@@ -111,22 +123,22 @@ void TestOknoKoperty::oknoIPierwszeUstawienie()
         QVERIFY2(e, n);
         QCOMPARE(e->accessibleName(), QLatin1String(n));
     }
-    QVERIFY(w.nazwa->isReadOnly());
-    const QStringList pomoc = w.Memo1->toPlainText().split(u'\n');
+    QVERIFY(kontrolka<QLineEdit>(&w, "nazwa")->isReadOnly());
+    const QStringList pomoc = kontrolka<QTextEdit>(&w, "Memo1")->toPlainText().split(u'\n');
     QCOMPARE(pomoc.size(), 16);
     QCOMPARE(pomoc[5], QStringLiteral("6.Jeżeli na kopercia chcesz wydrukować logo, odszukaj właściwy obrazek."));
     QCOMPARE(pomoc[9], QStringLiteral("10.Po ustaleniu nadawcy, jego parametrów oraz parametrów odbiorcy i definicji "
                                       "dotyczących logo, możesz "));
     QCOMPARE(pomoc[13], QString());
     QCOMPARE(pomoc[15], QStringLiteral("wierszami."));
-    const QStringList wskazowka = w.Memo2->toPlainText().split(u'\n');
+    const QStringList wskazowka = kontrolka<QTextEdit>(&w, "Memo2")->toPlainText().split(u'\n');
     QCOMPARE(wskazowka.size(), 3);
     QCOMPARE(wskazowka[0], QStringLiteral("Po zdefiniowanu parametrów nadawcy, odbiorcy oraz logo zapisz definicje "));
-    QVERIFY(!w.Memo1->isEnabled());
-    QVERIFY(!w.Memo2->isEnabled());
-    QVERIFY(w.Panel3->isHidden());
-    QCOMPARE(w.Image2->size(), QSize(101, 69));
-    QVERIFY(w.Image2->hasScaledContents());
+    QVERIFY(!kontrolka<QTextEdit>(&w, "Memo1")->isEnabled());
+    QVERIFY(!kontrolka<QTextEdit>(&w, "Memo2")->isEnabled());
+    QVERIFY(kontrolka<QFrame>(&w, "Panel3")->isHidden());
+    QCOMPARE(kontrolka<QLabel>(&w, "Image2")->size(), QSize(101, 69));
+    QVERIFY(kontrolka<QLabel>(&w, "Image2")->hasScaledContents());
 
     // The first set-up creates the defaults files and shows them, with no dialog.
     QVERIFY(s.wywolania.isEmpty());
@@ -136,19 +148,21 @@ void TestOknoKoperty::oknoIPierwszeUstawienie()
     QCOMPARE(k.czytaj(Forma), QByteArray(21, '\0'));
     QCOMPARE(w.katalogDanych(), k.korzen());
 
-    QCOMPARE(w.l1->text() + w.g1->text(), QStringLiteral("5050"));
-    QCOMPARE(w.l2->text() + w.g2->text(), QStringLiteral("100100"));
-    QCOMPARE(w.l3->text() + w.g3->text(), QStringLiteral("150150"));
-    QCOMPARE(w.l4->text() + w.g4->text(), QStringLiteral("200200"));
-    QCOMPARE(w.l_n->text() + w.g_n->text() + w.od->text(), QStringLiteral("555"));
-    QVERIFY(w.RadioButton1->isChecked());
+    QCOMPARE(kontrolka<QLineEdit>(&w, "l1")->text() + kontrolka<QLineEdit>(&w, "g1")->text(), QStringLiteral("5050"));
+    QCOMPARE(kontrolka<QLineEdit>(&w, "l2")->text() + kontrolka<QLineEdit>(&w, "g2")->text(), QStringLiteral("100100"));
+    QCOMPARE(kontrolka<QLineEdit>(&w, "l3")->text() + kontrolka<QLineEdit>(&w, "g3")->text(), QStringLiteral("150150"));
+    QCOMPARE(kontrolka<QLineEdit>(&w, "l4")->text() + kontrolka<QLineEdit>(&w, "g4")->text(), QStringLiteral("200200"));
+    QCOMPARE(kontrolka<QLineEdit>(&w, "l_n")->text() + kontrolka<QLineEdit>(&w, "g_n")->text() +
+                 kontrolka<QLineEdit>(&w, "od")->text(),
+             QStringLiteral("555"));
+    QVERIFY(kontrolka<QRadioButton>(&w, "RadioButton1")->isChecked());
     QCOMPARE(w.wybranyRozmiar(), 1);
-    QCOMPARE(w.Label7->text(), QStringLiteral("Rozmiar 50X50"));
-    QVERIFY(!w.logo->isChecked());
-    QVERIFY(!w.logo->isEnabled());
-    QVERIFY(!w.poziomo->isChecked());
-    QVERIFY(w.nazwa->text().isEmpty());
-    QVERIFY(w.o1->text().isEmpty());
+    QCOMPARE(kontrolka<QLabel>(&w, "Label7")->text(), QStringLiteral("Rozmiar 50X50"));
+    QVERIFY(!kontrolka<QCheckBox>(&w, "logo")->isChecked());
+    QVERIFY(!kontrolka<QCheckBox>(&w, "logo")->isEnabled());
+    QVERIFY(!kontrolka<QCheckBox>(&w, "poziomo")->isChecked());
+    QVERIFY(kontrolka<QLineEdit>(&w, "nazwa")->text().isEmpty());
+    QVERIFY(kontrolka<QLineEdit>(&w, "o1")->text().isEmpty());
     QCOMPARE(w.windowTitle(), Domyslny);
     QVERIFY(w.obrazDruku().isNull());
     QVERIFY(!w.drukujLogo());
@@ -165,24 +179,26 @@ void TestOknoKoperty::ustawienieZostawiaNadawceIOdbiorce()
     k.zapisz(Uklad, uklad);
     k.zapisz(Forma, formaAdresu("Pani"));
 
-    QLineEdit *pola[] = {w.n1, w.n2, w.n3, w.n4, w.o2, w.o3, w.o4, w.o5};
+    QLineEdit *pola[] = {kontrolka<QLineEdit>(&w, "n1"), kontrolka<QLineEdit>(&w, "n2"), kontrolka<QLineEdit>(&w, "n3"),
+                         kontrolka<QLineEdit>(&w, "n4"), kontrolka<QLineEdit>(&w, "o2"), kontrolka<QLineEdit>(&w, "o3"),
+                         kontrolka<QLineEdit>(&w, "o4"), kontrolka<QLineEdit>(&w, "o5")};
     for (int i = 0; i < 8; ++i)
         pola[i]->setText(QStringLiteral("tekst %1").arg(i));
-    w.o1->setText(QStringLiteral("Pan"));
-    w.l1->setText(QStringLiteral("999"));
+    kontrolka<QLineEdit>(&w, "o1")->setText(QStringLiteral("Pan"));
+    kontrolka<QLineEdit>(&w, "l1")->setText(QStringLiteral("999"));
     QVERIFY(w.FormCreate());
     for (int i = 0; i < 8; ++i)
         QCOMPARE(pola[i]->text(), QStringLiteral("tekst %1").arg(i));
-    QCOMPARE(w.o1->text(), QStringLiteral("Pani"));
-    QCOMPARE(w.l1->text(), QStringLiteral("50"));
+    QCOMPARE(kontrolka<QLineEdit>(&w, "o1")->text(), QStringLiteral("Pani"));
+    QCOMPARE(kontrolka<QLineEdit>(&w, "l1")->text(), QStringLiteral("50"));
 
     // Reading the defaults brings the stored sender lines back.
     s.tak();
     w.SpeedButton12Click();
-    QCOMPARE(w.n1->text(), QStringLiteral("Zapisana firma"));
-    QCOMPARE(w.n2->text(), QString());
-    QCOMPARE(w.o2->text(), QStringLiteral("tekst 4"));
-    QCOMPARE(w.o1->text(), QStringLiteral("Pani"));
+    QCOMPARE(kontrolka<QLineEdit>(&w, "n1")->text(), QStringLiteral("Zapisana firma"));
+    QCOMPARE(kontrolka<QLineEdit>(&w, "n2")->text(), QString());
+    QCOMPARE(kontrolka<QLineEdit>(&w, "o2")->text(), QStringLiteral("tekst 4"));
+    QCOMPARE(kontrolka<QLineEdit>(&w, "o1")->text(), QStringLiteral("Pani"));
 }
 
 void TestOknoKoperty::czytajDomyslne_data()
@@ -199,15 +215,15 @@ void TestOknoKoperty::czytajDomyslne()
     const QString obrazek = k.kopiujObrazek(QStringLiteral("logo.jpg"), QStringLiteral("logo.jpg"));
     Kontekst kontekstW(QDir::currentPath());
     Tkoperta_f w(kontekstW);
-    w.RadioButton3->click();
-    w.l3->setText(QStringLiteral("33"));
-    w.g3->setText(QStringLiteral("44"));
-    w.n2->setText(QStringLiteral("Nadawca 2"));
-    w.poziomo->setChecked(true);
+    kontrolka<QRadioButton>(&w, "RadioButton3")->click();
+    kontrolka<QLineEdit>(&w, "l3")->setText(QStringLiteral("33"));
+    kontrolka<QLineEdit>(&w, "g3")->setText(QStringLiteral("44"));
+    kontrolka<QLineEdit>(&w, "n2")->setText(QStringLiteral("Nadawca 2"));
+    kontrolka<QCheckBox>(&w, "poziomo")->setChecked(true);
     s.plik(obrazek);
     w.SpeedButton6Click();
-    w.logo->setChecked(true);
-    w.l_log->setText(QStringLiteral("7"));
+    kontrolka<QCheckBox>(&w, "logo")->setChecked(true);
+    kontrolka<QLineEdit>(&w, "l_log")->setText(QStringLiteral("7"));
     w.SpeedButton2Click(); // no question, no message
     QVERIFY(s.teksty(QStringLiteral("pytanie")).isEmpty());
     QCOMPARE(k.czytaj(Opcje), QByteArray("\x03\x01\x01", 3));
@@ -215,10 +231,10 @@ void TestOknoKoperty::czytajDomyslne()
     QCOMPARE(czytajTekst(k.czytaj(Logo), 0, 230), obrazek);
     QCOMPARE(w.windowTitle(), Domyslny);
 
-    w.RadioButton1->click();
-    w.l3->setText(QStringLiteral("99"));
-    w.n2->clear();
-    w.poziomo->setChecked(false);
+    kontrolka<QRadioButton>(&w, "RadioButton1")->click();
+    kontrolka<QLineEdit>(&w, "l3")->setText(QStringLiteral("99"));
+    kontrolka<QLineEdit>(&w, "n2")->clear();
+    kontrolka<QCheckBox>(&w, "poziomo")->setChecked(false);
     w.SpeedButton7Click();
     w.setWindowTitle(QStringLiteral("inny"));
     k.wejdz(QStringLiteral("inny"));
@@ -227,20 +243,20 @@ void TestOknoKoperty::czytajDomyslne()
     w.SpeedButton12Click();
     QCOMPARE(s.teksty(QStringLiteral("pytanie")), QStringList{QStringLiteral("Wczytać ustawienia domyślne ?")});
     if (tak) {
-        QVERIFY(w.RadioButton3->isChecked());
-        QCOMPARE(w.Label7->text(), QStringLiteral("Rozmiar 33X44"));
-        QCOMPARE(w.l3->text(), QStringLiteral("33"));
-        QCOMPARE(w.n2->text(), QStringLiteral("Nadawca 2"));
-        QVERIFY(w.poziomo->isChecked());
-        QCOMPARE(w.nazwa->text(), obrazek);
-        QVERIFY(w.logo->isChecked() && w.logo->isEnabled());
+        QVERIFY(kontrolka<QRadioButton>(&w, "RadioButton3")->isChecked());
+        QCOMPARE(kontrolka<QLabel>(&w, "Label7")->text(), QStringLiteral("Rozmiar 33X44"));
+        QCOMPARE(kontrolka<QLineEdit>(&w, "l3")->text(), QStringLiteral("33"));
+        QCOMPARE(kontrolka<QLineEdit>(&w, "n2")->text(), QStringLiteral("Nadawca 2"));
+        QVERIFY(kontrolka<QCheckBox>(&w, "poziomo")->isChecked());
+        QCOMPARE(kontrolka<QLineEdit>(&w, "nazwa")->text(), obrazek);
+        QVERIFY(kontrolka<QCheckBox>(&w, "logo")->isChecked() && kontrolka<QCheckBox>(&w, "logo")->isEnabled());
         QCOMPARE(w.obrazDruku().size(), QSize(12, 8));
         QCOMPARE(w.windowTitle(), Domyslny);
         QVERIFY(k.biezacy());
     } else {
-        QVERIFY(w.RadioButton1->isChecked());
-        QCOMPARE(w.l3->text(), QStringLiteral("99"));
-        QVERIFY(w.nazwa->text().isEmpty());
+        QVERIFY(kontrolka<QRadioButton>(&w, "RadioButton1")->isChecked());
+        QCOMPARE(kontrolka<QLineEdit>(&w, "l3")->text(), QStringLiteral("99"));
+        QVERIFY(kontrolka<QLineEdit>(&w, "nazwa")->text().isEmpty());
         QCOMPARE(w.windowTitle(), QStringLiteral("inny"));
         QVERIFY(k.biezacy(QStringLiteral("inny")));
         k.wejdz();
@@ -249,8 +265,8 @@ void TestOknoKoperty::czytajDomyslne()
     // The set-up shows the stored preset too.
     Kontekst kontekstDrugie(QDir::currentPath());
     Tkoperta_f drugie(kontekstDrugie);
-    QVERIFY(drugie.RadioButton3->isChecked());
-    QCOMPARE(drugie.Label7->text(), QStringLiteral("Rozmiar 33X44"));
+    QVERIFY(kontrolka<QRadioButton>(&drugie, "RadioButton3")->isChecked());
+    QCOMPARE(kontrolka<QLabel>(&drugie, "Label7")->text(), QStringLiteral("Rozmiar 33X44"));
 }
 
 void TestOknoKoperty::koniec_data()
@@ -258,10 +274,14 @@ void TestOknoKoperty::koniec_data()
     QTest::addColumn<bool>("tak");
     QTest::addColumn<QString>("forma");
     QTest::addColumn<QByteArray>("zapisana");
-    QTest::newRow("Yes") << true << QStringLiteral("Szanowna Pani") << formaAdresu("Szanowna Pani");
-    QTest::newRow("Yes, cut to 20") << true << QStringLiteral("Wielce Szanowny Pan Prezes")
-                                    << formaAdresu("Wielce Szanowny Pan ");
-    QTest::newRow("No") << false << QStringLiteral("Pan") << QByteArray(21, '\0');
+    QTest::addColumn<int>("sposob"); // 0 "Koniec", 1 the window manager's close, 2 Escape
+    for (int sposob : {0, 1, 2}) {
+        const QByteArray n = QByteArray::number(sposob);
+        QTest::newRow("Yes " + n) << true << QStringLiteral("Szanowna Pani") << formaAdresu("Szanowna Pani") << sposob;
+        QTest::newRow("Yes, cut to 20 " + n)
+            << true << QStringLiteral("Wielce Szanowny Pan Prezes") << formaAdresu("Wielce Szanowny Pan ") << sposob;
+        QTest::newRow("No " + n) << false << QStringLiteral("Pan") << QByteArray(21, '\0') << sposob;
+    }
 }
 
 void TestOknoKoperty::koniec()
@@ -269,24 +289,30 @@ void TestOknoKoperty::koniec()
     QFETCH(bool, tak);
     QFETCH(QString, forma);
     QFETCH(QByteArray, zapisana);
+    QFETCH(int, sposob);
     Katalog k;
     Kontekst kontekstW(QDir::currentPath());
     Tkoperta_f w(kontekstW);
     w.show();
-    w.o1->setText(forma);
+    kontrolka<QLineEdit>(&w, "o1")->setText(forma);
     w.SpeedButton2Click(); // saving the defaults leaves the form of address alone
     QCOMPARE(k.czytaj(Forma), QByteArray(21, '\0'));
     tak ? s.tak() : s.nie();
-    w.SpeedButton1->click();
+    if (sposob == 0)
+        kontrolka<QToolButton>(&w, "SpeedButton1")->click();
+    else if (sposob == 1)
+        QCOMPARE(w.close(), tak);
+    else
+        QTest::keyClick(kontrolka<QLineEdit>(&w, "o1"), Qt::Key_Escape);
     QCOMPARE(s.teksty(QStringLiteral("pytanie")), QStringList{QStringLiteral("Koniec pracy ?")});
     QCOMPARE(k.czytaj(Forma), zapisana);
     QCOMPARE(w.isVisible(), !tak);
     QCOMPARE(w.isEnabled(), !tak);
     if (tak) {
         // The next set-up brings the form of address back.
-        w.o1->clear();
+        kontrolka<QLineEdit>(&w, "o1")->clear();
         QVERIFY(w.FormCreate());
-        QCOMPARE(w.o1->text(), czytajTekst(zapisana, 0, 20));
+        QCOMPARE(kontrolka<QLineEdit>(&w, "o1")->text(), czytajTekst(zapisana, 0, 20));
     }
 }
 
@@ -297,16 +323,21 @@ void TestOknoKoperty::profilTamIZPowrotem()
     const QString obrazek = k.kopiujObrazek(QStringLiteral("logo.jpg"), QStringLiteral("firma.jpg"));
     Kontekst kontekstW(QDir::currentPath());
     Tkoperta_f w(kontekstW);
-    QLineEdit *pola[] = {w.n1, w.n2, w.n3, w.n4, w.l1, w.l2, w.l3, w.l4, w.g1, w.g2,
-                         w.g3, w.g4, w.l_n, w.g_n, w.od, w.l_log, w.g_log};
+    QLineEdit *pola[] = {
+        kontrolka<QLineEdit>(&w, "n1"),    kontrolka<QLineEdit>(&w, "n2"),   kontrolka<QLineEdit>(&w, "n3"),
+        kontrolka<QLineEdit>(&w, "n4"),    kontrolka<QLineEdit>(&w, "l1"),   kontrolka<QLineEdit>(&w, "l2"),
+        kontrolka<QLineEdit>(&w, "l3"),    kontrolka<QLineEdit>(&w, "l4"),   kontrolka<QLineEdit>(&w, "g1"),
+        kontrolka<QLineEdit>(&w, "g2"),    kontrolka<QLineEdit>(&w, "g3"),   kontrolka<QLineEdit>(&w, "g4"),
+        kontrolka<QLineEdit>(&w, "l_n"),   kontrolka<QLineEdit>(&w, "g_n"),  kontrolka<QLineEdit>(&w, "od"),
+        kontrolka<QLineEdit>(&w, "l_log"), kontrolka<QLineEdit>(&w, "g_log")};
     for (int i = 0; i < 17; ++i)
         pola[i]->setText(QStringLiteral("%1ą").arg(i));
-    w.nazwa->setText(obrazek);
-    w.RadioButton4->click();
-    w.logo->setChecked(true);
-    w.poziomo->setChecked(true);
-    w.o1->setText(QStringLiteral("Pan"));
-    w.o2->setText(QStringLiteral("Odbiorca"));
+    kontrolka<QLineEdit>(&w, "nazwa")->setText(obrazek);
+    kontrolka<QRadioButton>(&w, "RadioButton4")->click();
+    kontrolka<QCheckBox>(&w, "logo")->setChecked(true);
+    kontrolka<QCheckBox>(&w, "poziomo")->setChecked(true);
+    kontrolka<QLineEdit>(&w, "o1")->setText(QStringLiteral("Pan"));
+    kontrolka<QLineEdit>(&w, "o2")->setText(QStringLiteral("Odbiorca"));
 
     const QString plik = k.sciezka(QStringLiteral("Koperty/biuro"));
     s.plik(plik); // typed without an extension
@@ -325,11 +356,11 @@ void TestOknoKoperty::profilTamIZPowrotem()
     // Change everything, then read the profile back.
     for (QLineEdit *e : pola)
         e->setText(QStringLiteral("x"));
-    w.nazwa->clear();
-    w.RadioButton2->click();
-    w.logo->setChecked(false);
-    w.poziomo->setChecked(false);
-    w.o1->setText(QStringLiteral("Pani"));
+    kontrolka<QLineEdit>(&w, "nazwa")->clear();
+    kontrolka<QRadioButton>(&w, "RadioButton2")->click();
+    kontrolka<QCheckBox>(&w, "logo")->setChecked(false);
+    kontrolka<QCheckBox>(&w, "poziomo")->setChecked(false);
+    kontrolka<QLineEdit>(&w, "o1")->setText(QStringLiteral("Pani"));
     k.wejdz(QStringLiteral("inny"));
     s.plik(plik + QStringLiteral(".pro"));
     w.SpeedButton10Click();
@@ -337,15 +368,15 @@ void TestOknoKoperty::profilTamIZPowrotem()
     QCOMPARE(s.wywolania.constLast().plik.filtr, QStringLiteral("Pliki profilów (*.pro)"));
     for (int i = 0; i < 17; ++i)
         QCOMPARE(pola[i]->text(), QStringLiteral("%1ą").arg(i));
-    QCOMPARE(w.nazwa->text(), obrazek);
-    QVERIFY(w.RadioButton4->isChecked());
-    QCOMPARE(w.Label7->text(), QStringLiteral("Rozmiar 7ąX11ą"));
-    QVERIFY(w.logo->isChecked() && w.logo->isEnabled());
-    QVERIFY(w.poziomo->isChecked());
+    QCOMPARE(kontrolka<QLineEdit>(&w, "nazwa")->text(), obrazek);
+    QVERIFY(kontrolka<QRadioButton>(&w, "RadioButton4")->isChecked());
+    QCOMPARE(kontrolka<QLabel>(&w, "Label7")->text(), QStringLiteral("Rozmiar 7ąX11ą"));
+    QVERIFY(kontrolka<QCheckBox>(&w, "logo")->isChecked() && kontrolka<QCheckBox>(&w, "logo")->isEnabled());
+    QVERIFY(kontrolka<QCheckBox>(&w, "poziomo")->isChecked());
     QVERIFY(w.drukujLogo());
     QCOMPARE(w.obrazDruku().size(), QSize(12, 8));
-    QCOMPARE(w.o1->text(), QStringLiteral("Pani"));
-    QCOMPARE(w.o2->text(), QStringLiteral("Odbiorca"));
+    QCOMPARE(kontrolka<QLineEdit>(&w, "o1")->text(), QStringLiteral("Pani"));
+    QCOMPARE(kontrolka<QLineEdit>(&w, "o2")->text(), QStringLiteral("Odbiorca"));
     QCOMPARE(w.windowTitle(), QStringLiteral("Adresowanie kopert ") + plik + QStringLiteral(".pro"));
     QVERIFY(tytul != w.windowTitle());
     QVERIFY(k.biezacy());
@@ -367,9 +398,9 @@ void TestOknoKoperty::profilZleBajty()
     Katalog k;
     Kontekst kontekstW(QDir::currentPath());
     Tkoperta_f w(kontekstW);
-    w.RadioButton2->click();
-    w.l2->setText(QStringLiteral("12"));
-    w.poziomo->setChecked(true);
+    kontrolka<QRadioButton>(&w, "RadioButton2")->click();
+    kontrolka<QLineEdit>(&w, "l2")->setText(QStringLiteral("12"));
+    kontrolka<QCheckBox>(&w, "poziomo")->setChecked(true);
     QByteArray r(726, '\0');
     wpiszProfil(r, UstawieniaKoperty{});
     r[723] = rozmiar;
@@ -379,11 +410,11 @@ void TestOknoKoperty::profilZleBajty()
     s.plik(k.sciezka(QStringLiteral("p.pro")));
     w.SpeedButton10Click();
     QVERIFY(s.teksty(QStringLiteral("blad")).isEmpty());
-    QVERIFY(w.RadioButton2->isChecked());
+    QVERIFY(kontrolka<QRadioButton>(&w, "RadioButton2")->isChecked());
     QCOMPARE(w.wybranyRozmiar(), 2);
-    QCOMPARE(w.Label7->text(), QStringLiteral("Rozmiar 100X100")); // not refreshed
-    QCOMPARE(w.poziomo->isChecked(), flaga != 0);
-    QCOMPARE(w.logo->isChecked(), flaga == 1);
+    QCOMPARE(kontrolka<QLabel>(&w, "Label7")->text(), QStringLiteral("Rozmiar 100X100")); // not refreshed
+    QCOMPARE(kontrolka<QCheckBox>(&w, "poziomo")->isChecked(), flaga != 0);
+    QCOMPARE(kontrolka<QCheckBox>(&w, "logo")->isChecked(), flaga == 1);
 }
 
 void TestOknoKoperty::profilLosowy()
@@ -402,7 +433,8 @@ void TestOknoKoperty::profilLosowy()
         w.SpeedButton10Click();
         // A random path names no picture; the load itself never fails.
         QVERIFY2(s.teksty(QStringLiteral("blad")).isEmpty(), qPrintable(s.teksty(QStringLiteral("blad")).join(u',')));
-        QVERIFY(w.n1->text().size() <= 80 && w.l_n->text().size() <= 50 && w.wybranyRozmiar() >= 1);
+        QVERIFY(kontrolka<QLineEdit>(&w, "n1")->text().size() <= 80 &&
+                kontrolka<QLineEdit>(&w, "l_n")->text().size() <= 50 && w.wybranyRozmiar() >= 1);
     }
 }
 
@@ -423,13 +455,13 @@ void TestOknoKoperty::profilBledy()
         k.zapisz(QStringLiteral("zly.pro"), QByteArray(rozmiar, '\x03'));
     Kontekst kontekstW(QDir::currentPath());
     Tkoperta_f w(kontekstW);
-    w.n1->setText(QStringLiteral("bez zmian"));
+    kontrolka<QLineEdit>(&w, "n1")->setText(QStringLiteral("bez zmian"));
     k.wejdz(QStringLiteral("inny"));
     s.plik(k.sciezka(QStringLiteral("zly.pro")));
     w.SpeedButton10Click();
     QCOMPARE(s.teksty(QStringLiteral("blad")), QStringList{blad});
-    QCOMPARE(w.n1->text(), QStringLiteral("bez zmian"));
-    QCOMPARE(w.l1->text(), QStringLiteral("50"));
+    QCOMPARE(kontrolka<QLineEdit>(&w, "n1")->text(), QStringLiteral("bez zmian"));
+    QCOMPARE(kontrolka<QLineEdit>(&w, "l1")->text(), QStringLiteral("50"));
     QCOMPARE(w.windowTitle(), Domyslny);
     QVERIFY(k.biezacy(QStringLiteral("inny")));
     k.wejdz();
@@ -451,7 +483,7 @@ void TestOknoKoperty::anulowanie()
     Katalog k;
     Kontekst kontekstW(QDir::currentPath());
     Tkoperta_f w(kontekstW);
-    w.l1->setText(QStringLiteral("1"));
+    kontrolka<QLineEdit>(&w, "l1")->setText(QStringLiteral("1"));
     k.wejdz(QStringLiteral("inny"));
     const QStringList pliki = QDir(k.korzen()).entryList(QDir::Files);
     s.anuluj();
@@ -462,17 +494,188 @@ void TestOknoKoperty::anulowanie()
     }
     QCOMPARE(s.wywolania.size(), 1);
     QCOMPARE(s.wywolania[0].plik.obiekt, dialog);
-    QCOMPARE(w.l1->text(), QStringLiteral("1"));
-    QVERIFY(w.nazwa->text().isEmpty());
+    QCOMPARE(kontrolka<QLineEdit>(&w, "l1")->text(), QStringLiteral("1"));
+    QVERIFY(kontrolka<QLineEdit>(&w, "nazwa")->text().isEmpty());
     QCOMPARE(w.windowTitle(), Domyslny);
     QVERIFY(k.biezacy(QStringLiteral("inny")));
     QCOMPARE(QDir(k.korzen()).entryList(QDir::Files), pliki);
     if (polecenie == 6) {
-        QCOMPARE(s.wywolania[0].plik.filtr, QStringLiteral("Pliki graficzne (*.jpg)"));
+        QCOMPARE(s.wywolania[0].plik.filtr, QStringLiteral("Pliki graficzne (*.jpg *.jpeg *.png)"));
         QCOMPARE(s.wywolania[0].plik.rozszerzenie, QStringLiteral("jpg"));
         QVERIFY(s.wywolania[0].plik.katalog.isEmpty());
     }
     k.wejdz();
+}
+
+void TestOknoKoperty::obrazekZWindows_data()
+{
+    QTest::addColumn<QString>("plik");
+    QTest::newRow("JPEG") << QStringLiteral("Logo.jpg");
+    QTest::newRow("PNG") << QStringLiteral("Logo.png");
+}
+
+void TestOknoKoperty::obrazekZWindows()
+{
+    // A logo path written by the suite's Windows modules: drive letter, backslashes,
+    // another letter case. The defaults name it; the set-up loads it and enables the box.
+    QFETCH(QString, plik);
+    Katalog k;
+    const QString sciezka = k.sciezka(plik);
+    QVERIFY(QImage(QStringLiteral(LK_TEST_DATA "/logo.jpg")).save(sciezka));
+    const QString zWindows = QStringLiteral("C:") + QDir::toNativeSeparators(sciezka).replace(u'/', u'\\').toUpper();
+    Kontekst kontekstW(QDir::currentPath());
+    Tkoperta_f w(kontekstW);
+    kontrolka<QLineEdit>(&w, "nazwa")->setText(zWindows);
+    kontrolka<QCheckBox>(&w, "logo")->setChecked(true);
+    w.SpeedButton2Click();
+    QVERIFY(w.FormCreate());
+    QCOMPARE(kontrolka<QLineEdit>(&w, "nazwa")->text(), zWindows);
+    QVERIFY(w.drukujLogo());
+    QCOMPARE(w.obrazDruku().size(), QSize(12, 8));
+    QCOMPARE(kontrolka<QToolButton>(&w, "SpeedButton4")->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+}
+
+void TestOknoKoperty::rozmiarObokRekordow()
+{
+    // The size lives in files of its own: the profile and the four defaults records are
+    // the same bytes whatever size is chosen, and each size comes back.
+    Katalog k;
+    QDir(k.korzen()).mkdir(QStringLiteral("Koperty"));
+    Kontekst kontekstW(QDir::currentPath());
+    Tkoperta_f w(kontekstW);
+    QComboBox *rozmiar = kontrolka<QComboBox>(&w, "rozmiar");
+    QCOMPARE(rozmiar->currentText(), QStringLiteral("Jak w drukarce"));
+    QCOMPARE(rozmiar->count(), RozmiaryKopert::wszystkie().size());
+    const QStringList rekordy = {Uklad, Logo, Opcje, Forma, QStringLiteral("Koperty/biuro.pro")};
+    QList<QByteArray> pierwsze;
+    for (int indeks : {0, 4, 1}) {
+        rozmiar->setCurrentIndex(indeks);
+        w.SpeedButton2Click();
+        s.plik(k.sciezka(QStringLiteral("Koperty/biuro.pro")));
+        w.SpeedButton11Click();
+        QList<QByteArray> bajty;
+        for (const QString &r : rekordy)
+            bajty.append(k.czytaj(r));
+        QCOMPARE(bajty.constLast().size(), 726);
+        if (pierwsze.isEmpty())
+            pierwsze = bajty;
+        QCOMPARE(bajty, pierwsze);
+
+        rozmiar->setCurrentIndex(2);
+        QVERIFY(w.FormCreate());
+        QCOMPARE(rozmiar->currentIndex(), indeks);
+        rozmiar->setCurrentIndex(2);
+        s.plik(k.sciezka(QStringLiteral("Koperty/biuro.pro")));
+        w.SpeedButton10Click();
+        QCOMPARE(rozmiar->currentIndex(), indeks);
+    }
+    QCOMPARE(k.czytaj(QStringLiteral("Koperty/biuro.pro.rozmiar")), QByteArray("DL\n"));
+    // A profile without its sidecar means "Jak w drukarce".
+    QFile::remove(k.sciezka(QStringLiteral("Koperty/biuro.pro.rozmiar")));
+    s.plik(k.sciezka(QStringLiteral("Koperty/biuro.pro")));
+    w.SpeedButton10Click();
+    QCOMPARE(rozmiar->currentIndex(), 0);
+}
+
+namespace {
+
+// A window with sender and recipient lines, a logo and size DL across.
+void przygotujDoDruku(Tkoperta_f &w, const QString &obrazek)
+{
+    const char *pola[] = {"n1", "n4", "o1", "o2", "o5"};
+    for (const char *p : pola)
+        kontrolka<QLineEdit>(&w, p)->setText(QString::fromLatin1(p).toUpper() + QStringLiteral("ąż"));
+    kontrolka<QLineEdit>(&w, "l_log")->setText(QStringLiteral("300"));
+    kontrolka<QLineEdit>(&w, "g_log")->setText(QStringLiteral("20"));
+    kontrolka<QLineEdit>(&w, "nazwa")->setText(obrazek);
+    w.FormCreate();
+    kontrolka<QCheckBox>(&w, "logo")->setChecked(true);
+    kontrolka<QCheckBox>(&w, "poziomo")->setChecked(true);
+    kontrolka<QComboBox>(&w, "rozmiar")->setCurrentIndex(1); // DL
+}
+
+} // namespace
+
+void TestOknoKoperty::podgladJakWydruk()
+{
+    // The preview draws with the routine that prints: its page on a PDF printer and the
+    // printed page are the same pixels, on a DL page across.
+    Katalog k;
+    const QString obrazek = k.kopiujObrazek(QStringLiteral("logo.jpg"), QStringLiteral("logo.jpg"));
+    Kontekst kontekstW(QDir::currentPath());
+    Tkoperta_f w(kontekstW);
+    kontrolka<QLineEdit>(&w, "nazwa")->setText(obrazek);
+    w.SpeedButton2Click();
+    przygotujDoDruku(w, obrazek);
+    kontrolka<QToolButton>(&w, "podglad")->click();
+    auto *podglad = w.findChild<QPrintPreviewDialog *>();
+    QVERIFY(podglad && podglad->isVisible());
+    QPrinter zPodgladu(QPrinter::HighResolution);
+    doPdf(zPodgladu, k.sciezka(QStringLiteral("podglad.pdf")));
+    emit podglad->paintRequested(&zPodgladu);
+    // Its print command goes through the program's print dialog, prints and closes it.
+    const QString zPodgladuDruk = k.sciezka(QStringLiteral("z_podgladu.pdf"));
+    s.drukarka([&](QPrinter *d) { doPdf(*d, zPodgladuDruk); });
+    QPointer<QPrintPreviewDialog> zamykany(podglad);
+    for (QAction *a : podglad->findChildren<QAction *>())
+        if (a->text() == QCoreApplication::translate("QPrintPreviewDialog", "Print"))
+            a->trigger();
+    QVERIFY(QFile::exists(zPodgladuDruk));
+    QTRY_VERIFY(!zamykany);
+
+    const QString wydruk = k.sciezka(QStringLiteral("wydruk.pdf"));
+    s.drukarka([&](QPrinter *d) { doPdf(*d, wydruk); });
+    w.SpeedButton4Click();
+    const StronaPdf strona = czytajStrone(wydruk);
+    QVERIFY(qAbs(strona.szerokosc - 220 * 72 / 25.4) < 1 && qAbs(strona.wysokosc - 110 * 72 / 25.4) < 1);
+    QVERIFY(strona.znajdz(QStringLiteral("O2ąż")));
+    const QImage a = renderuj(k.sciezka(QStringLiteral("podglad.pdf")), 5196, 2598);
+    const QImage b = renderuj(wydruk, 5196, 2598);
+    QVERIFY(!a.isNull());
+    QCOMPARE(a, b);
+}
+
+void TestOknoKoperty::wieleKopertWJednymZadaniu()
+{
+    // Three clients, one job: one page each, in order, each at the recipient's place;
+    // the firm's sender lines only while the window's are empty. No data file changes.
+    Katalog k;
+    Kontekst kontekstW(QDir::currentPath());
+    Tkoperta_f w(kontekstW);
+    const QByteArray uklad = k.czytaj(Uklad);
+    const QString pdf = k.sciezka(QStringLiteral("wiele.pdf"));
+    s.drukarka([&](QPrinter *d) { doPdf(*d, pdf); }).nie();
+    const QList<std::array<QString, 4>> odbiorcy = {{QStringLiteral("Alfa"), QStringLiteral("ul.1")},
+                                                    {QStringLiteral("Beta"), QStringLiteral("ul.2")},
+                                                    {QStringLiteral("Gamma"), QStringLiteral("ul.3")}};
+    QVERIFY(w.drukujDlaKlientow(&w, {QStringLiteral("Firma")}, odbiorcy));
+    QCOMPARE(s.teksty(QStringLiteral("pytanie")), QStringList{QStringLiteral("Pokazać podgląd przed drukowaniem?")});
+    QVERIFY(uruchom(QStringLiteral("pdfinfo"), {pdf}).contains(QRegularExpression(QStringLiteral("Pages:\\s+3\\n"))));
+    for (int i = 0; i < 3; ++i) {
+        const QString jedna = k.sciezka(QStringLiteral("strona%1.pdf").arg(i));
+        uruchom(QStringLiteral("pdfseparate"), {QStringLiteral("-f"), QString::number(i + 1), QStringLiteral("-l"),
+                                                QString::number(i + 1), pdf, jedna});
+        // The defaults: sender at 5/5 mm, preset 1 at 50/50 mm, spacing 5 mm: o2 at
+        // 55/60 mm, o3 a line below (24 dots a millimetre).
+        sprawdzPolozenia(
+            czytajStrone(jedna),
+            {{QStringLiteral("Firma"), {120, 144}}, {odbiorcy[i][0], {1320, 1440}}, {odbiorcy[i][1], {1320, 1560}}});
+    }
+    QCOMPARE(k.czytaj(Uklad), uklad);
+
+    // A longer job shows its progress; "Anuluj" aborts it all and leaves no file.
+    s.drukarka([&](QPrinter *d) { doPdf(*d, pdf); }).nie();
+    QTimer::singleShot(0, &w, [&w] {
+        if (auto *postep = w.findChild<QProgressDialog *>(QStringLiteral("postepDruku")))
+            postep->cancel();
+    });
+    QVERIFY(!w.drukujDlaKlientow(&w, {}, odbiorcy + odbiorcy));
+    // Cancelled at the first page whose progress let the event loop run.
+    QCOMPARE(s.teksty(QStringLiteral("blad")).size(), 1);
+    QVERIFY(s.teksty(QStringLiteral("blad"))
+                .constFirst()
+                .contains(QRegularExpression(QStringLiteral("^Drukowanie przerwane. Wysłano stron: [1-5] z 6.$"))));
+    QVERIFY(!QFile::exists(pdf));
 }
 
 void TestOknoKoperty::obrazek()
@@ -486,21 +689,21 @@ void TestOknoKoperty::obrazek()
     k.wejdz(QStringLiteral("inny"));
     s.plik(QStringLiteral("logo")); // relative to the current folder, extension added
     w.SpeedButton6Click();
-    QCOMPARE(w.nazwa->text(), obrazek);
-    QVERIFY(w.logo->isEnabled());
-    QVERIFY(!w.logo->isChecked());
+    QCOMPARE(kontrolka<QLineEdit>(&w, "nazwa")->text(), obrazek);
+    QVERIFY(kontrolka<QCheckBox>(&w, "logo")->isEnabled());
+    QVERIFY(!kontrolka<QCheckBox>(&w, "logo")->isChecked());
     QVERIFY(!w.drukujLogo());
     QCOMPARE(w.obrazDruku().size(), QSize(12, 8));
     QCOMPARE(w.obrazPodgladu().size(), QSize(12, 8));
     QVERIFY(w.obrazDruku().pixelColor(1, 4).red() > 200);
     QVERIFY(k.biezacy());
-    w.logo->setChecked(true);
+    kontrolka<QCheckBox>(&w, "logo")->setChecked(true);
     QVERIFY(w.drukujLogo());
 
     w.SpeedButton7Click();
-    QVERIFY(w.nazwa->text().isEmpty());
-    QVERIFY(!w.logo->isEnabled());
-    QVERIFY(w.logo->isChecked()); // the tick stays, but a disabled box prints nothing
+    QVERIFY(kontrolka<QLineEdit>(&w, "nazwa")->text().isEmpty());
+    QVERIFY(!kontrolka<QCheckBox>(&w, "logo")->isEnabled());
+    QVERIFY(kontrolka<QCheckBox>(&w, "logo")->isChecked()); // the tick stays, but a disabled box prints nothing
     QVERIFY(!w.drukujLogo());
     QVERIFY(w.obrazDruku().isNull());
     QCOMPARE(w.obrazPodgladu(), zastepczy);
@@ -508,12 +711,12 @@ void TestOknoKoperty::obrazek()
     // A picture file deleted after attaching: the set-up disables the box.
     s.plik(obrazek);
     w.SpeedButton6Click();
-    w.logo->setChecked(true);
+    kontrolka<QCheckBox>(&w, "logo")->setChecked(true);
     w.SpeedButton2Click();
     QFile::remove(obrazek);
     QVERIFY(w.FormCreate());
-    QCOMPARE(w.nazwa->text(), obrazek);
-    QVERIFY(!w.logo->isEnabled());
+    QCOMPARE(kontrolka<QLineEdit>(&w, "nazwa")->text(), obrazek);
+    QVERIFY(!kontrolka<QCheckBox>(&w, "logo")->isEnabled());
     QVERIFY(!w.drukujLogo());
 }
 
@@ -534,13 +737,13 @@ void TestOknoKoperty::obrazekZly()
     Tkoperta_f w(kontekstW);
     s.plik(dobry);
     w.SpeedButton6Click();
-    w.logo->setChecked(true);
+    kontrolka<QCheckBox>(&w, "logo")->setChecked(true);
     QVERIFY(w.drukujLogo());
 
     s.plik(k.sciezka(QStringLiteral("zly.jpg")));
     w.SpeedButton6Click();
     QCOMPARE(s.teksty(QStringLiteral("blad")).size(), 1);
-    QCOMPARE(w.nazwa->text(), k.sciezka(QStringLiteral("zly.jpg")));
+    QCOMPARE(kontrolka<QLineEdit>(&w, "nazwa")->text(), k.sciezka(QStringLiteral("zly.jpg")));
     // The earlier logo is not left behind to be printed.
     QVERIFY(w.obrazDruku().isNull());
 }
@@ -558,13 +761,13 @@ void TestOknoKoperty::dlugaSciezkaObrazka()
     Tkoperta_f w(kontekstW);
     s.plik(sciezka);
     w.SpeedButton6Click();
-    QVERIFY(w.logo->isEnabled());
+    QVERIFY(kontrolka<QCheckBox>(&w, "logo")->isEnabled());
     s.plik(k.sciezka(QStringLiteral("dlugi.pro")));
     w.SpeedButton11Click();
     s.plik(k.sciezka(QStringLiteral("dlugi.pro")));
     w.SpeedButton10Click();
-    QCOMPARE(w.nazwa->text(), sciezka.left(230));
-    QVERIFY(!w.logo->isEnabled());
+    QCOMPARE(kontrolka<QLineEdit>(&w, "nazwa")->text(), sciezka.left(230));
+    QVERIFY(!kontrolka<QCheckBox>(&w, "logo")->isEnabled());
     QVERIFY(s.teksty(QStringLiteral("blad")).isEmpty());
 }
 
@@ -590,9 +793,9 @@ void TestOknoKoperty::profilBezPlikuObrazka()
     k.zapisz(QStringLiteral("p.pro"), r);
     s.plik(k.sciezka(QStringLiteral("p.pro")));
     w.SpeedButton10Click();
-    QCOMPARE(w.nazwa->text(), u.nazwaObrazka);
-    QVERIFY(w.logo->isChecked());
-    QVERIFY(!w.logo->isEnabled());
+    QCOMPARE(kontrolka<QLineEdit>(&w, "nazwa")->text(), u.nazwaObrazka);
+    QVERIFY(kontrolka<QCheckBox>(&w, "logo")->isChecked());
+    QVERIFY(!kontrolka<QCheckBox>(&w, "logo")->isEnabled());
     QVERIFY(!w.drukujLogo());
     QVERIFY(s.teksty(QStringLiteral("blad")).isEmpty());
 }
@@ -604,14 +807,14 @@ void TestOknoKoperty::brakPlikuDomyslnego()
     Tkoperta_f w(kontekstW);
     k.zapisz(Opcje, QByteArray("\x02\x00\x01", 3));
     QFile::remove(k.sciezka(Logo));
-    w.l1->setText(QStringLiteral("bez zmian"));
+    kontrolka<QLineEdit>(&w, "l1")->setText(QStringLiteral("bez zmian"));
     s.tak();
     w.SpeedButton12Click();
     QCOMPARE(s.teksty(QStringLiteral("blad")), QStringList{QStringLiteral("File not found")});
     // The print options, read first, stay applied; the layout was not read.
-    QVERIFY(w.RadioButton2->isChecked());
-    QVERIFY(w.poziomo->isChecked());
-    QCOMPARE(w.l1->text(), QStringLiteral("bez zmian"));
+    QVERIFY(kontrolka<QRadioButton>(&w, "RadioButton2")->isChecked());
+    QVERIFY(kontrolka<QCheckBox>(&w, "poziomo")->isChecked());
+    QCOMPARE(kontrolka<QLineEdit>(&w, "l1")->text(), QStringLiteral("bez zmian"));
     QVERIFY(!QFile::exists(k.sciezka(Logo))); // not created here
 }
 
@@ -630,12 +833,12 @@ void TestOknoKoperty::uszkodzonyObrazekNieBlokujeOkna()
     Kontekst kontekstW(QDir::currentPath());
     Tkoperta_f w(kontekstW);
     QCOMPARE(s.teksty(QStringLiteral("blad")).size(), 1);
-    QVERIFY(s.teksty(QStringLiteral("blad")).constFirst().startsWith(QStringLiteral("Nie można wczytać obrazka JPEG")));
+    QVERIFY(s.teksty(QStringLiteral("blad")).constFirst().startsWith(QStringLiteral("Nie można wczytać obrazka")));
     s.wyczysc();
     ustawDialogi(&s);
     QVERIFY(w.FormCreate());
     QCOMPARE(w.windowTitle(), QStringLiteral("Adresowanie kopert - profil domyślny"));
-    QCOMPARE(w.nazwa->text(), obrazek);
+    QCOMPARE(kontrolka<QLineEdit>(&w, "nazwa")->text(), obrazek);
     QVERIFY(w.obrazDruku().isNull());
     QVERIFY(!w.drukujLogo());
 }
@@ -652,8 +855,8 @@ void TestOknoKoperty::krotkiPlikPrzyUstawieniu()
     Kontekst kontekstW(QDir::currentPath());
     Tkoperta_f w(kontekstW); // the set-up reports the error and stops
     QCOMPARE(s.teksty(QStringLiteral("blad")), QStringList{QStringLiteral("Read beyond end of file")});
-    QCOMPARE(w.l_log->text(), QStringLiteral("17"));
-    QVERIFY(w.l1->text().isEmpty());
+    QCOMPARE(kontrolka<QLineEdit>(&w, "l_log")->text(), QStringLiteral("17"));
+    QVERIFY(kontrolka<QLineEdit>(&w, "l1")->text().isEmpty());
     QCOMPARE(w.windowTitle(), QStringLiteral("Wydruk kopert"));
     QVERIFY(!QFile::exists(k.sciezka(Forma)));
     s.wyczysc();
@@ -676,7 +879,7 @@ void TestOknoKoperty::brakFolderuADMINI()
     Tkoperta_f w(kontekstW);
     QCOMPARE(s.teksty(QStringLiteral("blad")), QStringList{QStringLiteral("Invalid filename")});
     QCOMPARE(w.katalogDanych(), inny.path());
-    QVERIFY(w.l1->text().isEmpty());
+    QVERIFY(kontrolka<QLineEdit>(&w, "l1")->text().isEmpty());
     QVERIFY(QDir(inny.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
 }
 
@@ -694,16 +897,16 @@ void TestOknoKoperty::tylkoDoOdczytu()
     Kontekst kontekstW(QDir::currentPath());
     Tkoperta_f w(kontekstW);
     QCOMPARE(s.teksty(QStringLiteral("blad")), QStringList{QStringLiteral("File access denied")});
-    QVERIFY(!w.logo->isEnabled());
-    QCOMPARE(w.l1->text(), QStringLiteral("50"));
+    QVERIFY(!kontrolka<QCheckBox>(&w, "logo")->isEnabled());
+    QCOMPARE(kontrolka<QLineEdit>(&w, "l1")->text(), QStringLiteral("50"));
 
     s.plik(k.sciezka(QStringLiteral("ro.pro")));
     w.SpeedButton10Click();
     QCOMPARE(s.teksty(QStringLiteral("blad")).size(), 2);
 
     // Saving the defaults writes the layout and the logo, then stops at the options.
-    w.RadioButton4->click();
-    w.l1->setText(QStringLiteral("61"));
+    kontrolka<QRadioButton>(&w, "RadioButton4")->click();
+    kontrolka<QLineEdit>(&w, "l1")->setText(QStringLiteral("61"));
     w.SpeedButton2Click();
     QCOMPARE(s.teksty(QStringLiteral("blad")), QStringList(3, QStringLiteral("File access denied")));
     QCOMPARE(k.czytaj(Uklad).mid(324, 3), QByteArray("\x02" "61"));
@@ -716,45 +919,48 @@ void TestOknoKoperty::pomocZegarIRozmiar()
     Kontekst kontekstW(QDir::currentPath());
     Tkoperta_f w(kontekstW);
     w.show();
-    w.SpeedButton9->click();
-    QVERIFY(w.Panel3->isVisible());
-    QCOMPARE(w.Panel3->geometry(), QRect(93, 62, 636, 390));
-    w.SpeedButton8->click();
-    QVERIFY(!w.Panel3->isVisible());
+    kontrolka<QToolButton>(&w, "SpeedButton9")->click();
+    QVERIFY(kontrolka<QFrame>(&w, "Panel3")->isVisible());
+    QCOMPARE(kontrolka<QFrame>(&w, "Panel3")->geometry(), QRect(93, 62, 636, 390));
+    kontrolka<QToolButton>(&w, "SpeedButton8")->click();
+    QVERIFY(!kontrolka<QFrame>(&w, "Panel3")->isVisible());
     w.SpeedButton9Click();
     QVERIFY(w.FormCreate());
-    QVERIFY(!w.Panel3->isVisible());
+    QVERIFY(!kontrolka<QFrame>(&w, "Panel3")->isVisible());
 
-    w.Label5->setText(QStringLiteral("00:00:00"));
-    QVERIFY(w.Timer1->isActive());
-    QCOMPARE(w.Timer1->interval(), 100);
+    kontrolka<QLabel>(&w, "Label5")->setText(QStringLiteral("00:00:00"));
+    QVERIFY(kontrolka<QTimer>(&w, "Timer1")->isActive());
+    QCOMPARE(kontrolka<QTimer>(&w, "Timer1")->interval(), 100);
     w.hide(); // the clock runs while hidden too
-    QTRY_VERIFY(w.Label5->text() != QStringLiteral("00:00:00"));
-    QVERIFY(QRegularExpression(QStringLiteral("\\d{1,2}\\D\\d{2}\\D\\d{2}")).match(w.Label5->text()).hasMatch());
+    QTRY_VERIFY(kontrolka<QLabel>(&w, "Label5")->text() != QStringLiteral("00:00:00"));
+    QVERIFY(QRegularExpression(QStringLiteral("\\d{1,2}\\D\\d{2}\\D\\d{2}"))
+                .match(kontrolka<QLabel>(&w, "Label5")->text())
+                .hasMatch());
 
     // A click on a preset shows its size.
     w.show();
-    QTest::mouseClick(w.RadioButton2, Qt::LeftButton, {}, QPoint(8, w.RadioButton2->height() / 2));
-    QVERIFY(w.RadioButton2->isChecked());
-    QCOMPARE(w.Label7->text(), QStringLiteral("Rozmiar 100X100"));
+    QTest::mouseClick(kontrolka<QRadioButton>(&w, "RadioButton2"), Qt::LeftButton, {},
+                      QPoint(8, kontrolka<QRadioButton>(&w, "RadioButton2")->height() / 2));
+    QVERIFY(kontrolka<QRadioButton>(&w, "RadioButton2")->isChecked());
+    QCOMPARE(kontrolka<QLabel>(&w, "Label7")->text(), QStringLiteral("Rozmiar 100X100"));
     // Typing does not change the label; the next click does.
-    w.l2->setText(QStringLiteral("120"));
-    QCOMPARE(w.Label7->text(), QStringLiteral("Rozmiar 100X100"));
-    w.RadioButton4->click();
-    QCOMPARE(w.Label7->text(), QStringLiteral("Rozmiar 200X200"));
-    w.RadioButton2->click();
-    QCOMPARE(w.Label7->text(), QStringLiteral("Rozmiar 120X100"));
+    kontrolka<QLineEdit>(&w, "l2")->setText(QStringLiteral("120"));
+    QCOMPARE(kontrolka<QLabel>(&w, "Label7")->text(), QStringLiteral("Rozmiar 100X100"));
+    kontrolka<QRadioButton>(&w, "RadioButton4")->click();
+    QCOMPARE(kontrolka<QLabel>(&w, "Label7")->text(), QStringLiteral("Rozmiar 200X200"));
+    kontrolka<QRadioButton>(&w, "RadioButton2")->click();
+    QCOMPARE(kontrolka<QLabel>(&w, "Label7")->text(), QStringLiteral("Rozmiar 120X100"));
 
     // The label shows the sizes as typed, never as markup.
-    w.l3->setText(QStringLiteral("<b>1"));
-    w.g3->setText(QStringLiteral("2<br>"));
-    w.RadioButton3->click();
-    QCOMPARE(w.Label7->text(), QStringLiteral("Rozmiar <b>1X2<br>"));
-    QCOMPARE(w.Label7->textFormat(), Qt::PlainText);
+    kontrolka<QLineEdit>(&w, "l3")->setText(QStringLiteral("<b>1"));
+    kontrolka<QLineEdit>(&w, "g3")->setText(QStringLiteral("2<br>"));
+    kontrolka<QRadioButton>(&w, "RadioButton3")->click();
+    QCOMPARE(kontrolka<QLabel>(&w, "Label7")->text(), QStringLiteral("Rozmiar <b>1X2<br>"));
+    QCOMPARE(kontrolka<QLabel>(&w, "Label7")->textFormat(), Qt::PlainText);
     QLabel jakTekst(QStringLiteral("Rozmiar <b>1X2<br>"));
-    jakTekst.setFont(w.Label7->font());
+    jakTekst.setFont(kontrolka<QLabel>(&w, "Label7")->font());
     jakTekst.setTextFormat(Qt::PlainText);
-    QCOMPARE(w.Label7->sizeHint(), jakTekst.sizeHint());
+    QCOMPARE(kontrolka<QLabel>(&w, "Label7")->sizeHint(), jakTekst.sizeHint());
 }
 
 void TestOknoKoperty::czcionkaDruku()
@@ -766,7 +972,7 @@ void TestOknoKoperty::czcionkaDruku()
     QFont czcionka(QStringLiteral("DejaVu Sans"), 11);
     czcionka.setItalic(true);
     s.czcionka({czcionka, 0x00FF00});
-    w.SpeedButton3->click();
+    kontrolka<QToolButton>(&w, "SpeedButton3")->click();
     QCOMPARE(s.wywolania.size(), 1);
     QCOMPARE(k.czytaj(QStringLiteral("FONT/font_zentar.dat")).size(), 76);
     QCOMPARE(w.fonty().czcionka().rozmiar, 11);

@@ -178,13 +178,15 @@ void TestZleLiczby::polozeniaKoperty()
     const QStringList nadawcy{QStringLiteral("Nadawca1"), QStringLiteral("Nadawca2"), QStringLiteral("Nadawca3")};
     const QStringList odbiorcy{QStringLiteral("Pan"), QStringLiteral("Odbiorca2"), QStringLiteral("Odbiorca3"),
                                QStringLiteral("Odbiorca4"), QStringLiteral("Odbiorca5")};
-    QLineEdit *n[] = {w.n1, w.n2, w.n3, w.n4};
-    QLineEdit *o[] = {w.o1, w.o2, w.o3, w.o4, w.o5};
+    QLineEdit *n[] = {kontrolka<QLineEdit>(&w, "n1"), kontrolka<QLineEdit>(&w, "n2"), kontrolka<QLineEdit>(&w, "n3"),
+                      kontrolka<QLineEdit>(&w, "n4")};
+    QLineEdit *o[] = {kontrolka<QLineEdit>(&w, "o1"), kontrolka<QLineEdit>(&w, "o2"), kontrolka<QLineEdit>(&w, "o3"),
+                      kontrolka<QLineEdit>(&w, "o4"), kontrolka<QLineEdit>(&w, "o5")};
     for (int i = 0; i < 4; ++i)
         n[i]->setText(i < 3 ? nadawcy[i] : QString());
     for (int i = 0; i < 5; ++i)
         o[i]->setText(odbiorcy[i]);
-    w.RadioButton1->click();
+    kontrolka<QRadioButton>(&w, "RadioButton1")->click();
     QCOMPARE(w.wybranyRozmiar(), 1);
     std::map<QString, qint64> v{{"od", 5}, {"l_n", 10}, {"g_n", 10}, {"l1", 100}, {"g1", 50}, {"l_log", 0}, {"g_log", 0}};
     for (const auto &[nazwa, liczba] : v)
@@ -194,7 +196,7 @@ void TestZleLiczby::polozeniaKoperty()
     p->setText(tekst);
     v[pole] = wartosc;
     if (poziomo)
-        w.poziomo->click();
+        kontrolka<QCheckBox>(&w, "poziomo")->click();
 
     const QString pdf = m_tmp->filePath(QStringLiteral("koperta.pdf"));
     m_skrypt.drukarka([&](QPrinter *d) { doPdf(*d, pdf); });
@@ -253,9 +255,9 @@ void TestZleLiczby::wydrukPoOgromnychLiczbach()
         QSKIP("pdftotext is not installed");
     Kontekst kontekstW(QDir::currentPath());
     Tkoperta_f w(kontekstW);
-    w.n1->setText(QStringLiteral("Nadawca1"));
-    w.o2->setText(QStringLiteral("Odbiorca2"));
-    w.RadioButton1->click();
+    kontrolka<QLineEdit>(&w, "n1")->setText(QStringLiteral("Nadawca1"));
+    kontrolka<QLineEdit>(&w, "o2")->setText(QStringLiteral("Odbiorca2"));
+    kontrolka<QRadioButton>(&w, "RadioButton1")->click();
     const std::map<QString, QString> dobre{{"od", "5"}, {"l_n", "10"}, {"g_n", "10"}, {"l1", "100"}, {"g1", "50"}};
     for (const auto &[nazwa, liczba] : dobre)
         w.findChild<QLineEdit *>(nazwa)->setText(liczba);
