@@ -96,15 +96,7 @@ std::optional<QString> wczytajUstawieniaWsadowe(const QString &katalogDanych, co
     return std::nullopt;
 }
 
-void ustawRozmiarStrony(QPagedPaintDevice &urzadzenie, RozmiarKoperty rozmiar)
-{
-    const QPageSize strona = RozmiaryKopert::rozmiarStrony(rozmiar);
-    if (strona.isValid())
-        urzadzenie.setPageSize(strona);
-}
-
-std::optional<QString> drukujDoPdf(const QString &plik, const QList<DaneKoperty> &koperty, RozmiarKoperty rozmiar,
-                                   int dpi)
+std::optional<QString> drukujDoPdf(const QString &plik, const QList<DaneKoperty> &koperty, int dpi)
 {
     QSaveFile wyjscie(plik);
     if (!wyjscie.open(QIODevice::WriteOnly))
@@ -115,7 +107,6 @@ std::optional<QString> drukujDoPdf(const QString &plik, const QList<DaneKoperty>
         pdf.setResolution(dpi);
         pdf.setCreator(QStringLiteral("Lista klientów"));
         pdf.setPageSize(QPageSize(QPageSize::A4));
-        ustawRozmiarStrony(pdf, rozmiar);
         blad = drukujKoperty(pdf, koperty);
     }
     // A failure at the last flush alone would still let commit() replace the file.

@@ -31,11 +31,7 @@ std::optional<QString> wczytajUstawieniaWsadowe(const QString &katalogDanych, co
                                                 const QString &profil, const std::array<QString, 4> &nadawcaFirmy,
                                                 UstawieniaWsadowe &wynik);
 
-// The job into `plik` at `dpi`: one page per envelope on the chosen envelope size (A4
-// for "Jak w drukarce"). It is written beside the file under a temporary name and
-// renamed over it only when complete, so a failure leaves no partial PDF.
-std::optional<QString> drukujDoPdf(const QString &plik, const QList<DaneKoperty> &koperty, RozmiarKoperty rozmiar,
-                                   int dpi = 600);
-
-// Sets the page size of a job on the chosen envelope size; "Jak w drukarce" leaves it.
-void ustawRozmiarStrony(QPagedPaintDevice &urzadzenie, RozmiarKoperty rozmiar);
+// The job into `plik` at `dpi`: one page per envelope on the envelopes' page size (A4
+// when none is named). It is written beside the file under a temporary name and renamed
+// over it only when complete, so a failure leaves no partial PDF.
+std::optional<QString> drukujDoPdf(const QString &plik, const QList<DaneKoperty> &koperty, int dpi = 600);

@@ -397,28 +397,6 @@ bool Tkoperta_f::pokazDlaKlienta(const std::array<QString, 4> &nadawca, const st
     return true;
 }
 
-bool Tkoperta_f::drukujDlaKlientow(QWidget *rodzic, const std::array<QString, 4> &nadawcaFirmy,
-                                   const QList<std::array<QString, 4>> &odbiorcy)
-{
-    // Temporary: the print dialog and the job, without preview or progress.
-    QPrinter &dr = drukarka();
-    if (odbiorcy.isEmpty() || !dialogi().drukuj(rodzic, &dr))
-        return false;
-    if (!m_fonty.CzytajFonty(this, PlikCzcionki))
-        return false;
-    UstawieniaKoperty u = ustawienia();
-    u.nadawca = nadawcaFirmy;
-    u.logo = drukujLogo() ? 1 : 0;
-    QList<DaneKoperty> koperty;
-    for (const auto &odbiorca : odbiorcy)
-        koperty.append(daneKoperty(u, odbiorca, m_obrazDruku, m_fonty.czcionka()));
-    if (const auto blad = drukujNaDrukarce(dr, koperty)) {
-        dialogi().blad(rodzic, *blad);
-        return false;
-    }
-    return true;
-}
-
 bool Tkoperta_f::FormCreate()
 {
     // 1. The envelope data root, from the working directory at this moment.

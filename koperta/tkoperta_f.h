@@ -49,10 +49,6 @@ public:
     // False when the set-up failed (reported); the window is then not shown.
     bool pokazDlaKlienta(const std::array<QString, 4> &nadawca, const std::array<QString, 4> &odbiorca);
 
-    // One print job of one envelope per recipient (o2..o5 each), with the window's
-    // settings and `nadawcaFirmy` as n1..n4. True when the job was printed.
-    bool drukujDlaKlientow(QWidget *rodzic, const std::array<QString, 4> &nadawcaFirmy,
-                           const QList<std::array<QString, 4>> &odbiorcy);
 
     // The envelope data root resolved by the last set-up.
     QString katalogDanych() const { return m_magazyn.katalog(); }

@@ -217,14 +217,16 @@ int koperty(const QStringList &argumenty)
 
     QList<DaneKoperty> dane;
     dane.reserve(zNazwa.size());
-    for (int w : zNazwa)
+    for (int w : zNazwa) {
         dane.append(daneKoperty(u.ustawienia, {l.tekst(Nazwa1, w), l.tekst(Nazwa2, w), l.tekst(Ulica, w),
                                                l.tekst(Miejscowosc, w)},
                                 u.logo, u.czcionka));
+        dane.back().strona = RozmiaryKopert::rozmiarStrony(u.rozmiar);
+    }
 
     if (parser.isSet(pdf)) {
         const QString plik = sciezkaBezwzgledna(parser.value(pdf));
-        if (const auto b = drukujDoPdf(plik, dane, u.rozmiar))
+        if (const auto b = drukujDoPdf(plik, dane))
             return p.blad(*b);
         pisz(stdout, QStringLiteral("Zapisano kopert: %1 (%2)\n").arg(dane.size()).arg(QDir::toNativeSeparators(plik)));
         return 0;
@@ -234,7 +236,6 @@ int koperty(const QStringList &argumenty)
     if (!drukarkaKolejki.isValid() || drukarkaKolejki.printerName() != parser.value(drukarka))
         return p.blad(QStringLiteral("nie ma drukarki \"%1\"").arg(parser.value(drukarka)));
     drukarkaKolejki.setDocName(QStringLiteral("Koperty"));
-    ustawRozmiarStrony(drukarkaKolejki, u.rozmiar);
     if (const auto b = drukujNaDrukarce(drukarkaKolejki, dane))
         return p.blad(*b);
     pisz(stdout, QStringLiteral("Wysłano kopert: %1 (%2)\n").arg(dane.size()).arg(parser.value(drukarka)));
