@@ -118,13 +118,17 @@ def wlaczony(o):
     return o.getState().contains(pyatspi.STATE_ENABLED)
 
 
-def odpowiedz_tak(app, pytanie):
+def odpowiedz(app, pytanie, przycisk):
     alert = czekaj(lambda: okno_dialogowe(app, "alert"), f"the question {pytanie!r}")
     teksty = [o.name for o in drzewo(alert)]
     if not any(pytanie in t for t in teksty):
         nie(f"question {teksty}, expected {pytanie!r}")
-    kliknij(czekaj(lambda: znajdz(alert, "push button", "Tak"), "the button 'Tak'"))
+    kliknij(czekaj(lambda: znajdz(alert, "push button", przycisk), f"the button {przycisk!r}"))
     czekaj(lambda: okno_dialogowe(app, "alert") is None, "the question to close")
+
+
+def odpowiedz_tak(app, pytanie):
+    odpowiedz(app, pytanie, "Tak")
 
 
 def cp1250(t):
@@ -156,7 +160,8 @@ def oczekiwana_lista(wiersze):
 def koperty_dla_wielu(app, wybrani, zadanie):
     """"Koperty dla wielu" for the clients `wybrani`: each found by the chooser's filter
     and ticked with "Zaznacz wszystkie", then "Drukuj" and the print dialog's "Wydrukuj"
-    on the private queue. Dialogs answered: the chooser and the print dialog. The queue's
+    on the private queue, "Nie" to the preview. Dialogs answered: the chooser, the print
+    dialog and the preview question. The queue's
     PDF must have one page per client, in list order, each with its recipient."""
     polecenie = znajdz(app, "push button", "Koperty dla wielu")
     czekaj(lambda: wlaczony(polecenie), "'Koperty dla wielu' to be enabled")
@@ -175,6 +180,7 @@ def koperty_dla_wielu(app, wybrani, zadanie):
     druk = czekaj(lambda: okno_dialogowe(app, "dialog"), "the print dialog")
     kliknij(czekaj(lambda: znajdz(druk, "push button", "Wydrukuj"), "the print dialog's 'Wydrukuj'"))
     czekaj(lambda: okno_dialogowe(app, "dialog") is None, "the print dialog to close")
+    odpowiedz(app, "Pokazać podgląd przed drukowaniem?", "Nie")
     pdf = czekaj(lambda: [os.path.join(WYJSCIE, p) for p in os.listdir(WYJSCIE)
                           if p.endswith(f"job_{zadanie}.pdf")], f"the PDF of job {zadanie}", 60)[0]
     czekaj(lambda: os.path.getsize(pdf) > 0, "the PDF to be written")
