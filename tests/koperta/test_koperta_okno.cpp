@@ -607,9 +607,28 @@ void TestOknoKoperty::podgladJakWydruk()
     kontrolka<QLineEdit>(&w, "nazwa")->setText(obrazek);
     w.SpeedButton2Click();
     przygotujDoDruku(w, obrazek);
+    // LK_ZRZUT_PODGLADU=folder: pictures of the window and its preview for the README.
+    const QString zrzut = qEnvironmentVariable("LK_ZRZUT_PODGLADU");
+    if (!zrzut.isEmpty()) {
+        const QStringList teksty{"Biuro Rachunkowe „Żuraw” Sp. z o.o.", "ul. Długa 5", "00-950 Warszawa", "",
+                                 "Szanowny Pan", "Kowalski Jan", "Usługi Stolarskie", "ul. Ogrodowa 3", "90-012 Łódź"};
+        const char *pola[] = {"n1", "n2", "n3", "n4", "o1", "o2", "o3", "o4", "o5"};
+        for (int i = 0; i < 9; ++i)
+            kontrolka<QLineEdit>(&w, pola[i])->setText(teksty[i]);
+        kontrolka<QLineEdit>(&w, "l1")->setText(QStringLiteral("110"));
+        kontrolka<QLineEdit>(&w, "g1")->setText(QStringLiteral("55"));
+        kontrolka<QLineEdit>(&w, "od")->setText(QStringLiteral("6"));
+    }
     kontrolka<QToolButton>(&w, "podglad")->click();
     auto *podglad = w.findChild<QPrintPreviewDialog *>();
     QVERIFY(podglad && podglad->isVisible());
+    if (!zrzut.isEmpty()) {
+        podglad->resize(900, 560);
+        QTest::qWait(300);
+        QVERIFY(podglad->grab().save(zrzut + QStringLiteral("/podglad_koperty.png")));
+        QVERIFY(w.grab().save(zrzut + QStringLiteral("/okno_koperty.png")));
+        return;
+    }
     QPrinter zPodgladu(QPrinter::HighResolution);
     doPdf(zPodgladu, k.sciezka(QStringLiteral("podglad.pdf")));
     emit podglad->paintRequested(&zPodgladu);
