@@ -1,13 +1,13 @@
 #include "magazyn.h"
 
 #include <QDir>
-#include <QStringList>
 #include <QFileInfo>
+#include <QStringList>
 
 std::optional<QString> sciezkaMagazynu(const QString &folder, const QString &nazwa)
 {
-    if (nazwa.isEmpty() || nazwa == u"." || nazwa == u".." || nazwa.contains(u'/')
-        || nazwa.contains(u'\\') || nazwa.contains(QChar(0)))
+    if (nazwa.isEmpty() || nazwa == u"." || nazwa == u".." || nazwa.contains(u'/') || nazwa.contains(u'\\')
+        || nazwa.contains(QChar(0)))
         return std::nullopt;
     return QDir(folder).filePath(nazwa);
 }

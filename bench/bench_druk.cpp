@@ -18,8 +18,8 @@ DaneKoperty koperta(bool zLogo)
                  QStringLiteral("00-950 Warszawa"), QStringLiteral("NIP 526-000-00-00")};
     d.odbiorca = {QStringLiteral("Pan"), QStringLiteral("Jan Kowalski"), QStringLiteral("Gęślą Jaźń Sp. z o.o."),
                   QStringLiteral("ul. Polna 1"), QStringLiteral("90-001 Łódź")};
-    d.polozenia = {QStringLiteral("5"), QStringLiteral("10"), QStringLiteral("10"), QStringLiteral("100"),
-                   QStringLiteral("50"), QStringLiteral("1"), QStringLiteral("3")};
+    d.polozenia = {QStringLiteral("5"),  QStringLiteral("10"), QStringLiteral("10"), QStringLiteral("100"),
+                   QStringLiteral("50"), QStringLiteral("1"),  QStringLiteral("3")};
     d.drukujLogo = zLogo;
     QImage logo(320, 200, QImage::Format_RGB32);
     logo.fill(QColor(30, 90, 160));
@@ -44,9 +44,18 @@ void drukujDoPdf(benchmark::State &stan, bool zLogo, bool poziomo)
     }
 }
 
-void BM_KopertaPdf(benchmark::State &stan) { drukujDoPdf(stan, false, false); }
-void BM_KopertaPdfZLogo(benchmark::State &stan) { drukujDoPdf(stan, true, false); }
-void BM_KopertaPdfZLogoPoziomo(benchmark::State &stan) { drukujDoPdf(stan, true, true); }
+void BM_KopertaPdf(benchmark::State &stan)
+{
+    drukujDoPdf(stan, false, false);
+}
+void BM_KopertaPdfZLogo(benchmark::State &stan)
+{
+    drukujDoPdf(stan, true, false);
+}
+void BM_KopertaPdfZLogoPoziomo(benchmark::State &stan)
+{
+    drukujDoPdf(stan, true, true);
+}
 
 BENCHMARK(BM_KopertaPdf)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_KopertaPdfZLogo)->Unit(benchmark::kMillisecond);

@@ -20,7 +20,6 @@ using namespace Klienci;
 
 namespace {
 
-
 ListaKlientow pelnaLista()
 {
     ListaKlientow l = ListaKlientow::nowa();

@@ -60,4 +60,3 @@ void BM_profil(benchmark::State &stan)
 BENCHMARK(BM_profil);
 
 } // namespace
-

@@ -8,8 +8,12 @@ using namespace Klienci;
 
 namespace {
 
-const Wymiana::PodpisyPol kPodpisy{QStringLiteral("Telefon"), QStringLiteral("E-mail"), QStringLiteral("Osoba"),
-                                   QStringLiteral("Branża"), QString(), QString()};
+const Wymiana::PodpisyPol kPodpisy{QStringLiteral("Telefon"),
+                                   QStringLiteral("E-mail"),
+                                   QStringLiteral("Osoba"),
+                                   QStringLiteral("Branża"),
+                                   QString(),
+                                   QString()};
 
 ListaKlientow pelnaLista()
 {
@@ -31,8 +35,8 @@ void importuj(benchmark::State &stan, bool vcard)
 {
     const ListaKlientow pelna = pelnaLista();
     const QList<int> wiersze = Wymiana::wierszeZTekstem(pelna);
-    const QByteArray plik = vcard ? Wymiana::eksportVcard(pelna, wiersze, kPodpisy)
-                                  : Wymiana::eksportCsv(pelna, wiersze, kPodpisy);
+    const QByteArray plik =
+        vcard ? Wymiana::eksportVcard(pelna, wiersze, kPodpisy) : Wymiana::eksportCsv(pelna, wiersze, kPodpisy);
     for (auto _ : stan) {
         ListaKlientow lista = ListaKlientow::nowa();
         const Wymiana::WynikWczytania w = Wymiana::wczytajKlientow(plik, kPodpisy);
@@ -45,8 +49,14 @@ void importuj(benchmark::State &stan, bool vcard)
     stan.counters["bajty"] = double(plik.size());
 }
 
-void BM_ImportCsv501(benchmark::State &stan) { importuj(stan, false); }
-void BM_ImportVcard501(benchmark::State &stan) { importuj(stan, true); }
+void BM_ImportCsv501(benchmark::State &stan)
+{
+    importuj(stan, false);
+}
+void BM_ImportVcard501(benchmark::State &stan)
+{
+    importuj(stan, true);
+}
 
 void BM_EksportCsv501(benchmark::State &stan)
 {

@@ -11,8 +11,8 @@
 #include <cstring>
 #include <fstream>
 #include <string>
-#include <thread>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -53,8 +53,8 @@ int main(int argc, char **argv)
     }
     double ms = -1;
     while (xcb_generic_event_t *z = xcb_wait_for_event(x)) {
-        const bool zmapowane = (z->response_type & 0x7f) == XCB_MAP_NOTIFY &&
-                               !reinterpret_cast<xcb_map_notify_event_t *>(z)->override_redirect;
+        const bool zmapowane = (z->response_type & 0x7f) == XCB_MAP_NOTIFY
+                               && !reinterpret_cast<xcb_map_notify_event_t *>(z)->override_redirect;
         std::free(z);
         if (zmapowane) {
             ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();

@@ -4,21 +4,21 @@
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QLabel>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 namespace {
 Dialogi *g_dialogi = nullptr;
 
-QMessageBox::StandardButton pokaz(QWidget *rodzic, QMessageBox::Icon ikona, const QString &tytul,
-                                  const QString &tekst, QMessageBox::StandardButtons przyciski)
+QMessageBox::StandardButton pokaz(QWidget *rodzic, QMessageBox::Icon ikona, const QString &tytul, const QString &tekst,
+                                  QMessageBox::StandardButtons przyciski)
 {
     QMessageBox okno(ikona, tytul, tekst, przyciski, rodzic);
     okno.setTextFormat(Qt::PlainText);
@@ -78,8 +78,8 @@ QString dodajRozszerzenie(const QString &sciezka, const QString &rozszerzenie)
 
 bool PrawdziweDialogi::pytanie(QWidget *rodzic, const QString &tekst)
 {
-    return pokaz(rodzic, QMessageBox::NoIcon, QStringLiteral("Pytanie"), tekst,
-                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return pokaz(rodzic, QMessageBox::NoIcon, QStringLiteral("Pytanie"), tekst, QMessageBox::Yes | QMessageBox::No)
+           == QMessageBox::Yes;
 }
 
 bool PrawdziweDialogi::pytanieDomyslnieNie(QWidget *rodzic, const QString &tekst)
@@ -103,12 +103,9 @@ std::optional<bool> PrawdziweDialogi::pytanieZAnuluj(QWidget *rodzic, const QStr
     okno.setDefaultButton(QMessageBox::Yes);
     okno.setEscapeButton(QMessageBox::Cancel);
     switch (okno.exec()) {
-    case QMessageBox::Yes:
-        return true;
-    case QMessageBox::No:
-        return false;
-    default:
-        return std::nullopt;
+    case QMessageBox::Yes: return true;
+    case QMessageBox::No: return false;
+    default: return std::nullopt;
     }
 }
 
@@ -189,13 +186,17 @@ std::optional<WyborCzcionki> PrawdziweDialogi::czcionka(QWidget *rodzic, const W
     else
         kolory->addItem(probka(QColor(int(preset & 0xFF), int((preset >> 8) & 0xFF), int((preset >> 16) & 0xFF))),
                         QStringLiteral("Bieżący"), QVariant());
-    struct Kolor { const char16_t *nazwa; int r, g, b; };
+    struct Kolor
+    {
+        const char16_t *nazwa;
+        int r, g, b;
+    };
     static const Kolor standardowe[] = {
-        {u"Czarny", 0, 0, 0},         {u"Kasztanowy", 128, 0, 0}, {u"Zielony", 0, 128, 0},
-        {u"Oliwkowy", 128, 128, 0},   {u"Granatowy", 0, 0, 128},  {u"Purpurowy", 128, 0, 128},
-        {u"Morski", 0, 128, 128},     {u"Szary", 128, 128, 128},  {u"Srebrny", 192, 192, 192},
-        {u"Czerwony", 255, 0, 0},     {u"Limonkowy", 0, 255, 0},  {u"Żółty", 255, 255, 0},
-        {u"Niebieski", 0, 0, 255},    {u"Fuksja", 255, 0, 255},   {u"Akwamaryna", 0, 255, 255},
+        {u"Czarny", 0, 0, 0},       {u"Kasztanowy", 128, 0, 0}, {u"Zielony", 0, 128, 0},
+        {u"Oliwkowy", 128, 128, 0}, {u"Granatowy", 0, 0, 128},  {u"Purpurowy", 128, 0, 128},
+        {u"Morski", 0, 128, 128},   {u"Szary", 128, 128, 128},  {u"Srebrny", 192, 192, 192},
+        {u"Czerwony", 255, 0, 0},   {u"Limonkowy", 0, 255, 0},  {u"Żółty", 255, 255, 0},
+        {u"Niebieski", 0, 0, 255},  {u"Fuksja", 255, 0, 255},   {u"Akwamaryna", 0, 255, 255},
         {u"Biały", 255, 255, 255},
     };
     for (const Kolor &k : standardowe) {
@@ -219,11 +220,31 @@ std::optional<WyborCzcionki> PrawdziweDialogi::czcionka(QWidget *rodzic, const W
 
 // ---- the scripted dialogs
 
-SkryptDialogi &SkryptDialogi::tak() { m_odpowiedzi.append({Rodzaj::Tak, {}, {}, {}}); return *this; }
-SkryptDialogi &SkryptDialogi::nie() { m_odpowiedzi.append({Rodzaj::Nie, {}, {}, {}}); return *this; }
-SkryptDialogi &SkryptDialogi::plik(const QString &s) { m_odpowiedzi.append({Rodzaj::Plik, s, {}, {}}); return *this; }
-SkryptDialogi &SkryptDialogi::anuluj() { m_odpowiedzi.append({Rodzaj::Anuluj, {}, {}, {}}); return *this; }
-SkryptDialogi &SkryptDialogi::tekst(const QString &t) { m_odpowiedzi.append({Rodzaj::Tekst, t, {}, {}}); return *this; }
+SkryptDialogi &SkryptDialogi::tak()
+{
+    m_odpowiedzi.append({Rodzaj::Tak, {}, {}, {}});
+    return *this;
+}
+SkryptDialogi &SkryptDialogi::nie()
+{
+    m_odpowiedzi.append({Rodzaj::Nie, {}, {}, {}});
+    return *this;
+}
+SkryptDialogi &SkryptDialogi::plik(const QString &s)
+{
+    m_odpowiedzi.append({Rodzaj::Plik, s, {}, {}});
+    return *this;
+}
+SkryptDialogi &SkryptDialogi::anuluj()
+{
+    m_odpowiedzi.append({Rodzaj::Anuluj, {}, {}, {}});
+    return *this;
+}
+SkryptDialogi &SkryptDialogi::tekst(const QString &t)
+{
+    m_odpowiedzi.append({Rodzaj::Tekst, t, {}, {}});
+    return *this;
+}
 SkryptDialogi &SkryptDialogi::drukarka(std::function<void(QPrinter *)> ustaw)
 {
     m_odpowiedzi.append({Rodzaj::Drukarka, {}, std::move(ustaw), {}});
@@ -252,7 +273,7 @@ void SkryptDialogi::wyczysc()
 }
 
 std::optional<SkryptDialogi::Odpowiedz> SkryptDialogi::wez(const QString &rodzaj,
-                                                            std::initializer_list<Rodzaj> pasujace)
+                                                           std::initializer_list<Rodzaj> pasujace)
 {
     if (!m_odpowiedzi.isEmpty()) {
         for (Rodzaj r : pasujace) {
@@ -260,8 +281,8 @@ std::optional<SkryptDialogi::Odpowiedz> SkryptDialogi::wez(const QString &rodzaj
                 return m_odpowiedzi.takeFirst();
         }
     }
-    niespodziewane.append(rodzaj + QStringLiteral(": ") +
-                          (wywolania.isEmpty() ? QString() : wywolania.constLast().tekst));
+    niespodziewane.append(rodzaj + QStringLiteral(": ")
+                          + (wywolania.isEmpty() ? QString() : wywolania.constLast().tekst));
     return std::nullopt;
 }
 

@@ -16,14 +16,14 @@ class QWidget;
 
 struct UstawieniaPliku
 {
-    QString filtr;         // e.g. "Lista klientów (*.dat)"
-    QString rozszerzenie;  // default extension without the dot, added to a bare name
-    QString katalog;       // initial folder; empty: the platform's choice
-    QString nazwa;         // offered in the file-name box
+    QString filtr;                // e.g. "Lista klientów (*.dat)"
+    QString rozszerzenie;         // default extension without the dot, added to a bare name
+    QString katalog;              // initial folder; empty: the platform's choice
+    QString nazwa;                // offered in the file-name box
     bool pytajONadpisanie = true; // save dialogs only
-    QString obiekt;        // the dialog's design name, given to it as its object name
-    QString tytul;         // the window title; empty: the platform's
-    QString przycisk;      // the accept button's text; empty: the platform's
+    QString obiekt;               // the dialog's design name, given to it as its object name
+    QString tytul;                // the window title; empty: the platform's
+    QString przycisk;             // the accept button's text; empty: the platform's
 };
 
 // A font as the font dialog presets and returns it; `kolor` is the stored colour
@@ -97,20 +97,21 @@ class SkryptDialogi : public Dialogi
 public:
     struct Wywolanie
     {
-        QString rodzaj; // "pytanie" (all three kinds of question), "informacja", "blad", "otworz", "zapisz", "wpisz", "drukuj", "czcionka"
+        QString rodzaj; // "pytanie" (all three kinds of question), "informacja", "blad", "otworz", "zapisz", "wpisz",
+                        // "drukuj", "czcionka"
         QString tekst;  // the message, or the caption/prompt, or the dialog's folder
-        UstawieniaPliku plik; // for the file dialogs
+        UstawieniaPliku plik;   // for the file dialogs
         WyborCzcionki czcionka; // for the font dialog: its preset
     };
 
-    SkryptDialogi &tak();              // next question: Yes
-    SkryptDialogi &nie();              // next question: No
+    SkryptDialogi &tak();                        // next question: Yes
+    SkryptDialogi &nie();                        // next question: No
     SkryptDialogi &plik(const QString &sciezka); // next file dialog: this path
-    SkryptDialogi &anuluj();           // next file, input, print, font or three-way question: Cancel
+    SkryptDialogi &anuluj();                     // next file, input, print, font or three-way question: Cancel
     SkryptDialogi &tekst(const QString &t);      // next input box: OK with this text
     // next print dialog: OK, after `ustaw` has prepared the printer (e.g. PDF output)
     SkryptDialogi &drukarka(std::function<void(QPrinter *)> ustaw);
-    SkryptDialogi &czcionka(const WyborCzcionki &w);  // next font dialog: OK with this font
+    SkryptDialogi &czcionka(const WyborCzcionki &w); // next font dialog: OK with this font
 
     QList<Wywolanie> wywolania;
     QStringList niespodziewane;

@@ -36,15 +36,14 @@ KatalogDanych rozwiazKatalogDanych(const QString &katalogStartowy)
 
     switch (static_cast<unsigned char>(rekord[UstawienieSieci::Tryb])) {
     case 1:
-        wynik.katalog = sciezkaZWindows(czytajTekst(rekord, UstawienieSieci::SciezkaLokalna,
-                                                    UstawienieSieci::PojemnoscSciezki));
+        wynik.katalog =
+            sciezkaZWindows(czytajTekst(rekord, UstawienieSieci::SciezkaLokalna, UstawienieSieci::PojemnoscSciezki));
         break;
     case 2:
-        wynik.katalog = sciezkaZWindows(czytajTekst(rekord, UstawienieSieci::SciezkaSieciowa,
-                                                    UstawienieSieci::PojemnoscSciezki));
+        wynik.katalog =
+            sciezkaZWindows(czytajTekst(rekord, UstawienieSieci::SciezkaSieciowa, UstawienieSieci::PojemnoscSciezki));
         break;
-    default:
-        break;
+    default: break;
     }
     return wynik;
 }

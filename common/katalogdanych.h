@@ -10,8 +10,8 @@
 // The network setting record.
 namespace UstawienieSieci {
 constexpr qsizetype Rozmiar = 403;
-constexpr qsizetype Tryb = 0;           // 1 local path, 2 network path, else the start directory
-constexpr qsizetype SciezkaLokalna = 1; // text, capacity 200
+constexpr qsizetype Tryb = 0;              // 1 local path, 2 network path, else the start directory
+constexpr qsizetype SciezkaLokalna = 1;    // text, capacity 200
 constexpr qsizetype SciezkaSieciowa = 202; // text, capacity 200
 constexpr int PojemnoscSciezki = 200;
 

@@ -7,9 +7,9 @@
 #include <utility>
 
 Kontekst::Kontekst(QString katalogStartowy)
-    : m_katalogStartowy(std::move(katalogStartowy)), m_katalogRoboczy(m_katalogStartowy)
-{
-}
+    : m_katalogStartowy(std::move(katalogStartowy))
+    , m_katalogRoboczy(m_katalogStartowy)
+{}
 
 KatalogDanych Kontekst::rozwiazKatalogDanych() const
 {

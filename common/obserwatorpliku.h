@@ -13,7 +13,7 @@ struct StanPliku
     bool istnieje = false;
     quint64 inode = 0;
     qint64 rozmiar = 0;
-    qint64 czasNs = 0; // modification time
+    qint64 czasNs = 0;       // modification time
     qint64 czasZmianyNs = 0; // inode change time
 
     static StanPliku z(const QString &sciezka);

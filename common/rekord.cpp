@@ -131,7 +131,8 @@ BladIO zapiszRekord(const QString &sciezka, const QByteArray &rekord)
     // read-only file.
     if (!katalogIstnieje(sciezka))
         return {BladIO::ZlaNazwa};
-    struct stat st {};
+    struct stat st
+    {};
     const bool istnieje = ::stat(nazwa.constData(), &st) == 0;
     if (istnieje) {
         if (S_ISDIR(st.st_mode))

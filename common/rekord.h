@@ -9,13 +9,13 @@ struct BladIO
 {
     enum Kod : int {
         Brak = 0,
-        NieZnaleziono = 2,      // "File not found"
-        ZlaNazwa = 3,           // "Invalid filename" (also a missing folder on the path)
-        ZaDuzoPlikow = 4,       // "Too many open files"
-        OdmowaDostepu = 5,      // "File access denied" (also a read-only file)
-        KoniecPliku = 100,      // "Read beyond end of file"
-        PelnyDysk = 101,        // "Disk full"
-        ZlaLiczba = 106,        // "Invalid numeric input"
+        NieZnaleziono = 2, // "File not found"
+        ZlaNazwa = 3,      // "Invalid filename" (also a missing folder on the path)
+        ZaDuzoPlikow = 4,  // "Too many open files"
+        OdmowaDostepu = 5, // "File access denied" (also a read-only file)
+        KoniecPliku = 100, // "Read beyond end of file"
+        PelnyDysk = 101,   // "Disk full"
+        ZlaLiczba = 106,   // "Invalid numeric input"
         // System errors without a runtime equivalent get the number a Windows program
         // would see, never one of the numbers above.
         UrzadzenieNieDziala = 31, // "I/O error 31": the disk failed (EIO)

@@ -43,8 +43,8 @@ QString dopasujWielkoscLiter(const QString &sciezka)
         if (istnieje && czesc != u"." && czesc != u"..") {
             const QString katalog = wynik.isEmpty() ? QStringLiteral(".") : wynik;
             if (!QFileInfo::exists(katalog + u'/' + czesc)) {
-                const QStringList wpisy = QDir(katalog).entryList(
-                    QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+                const QStringList wpisy =
+                    QDir(katalog).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
                 istnieje = false;
                 for (const QString &wpis : wpisy) {
                     if (wpis.compare(czesc, Qt::CaseInsensitive) == 0) {

@@ -3,7 +3,8 @@
 #include "kontekst.h"
 #include "rekord.h"
 
-FontyDruku::FontyDruku(const Kontekst &kontekst) : m_kontekst(kontekst)
+FontyDruku::FontyDruku(const Kontekst &kontekst)
+    : m_kontekst(kontekst)
 {
     QFont f(QStringLiteral("Tahoma"));
     f.setPointSize(8);

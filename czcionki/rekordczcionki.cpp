@@ -23,10 +23,22 @@ void zapiszInt32(QByteArray &r, qsizetype przesuniecie, qint32 wartosc)
 
 namespace RekordCzcionki {
 
-qint32 kolor(const QByteArray &r) { return czytajInt32(r, Kolor); }
-QString nazwa(const QByteArray &r) { return czytajTekst(r, Nazwa, PojemnoscNazwy); }
-qint32 wielkosc(const QByteArray &r) { return czytajInt32(r, Wielkosc); }
-quint8 styl(const QByteArray &r) { return quint8(r[Styl]); }
+qint32 kolor(const QByteArray &r)
+{
+    return czytajInt32(r, Kolor);
+}
+QString nazwa(const QByteArray &r)
+{
+    return czytajTekst(r, Nazwa, PojemnoscNazwy);
+}
+qint32 wielkosc(const QByteArray &r)
+{
+    return czytajInt32(r, Wielkosc);
+}
+quint8 styl(const QByteArray &r)
+{
+    return quint8(r[Styl]);
+}
 
 quint8 stylCzcionki(const QFont &f)
 {
@@ -81,33 +93,36 @@ QColor kolorZZapisu(qint32 kolor)
         using P = QPalette;
         auto rola = [&paleta](P::ColorGroup g, P::ColorRole r) { return paleta.color(g, r); };
         switch (k & 0xFFu) {
-        case 0: return rola(P::Active, P::Button);              // scroll bar
-        case 1: return rola(P::Active, P::Dark);                // desktop
-        case 2: return rola(P::Active, P::Highlight);           // active caption
-        case 3: return rola(P::Inactive, P::Highlight);         // inactive caption
-        case 4: return rola(P::Active, P::Window);              // menu
-        case 5: return rola(P::Active, P::Base);                // window
-        case 6: return rola(P::Active, P::Shadow);              // window frame
-        case 7: return rola(P::Active, P::WindowText);          // menu text
-        case 8: return rola(P::Active, P::WindowText);          // window text
-        case 9: return rola(P::Active, P::HighlightedText);     // caption text
-        case 10: case 11: return rola(P::Active, P::Window);    // borders
-        case 12: return rola(P::Active, P::Mid);                // application workspace
-        case 13: return rola(P::Active, P::Highlight);          // highlight
-        case 14: return rola(P::Active, P::HighlightedText);    // highlighted text
-        case 15: return rola(P::Active, P::Button);             // button face
-        case 16: return rola(P::Active, P::Dark);               // button shadow
-        case 17: return rola(P::Disabled, P::WindowText);       // grey text
-        case 18: return rola(P::Active, P::ButtonText);         // button text
-        case 19: return rola(P::Inactive, P::HighlightedText);  // inactive caption text
-        case 20: return rola(P::Active, P::Light);              // button highlight
-        case 21: return rola(P::Active, P::Shadow);             // dark shadow
-        case 22: return rola(P::Active, P::Midlight);           // light
-        case 23: return rola(P::Active, P::ToolTipText);        // info text
-        case 24: return rola(P::Active, P::ToolTipBase);        // info background
-        case 26: return rola(P::Active, P::Link);               // hot-tracked item
-        case 27: case 28: case 29: return rola(P::Active, P::Highlight);
-        case 30: return rola(P::Active, P::Window);             // menu bar
+        case 0: return rola(P::Active, P::Button);          // scroll bar
+        case 1: return rola(P::Active, P::Dark);            // desktop
+        case 2: return rola(P::Active, P::Highlight);       // active caption
+        case 3: return rola(P::Inactive, P::Highlight);     // inactive caption
+        case 4: return rola(P::Active, P::Window);          // menu
+        case 5: return rola(P::Active, P::Base);            // window
+        case 6: return rola(P::Active, P::Shadow);          // window frame
+        case 7: return rola(P::Active, P::WindowText);      // menu text
+        case 8: return rola(P::Active, P::WindowText);      // window text
+        case 9: return rola(P::Active, P::HighlightedText); // caption text
+        case 10:
+        case 11: return rola(P::Active, P::Window);            // borders
+        case 12: return rola(P::Active, P::Mid);               // application workspace
+        case 13: return rola(P::Active, P::Highlight);         // highlight
+        case 14: return rola(P::Active, P::HighlightedText);   // highlighted text
+        case 15: return rola(P::Active, P::Button);            // button face
+        case 16: return rola(P::Active, P::Dark);              // button shadow
+        case 17: return rola(P::Disabled, P::WindowText);      // grey text
+        case 18: return rola(P::Active, P::ButtonText);        // button text
+        case 19: return rola(P::Inactive, P::HighlightedText); // inactive caption text
+        case 20: return rola(P::Active, P::Light);             // button highlight
+        case 21: return rola(P::Active, P::Shadow);            // dark shadow
+        case 22: return rola(P::Active, P::Midlight);          // light
+        case 23: return rola(P::Active, P::ToolTipText);       // info text
+        case 24: return rola(P::Active, P::ToolTipBase);       // info background
+        case 26: return rola(P::Active, P::Link);              // hot-tracked item
+        case 27:
+        case 28:
+        case 29: return rola(P::Active, P::Highlight);
+        case 30: return rola(P::Active, P::Window); // menu bar
         default: return rola(P::Active, P::WindowText);
         }
     }

@@ -10,8 +10,8 @@ struct BladIO;
 
 namespace RekordCzcionki {
 constexpr qsizetype Rozmiar = 76;
-constexpr qsizetype Kolor = 0;     // int32: explicit RGB (red lowest) or 0xFF0000nn system colour nn
-constexpr qsizetype Nazwa = 4;     // face name, text of capacity 60
+constexpr qsizetype Kolor = 0; // int32: explicit RGB (red lowest) or 0xFF0000nn system colour nn
+constexpr qsizetype Nazwa = 4; // face name, text of capacity 60
 constexpr int PojemnoscNazwy = 60;
 constexpr qsizetype Wielkosc = 68; // int32: size in points
 constexpr qsizetype Styl = 72;     // style bits

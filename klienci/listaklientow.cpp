@@ -17,8 +17,8 @@ using namespace Klienci;
 namespace Klienci {
 
 const std::array<const char *, LiczbaKolumn> NazwyKolumn{
-    "lp", "nazwa1", "nazwa2", "ulica", "miejscowosc", "nip", "opis",
-    "info1", "info2", "info3", "info4", "info5", "info6",
+    "lp",    "nazwa1", "nazwa2", "ulica", "miejscowosc", "nip",   "opis",
+    "info1", "info2",  "info3",  "info4", "info5",       "info6",
 };
 
 QString numerWiersza(int wiersz)
@@ -56,8 +56,7 @@ inline std::string_view widok(const char *pole, int pojemnosc)
 
 ListaKlientow::ListaKlientow()
     : m_dane(Rozmiar, '\0')
-{
-}
+{}
 
 ListaKlientow ListaKlientow::nowa()
 {

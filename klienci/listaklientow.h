@@ -37,7 +37,10 @@ constexpr int LiczbaWierszy = 501;
 // Characters each column holds; an entry takes one length byte more.
 constexpr std::array<int, LiczbaKolumn> Pojemnosc{5, 80, 80, 80, 80, 20, 100, 40, 40, 40, 40, 40, 40};
 
-constexpr qsizetype rozmiarWpisu(int kolumna) { return Pojemnosc[kolumna] + 1; }
+constexpr qsizetype rozmiarWpisu(int kolumna)
+{
+    return Pojemnosc[kolumna] + 1;
+}
 
 // The block is organised by column: every column is 501 entries one after the other.
 constexpr qsizetype przesuniecieKolumny(int kolumna)

@@ -16,8 +16,8 @@ QString programNarzedzia(Narzedzie n)
 
 QStringList argumentyNarzedzia(Narzedzie n, const QString &nip, const QString &nazwa1)
 {
-    const QString tytul = n == Narzedzie::Komentarze ? QStringLiteral("Komentarze dla: ")
-                                                     : QStringLiteral("Dokumenty dla: ");
+    const QString tytul =
+        n == Narzedzie::Komentarze ? QStringLiteral("Komentarze dla: ") : QStringLiteral("Dokumenty dla: ");
     return {nip + QStringLiteral(".kom"), tytul + nazwa1 + QLatin1Char(' ')};
 }
 
@@ -36,8 +36,8 @@ bool uruchomNarzedzie(Narzedzie n, const QString &nip, const QString &nazwa1)
     return uruchomNarzedzie(n, nip, nazwa1, QCoreApplication::applicationDirPath(), {});
 }
 
-bool uruchomNarzedzie(Narzedzie n, const QString &nip, const QString &nazwa1,
-                      const QString &katalogProgramu, const QStringList &sciezki, std::optional<QPoint> srodekOkna)
+bool uruchomNarzedzie(Narzedzie n, const QString &nip, const QString &nazwa1, const QString &katalogProgramu,
+                      const QStringList &sciezki, std::optional<QPoint> srodekOkna)
 {
     const QString sciezka = znajdzNarzedzie(programNarzedzia(n), katalogProgramu, sciezki);
     if (sciezka.isEmpty())
@@ -68,9 +68,8 @@ QString KopiaFirmy::nadawca(int i) const
     return czytajTekst(m_rekord, RekordFirmy::Nadawca.at(i), RekordFirmy::PojemnoscNadawcy);
 }
 
-WierszeKopertyKlienta wierszeKopertyKlienta(const KopiaFirmy &firma, const QString &nazwa1,
-                                            const QString &nazwa2, const QString &ulica,
-                                            const QString &miejscowosc)
+WierszeKopertyKlienta wierszeKopertyKlienta(const KopiaFirmy &firma, const QString &nazwa1, const QString &nazwa2,
+                                            const QString &ulica, const QString &miejscowosc)
 {
     WierszeKopertyKlienta w;
     for (int i = 0; i < 3; ++i)

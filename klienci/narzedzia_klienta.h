@@ -24,8 +24,7 @@ QStringList argumentyNarzedzia(Narzedzie n, const QString &nip, const QString &n
 
 // The executable `program` beside the running program (`katalogProgramu`) or else on the
 // search path (`sciezki`; empty: the system's PATH). Empty when not found.
-QString znajdzNarzedzie(const QString &program, const QString &katalogProgramu,
-                        const QStringList &sciezki = {});
+QString znajdzNarzedzie(const QString &program, const QString &katalogProgramu, const QStringList &sciezki = {});
 
 // Starts the tool for this client without waiting for it; the arguments are handed over
 // as separate arguments, with no shell between, so quotes and spaces arrive whole.
@@ -34,9 +33,8 @@ QString znajdzNarzedzie(const QString &program, const QString &katalogProgramu,
 bool uruchomNarzedzie(Narzedzie n, const QString &nip, const QString &nazwa1);
 // The same, looking the tool up in the given places. With `srodekOkna` (the main window's
 // centre on the screen) the tool gets it as LK_SRODEK_OKNA="x,y" and opens centred there.
-bool uruchomNarzedzie(Narzedzie n, const QString &nip, const QString &nazwa1,
-                      const QString &katalogProgramu, const QStringList &sciezki,
-                      std::optional<QPoint> srodekOkna = std::nullopt);
+bool uruchomNarzedzie(Narzedzie n, const QString &nip, const QString &nazwa1, const QString &katalogProgramu,
+                      const QStringList &sciezki, std::optional<QPoint> srodekOkna = std::nullopt);
 
 // The firm record "\ADMINI\firma.dat" (kept by another module of the suite; only read
 // here): three sender lines of capacity 50 at offsets 0, 51 and 102 of 306 bytes.
@@ -70,6 +68,5 @@ struct WierszeKopertyKlienta
     std::array<QString, 4> odbiorca; // o2..o5: nazwa1, nazwa2, ulica, miejscowosc
 };
 
-WierszeKopertyKlienta wierszeKopertyKlienta(const KopiaFirmy &firma, const QString &nazwa1,
-                                            const QString &nazwa2, const QString &ulica,
-                                            const QString &miejscowosc);
+WierszeKopertyKlienta wierszeKopertyKlienta(const KopiaFirmy &firma, const QString &nazwa1, const QString &nazwa2,
+                                            const QString &ulica, const QString &miejscowosc);

@@ -73,7 +73,9 @@ std::optional<QList<int>> parsujZakresWierszy(const QString &tekst)
 // ---- export dialog
 
 OknoEksportu::OknoEksportu(int wiersz, const QList<int> &zTekstem, QWidget *rodzic)
-    : QDialog(rodzic), m_wiersz(wiersz), m_zTekstem(zTekstem)
+    : QDialog(rodzic)
+    , m_wiersz(wiersz)
+    , m_zTekstem(zTekstem)
 {
     setObjectName(QStringLiteral("OknoEksportu"));
     setWindowTitle(QStringLiteral("Eksport klientów"));
@@ -216,7 +218,8 @@ QList<int> OknoMapowania::mapowanie() const
 
 // ---- preview dialog
 
-OknoImportu::OknoImportu(const PlanImportu &plan, const PodpisyPol &podpisy, QWidget *rodzic) : QDialog(rodzic)
+OknoImportu::OknoImportu(const PlanImportu &plan, const PodpisyPol &podpisy, QWidget *rodzic)
+    : QDialog(rodzic)
 {
     setObjectName(QStringLiteral("OknoImportu"));
     setWindowTitle(QStringLiteral("Import klientów"));
@@ -226,7 +229,8 @@ OknoImportu::OknoImportu(const PlanImportu &plan, const PodpisyPol &podpisy, QWi
                         .arg(plan.klienci.size())
                         .arg(ile ? zakresyWierszy(plan.wiersze) : QStringLiteral("brak"));
     if (!plan.niemieszczace.isEmpty())
-        tekst += QStringLiteral("\nNie mieści się na liście (brak wolnych wierszy): %1.").arg(plan.niemieszczace.size());
+        tekst +=
+            QStringLiteral("\nNie mieści się na liście (brak wolnych wierszy): %1.").arg(plan.niemieszczace.size());
     podsumowanie = new QLabel(tekst, this);
     podsumowanie->setWordWrap(true);
 
@@ -234,7 +238,8 @@ OknoImportu::OknoImportu(const PlanImportu &plan, const PodpisyPol &podpisy, QWi
     const int kolumny[] = {Nazwa1, Nazwa2, Miejscowosc};
     tabela = new QTableWidget(ile, 4, this);
     tabela->setObjectName(QStringLiteral("tabela"));
-    tabela->setHorizontalHeaderLabels({QStringLiteral("Wiersz"), naglowki[Nazwa1], naglowki[Nazwa2], naglowki[Miejscowosc]});
+    tabela->setHorizontalHeaderLabels(
+        {QStringLiteral("Wiersz"), naglowki[Nazwa1], naglowki[Nazwa2], naglowki[Miejscowosc]});
     tabela->verticalHeader()->hide();
     tabela->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tabela->setSelectionMode(QAbstractItemView::NoSelection);
@@ -254,14 +259,17 @@ OknoImportu::OknoImportu(const PlanImportu &plan, const PodpisyPol &podpisy, QWi
 
     QStringList linie;
     for (const UwagaImportu &u : plan.uwagi) {
-        const QString co = u.rodzaj == UwagaImportu::Przyciete ? QStringLiteral("skrócone do")
-                                                               : QStringLiteral("znaki spoza Windows-1250, zapisane jako");
-        linie.append(QStringLiteral("Wiersz %1, %2: %3 „%4”").arg(u.wiersz + 1).arg(naglowki[u.kolumna], co, u.zapisane));
+        const QString co = u.rodzaj == UwagaImportu::Przyciete
+                               ? QStringLiteral("skrócone do")
+                               : QStringLiteral("znaki spoza Windows-1250, zapisane jako");
+        linie.append(
+            QStringLiteral("Wiersz %1, %2: %3 „%4”").arg(u.wiersz + 1).arg(naglowki[u.kolumna], co, u.zapisane));
     }
     uwagi = new QPlainTextEdit(this);
     uwagi->setObjectName(QStringLiteral("uwagi"));
     uwagi->setReadOnly(true);
-    uwagi->setPlainText(linie.isEmpty() ? QStringLiteral("Wszystkie pola zmieszczą się bez zmian.") : linie.join(u'\n'));
+    uwagi->setPlainText(linie.isEmpty() ? QStringLiteral("Wszystkie pola zmieszczą się bez zmian.")
+                                        : linie.join(u'\n'));
     uwagi->setMaximumHeight(110);
 
     auto *przyciski = new QDialogButtonBox(this);
@@ -323,13 +331,13 @@ void eksportujKlientow(QWidget *rodzic, const OknaWymiany &okna, const ListaKlie
     const QString sciezka = dialogi().zapiszPlik(rodzic, u);
     if (sciezka.isEmpty())
         return;
-    if (const BladIO blad = eksportujDoPliku(sciezka, opcje->format, lista, opcje->wiersze, podpisy, opcje->separator)) {
+    if (const BladIO blad =
+            eksportujDoPliku(sciezka, opcje->format, lista, opcje->wiersze, podpisy, opcje->separator)) {
         pokazBlad(rodzic, blad);
         return;
     }
-    dialogi().informacja(rodzic, QStringLiteral("Zapisano klientów: %1 do pliku %2.")
-                                     .arg(opcje->wiersze.size())
-                                     .arg(natywna(sciezka)));
+    dialogi().informacja(
+        rodzic, QStringLiteral("Zapisano klientów: %1 do pliku %2.").arg(opcje->wiersze.size()).arg(natywna(sciezka)));
 }
 
 namespace {
@@ -352,9 +360,8 @@ void zapiszNiemieszczacych(QWidget *rodzic, const QList<TekstyWiersza> &klienci,
     if (const BladIO blad = zapiszPlikWymiany(sciezka, eksportCsv(klienci, podpisy)))
         pokazBlad(rodzic, blad);
     else
-        dialogi().informacja(rodzic, QStringLiteral("Zapisano klientów: %1 do pliku %2.")
-                                         .arg(klienci.size())
-                                         .arg(natywna(sciezka)));
+        dialogi().informacja(
+            rodzic, QStringLiteral("Zapisano klientów: %1 do pliku %2.").arg(klienci.size()).arg(natywna(sciezka)));
 }
 
 } // namespace
@@ -396,7 +403,8 @@ ImportZOkna importujKlientow(QWidget *rodzic, const OknaWymiany &okna, const QSt
     PlanImportu plan = zaplanujImport(lista, wczytane.klienci);
     for (;;) {
         if (plan.umieszczone() == 0) {
-            dialogi().informacja(rodzic, QStringLiteral("Na liście brak wolnego miejsca. Lista nie została zmieniona."));
+            dialogi().informacja(rodzic,
+                                 QStringLiteral("Na liście brak wolnego miejsca. Lista nie została zmieniona."));
             return {};
         }
         if (!okna.podglad(rodzic, plan, podpisy))

@@ -4,8 +4,7 @@ using namespace Klienci;
 
 OtwartaLista::OtwartaLista()
     : m_biezacaLista(QStringLiteral("klienci.dat"))
-{
-}
+{}
 
 BladIO OtwartaLista::wczytaj()
 {

@@ -56,9 +56,9 @@ class ZnakiCp1250 : public QValidator
 {
 public:
     ZnakiCp1250(QObject *rodzic, std::function<void(QChar)> poOdmowie)
-        : QValidator(rodzic), m_poOdmowie(std::move(poOdmowie))
-    {
-    }
+        : QValidator(rodzic)
+        , m_poOdmowie(std::move(poOdmowie))
+    {}
     State validate(QString &tekst, int &) const override
     {
         for (QChar z : tekst) {
@@ -87,9 +87,10 @@ bool przeniesDoKosza(const QString &sciezka)
 } // namespace
 
 Tdokumenty::Tdokumenty(Kontekst &kontekst, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                          | Qt::WindowCloseButtonHint),
-      m_ui(std::make_unique<Ui::Tdokumenty>()), m_kontekst(kontekst)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    , m_ui(std::make_unique<Ui::Tdokumenty>())
+    , m_kontekst(kontekst)
 {
     zakonczProces = [] { QCoreApplication::exit(0); };
     m_katalogNarzedzi = QCoreApplication::applicationDirPath();
@@ -127,13 +128,15 @@ QStringList Tdokumenty::tekstPomocy()
         QStringLiteral("2.W powstałym okienku wpisz ciąg znaków jakie maja byc odszukane w jednym z pól Nazwa, Ulica, "
                        "Miejscowość, "),
         QStringLiteral("Nip, Opis"),
-        QStringLiteral("3.Jeżeli podany ciąg znaków wystepuje w jednym z tych pól, belka ustawi się na danym rekordzie."),
+        QStringLiteral(
+            "3.Jeżeli podany ciąg znaków wystepuje w jednym z tych pól, belka ustawi się na danym rekordzie."),
         QString(),
         QStringLiteral("Informacje o kliencie"),
         QString(25, u'-'),
         QStringLiteral("Jest to zbiór informacji ( komentarzy) na temat klienta. Baza informacji jest tworzona na "
                        "podstawie unikatowego "),
-        QStringLiteral("numeru NIP i zawiera listę definiowalnych tematów pod którymi znajdują się notatki tematyczne."),
+        QStringLiteral(
+            "numeru NIP i zawiera listę definiowalnych tematów pod którymi znajdują się notatki tematyczne."),
         QString(),
         QStringLiteral("Wydruk koperty"),
         QString(19, u'-'),
@@ -172,8 +175,8 @@ void Tdokumenty::wykonczWyglad()
     m_ui->tytulListy->setFont(tahoma12);
     // These labels show the user's data (a path, the captions): never as markup.
     m_ui->tytulListy->setTextFormat(Qt::PlainText);
-    for (QLabel *l : {m_ui->podpisInfo1, m_ui->podpisInfo2, m_ui->podpisInfo3, m_ui->podpisInfo4,
-                      m_ui->podpisInfo5, m_ui->podpisInfo6})
+    for (QLabel *l : {m_ui->podpisInfo1, m_ui->podpisInfo2, m_ui->podpisInfo3, m_ui->podpisInfo4, m_ui->podpisInfo5,
+                      m_ui->podpisInfo6})
         l->setTextFormat(Qt::PlainText);
     m_ui->tekstPomocy->setFont(tahoma12);
     for (QLabel *l : m_ui->panelListy->findChildren<QLabel *>(Qt::FindDirectChildrenOnly))
@@ -281,8 +284,8 @@ void Tdokumenty::ustawKlawiature()
         connect(skrot, &QShortcut::activated, przycisk, &QToolButton::click);
         const QString nazwa = klawisze.toString(QKeySequence::NativeText);
         if (!przycisk->toolTip().contains(nazwa))
-            przycisk->setToolTip(przycisk->toolTip().isEmpty() ? nazwa
-                                                               : przycisk->toolTip() + QStringLiteral(" (%1)").arg(nazwa));
+            przycisk->setToolTip(
+                przycisk->toolTip().isEmpty() ? nazwa : przycisk->toolTip() + QStringLiteral(" (%1)").arg(nazwa));
     }
     auto *koniecPomocy = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     koniecPomocy->setContext(Qt::WindowShortcut);
@@ -376,8 +379,8 @@ void Tdokumenty::przyUtworzeniu()
     for (QLineEdit *p : polaEdycji())
         p->clear();
     for (QToolButton *b : {m_ui->szukajDanych, m_ui->szukajMiejsca, m_ui->sortujOdADoZ, m_ui->sortujOdZDoA,
-                           m_ui->usunWpis, m_ui->dodajDoListy, m_ui->cofnij, m_ui->szukajDalej,
-                           m_ui->kopertyDlaWielu, m_ui->eksportKlientow, m_ui->importKlientow})
+                           m_ui->usunWpis, m_ui->dodajDoListy, m_ui->cofnij, m_ui->szukajDalej, m_ui->kopertyDlaWielu,
+                           m_ui->eksportKlientow, m_ui->importKlientow})
         b->setEnabled(false);
     m_ui->tytulListy->setText(QStringLiteral("Lista klientów"));
 
@@ -590,8 +593,9 @@ bool Tdokumenty::dodajDoListy()
     const TekstyWiersza byly = m_otwarta.lista().wiersz(wiersz);
     if (wiersz != m_wierszPokazany && !byly[Nazwa1].isEmpty()
         && !std::equal(byly.begin() + Nazwa1, byly.end(), teksty.begin() + Nazwa1)
-        && !dialogi().pytanieDomyslnieNie(this, QStringLiteral("Wiersz %1 zawiera: %2. Zastąpić go danymi z pól edycji?")
-                                                    .arg(numerWiersza(wiersz), byly[Nazwa1])))
+        && !dialogi().pytanieDomyslnieNie(this,
+                                          QStringLiteral("Wiersz %1 zawiera: %2. Zastąpić go danymi z pól edycji?")
+                                              .arg(numerWiersza(wiersz), byly[Nazwa1])))
         return false;
     return pokazPoZapisie(m_otwarta.ustawWiersz(wiersz, teksty), wiersz);
 }
@@ -691,8 +695,8 @@ void Tdokumenty::szukajDalej()
             dialogi().informacja(this, QStringLiteral("Na liście brak danych spełniajacych zadany warunek."));
             return;
         }
-        dialogi().informacja(this, QStringLiteral("Osiągnięto koniec listy; szukanie „%1” zaczęło się od wiersza 01.")
-                                       .arg(m_szukany));
+        dialogi().informacja(
+            this, QStringLiteral("Osiągnięto koniec listy; szukanie „%1” zaczęło się od wiersza 01.").arg(m_szukany));
     }
     zaznacz(wiersz);
     czytajZaznaczonyWiersz();
@@ -717,8 +721,8 @@ void Tdokumenty::pokazOtwartaListe()
     odbuduj();
     pokazWiersz(0);
     for (QToolButton *b : {m_ui->szukajDanych, m_ui->szukajMiejsca, m_ui->sortujOdADoZ, m_ui->sortujOdZDoA,
-                           m_ui->usunWpis, m_ui->dodajDoListy, m_ui->cofnij, m_ui->szukajDalej,
-                           m_ui->kopertyDlaWielu, m_ui->eksportKlientow, m_ui->importKlientow})
+                           m_ui->usunWpis, m_ui->dodajDoListy, m_ui->cofnij, m_ui->szukajDalej, m_ui->kopertyDlaWielu,
+                           m_ui->eksportKlientow, m_ui->importKlientow})
         b->setEnabled(true);
     m_kontekst.przejdzDo(m_katalogDanych);
 }
@@ -800,7 +804,8 @@ void Tdokumenty::usunListe()
         } else if (!plik.exists()) {
             dialogi().informacja(this, QStringLiteral("Nie udało się usunąć listy %1.").arg(nazwa));
         } else if (dialogi().pytanieDomyslnieNie(
-                       this, QStringLiteral("Listy %1 nie można przenieść do kosza. Usunąć ją na zawsze?").arg(nazwa))) {
+                       this,
+                       QStringLiteral("Listy %1 nie można przenieść do kosza. Usunąć ją na zawsze?").arg(nazwa))) {
             if (OtwartaLista::usunPlikListy(sciezka))
                 dialogi().informacja(this, QStringLiteral("Lista została usunięta."));
             else

@@ -4,8 +4,8 @@ using namespace Klienci;
 
 namespace WspolnaLista {
 
-Wynik zmienPodBlokada(const QString &sciezka, ListaKlientow &lista,
-                      const std::function<bool(ListaKlientow &)> &zmiana, int czasMs)
+Wynik zmienPodBlokada(const QString &sciezka, ListaKlientow &lista, const std::function<bool(ListaKlientow &)> &zmiana,
+                      int czasMs)
 {
     Wynik wynik;
     BlokadaListy blokada(sciezka, czasMs);
@@ -23,8 +23,7 @@ Wynik zmienPodBlokada(const QString &sciezka, ListaKlientow &lista,
     return wynik;
 }
 
-Wynik zapiszWiersz(const QString &sciezka, ListaKlientow &lista, int wiersz, const TekstyWiersza &teksty,
-                   int czasMs)
+Wynik zapiszWiersz(const QString &sciezka, ListaKlientow &lista, int wiersz, const TekstyWiersza &teksty, int czasMs)
 {
     return zmienPodBlokada(
         sciezka, lista,

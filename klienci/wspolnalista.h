@@ -31,8 +31,8 @@ struct Wynik
 
 // Locks the list, reads it, lets `zmiana` change it and saves it when `zmiana` returns
 // true (false: nothing to save, the list as read is returned), then releases the lock.
-Wynik zmienPodBlokada(const QString &sciezka, ListaKlientow &lista,
-                      const std::function<bool(ListaKlientow &)> &zmiana, int czasMs = BlokadaListy::DomyslnyCzasMs);
+Wynik zmienPodBlokada(const QString &sciezka, ListaKlientow &lista, const std::function<bool(ListaKlientow &)> &zmiana,
+                      int czasMs = BlokadaListy::DomyslnyCzasMs);
 
 // "Dodaj do listy": the 12 texts from nazwa1 to info6 into row `wiersz` (0 to 500), cut to
 // capacity; only their length bytes and characters are written, lp never.
@@ -44,6 +44,7 @@ Wynik zapiszWiersz(const QString &sciezka, ListaKlientow &lista, int wiersz, con
 Wynik usunWiersz(const QString &sciezka, ListaKlientow &lista, int wiersz, int czasMs = BlokadaListy::DomyslnyCzasMs);
 
 // The sort: the list on disk is sorted, packed and numbered, and saved.
-Wynik sortuj(const QString &sciezka, ListaKlientow &lista, Klienci::Kierunek kierunek, int czasMs = BlokadaListy::DomyslnyCzasMs);
+Wynik sortuj(const QString &sciezka, ListaKlientow &lista, Klienci::Kierunek kierunek,
+             int czasMs = BlokadaListy::DomyslnyCzasMs);
 
 } // namespace WspolnaLista

@@ -6,7 +6,8 @@
 using namespace Klienci;
 
 WyborKlientow::WyborKlientow(const ListaKlientow &lista, QWidget *rodzic)
-    : QDialog(rodzic), m_ui(std::make_unique<Ui::WyborKlientow>())
+    : QDialog(rodzic)
+    , m_ui(std::make_unique<Ui::WyborKlientow>())
 {
     m_ui->setupUi(this);
     for (int w = 0; w < LiczbaWierszy; ++w) {

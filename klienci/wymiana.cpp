@@ -214,7 +214,8 @@ void dopiszKarte(QByteArray &w, const TekstyWiersza &t, const std::array<QString
             kod = m.captured(1);
             miasto = m.captured(2);
         }
-        dopiszLinie(w, QStringLiteral("ADR;TYPE=work:;;%1;%2;;%3;").arg(escVcard(t[Ulica]), escVcard(miasto), escVcard(kod)));
+        dopiszLinie(
+            w, QStringLiteral("ADR;TYPE=work:;;%1;%2;;%3;").arg(escVcard(t[Ulica]), escVcard(miasto), escVcard(kod)));
     }
     if (!t[Nip].isEmpty())
         dopiszLinie(w, QStringLiteral("X-NIP:") + escVcard(t[Nip]));
@@ -407,7 +408,7 @@ QString dolacz(const QString &a, const QString &b)
 
 struct Wlasciwosc
 {
-    QByteArray nazwa;           // upper case, without a group
+    QByteArray nazwa;            // upper case, without a group
     QList<QByteArray> parametry; // upper case, as written ("TYPE=WORK", "QUOTED-PRINTABLE")
     QByteArray wartosc;
     int linia;
@@ -549,7 +550,9 @@ TekstyWiersza klientZKarty(const QList<Wlasciwosc> &karta, const std::array<QStr
         nazwyZFirmyIOsoby(t, osoba);
     if (adr) {
         const QStringList s = skladowe(tekstWartosci(*adr));
-        t[Ulica] = s.value(2).isEmpty() ? s.value(1) : (s.value(1).isEmpty() ? s.value(2) : s.value(2) + QStringLiteral(", ") + s.value(1));
+        t[Ulica] = s.value(2).isEmpty()
+                       ? s.value(1)
+                       : (s.value(1).isEmpty() ? s.value(2) : s.value(2) + QStringLiteral(", ") + s.value(1));
         t[Miejscowosc] = dolacz(s.value(5), s.value(3));
     }
     if (xnip)
@@ -662,7 +665,9 @@ WynikWczytania wczytajVcard(const QByteArray &dane, const PodpisyPol &podpisy)
         for (QByteArray &c : czesci) {
             c = c.trimmed();
             const qsizetype r = c.indexOf('=');
-            c = r < 0 ? c.toUpper() : c.left(r).toUpper() + '=' + (c.left(r).toUpper() == "CHARSET" ? c.mid(r + 1) : c.mid(r + 1).toUpper());
+            c = r < 0 ? c.toUpper()
+                      : c.left(r).toUpper() + '='
+                            + (c.left(r).toUpper() == "CHARSET" ? c.mid(r + 1) : c.mid(r + 1).toUpper());
             w.parametry.append(c);
         }
         // vCard 2.1 quoted-printable: '=' at the end of a line is a soft line break.
@@ -677,9 +682,12 @@ WynikWczytania wczytajVcard(const QByteArray &dane, const PodpisyPol &podpisy)
 
         if (w.nazwa == "BEGIN") {
             if (w.wartosc.trimmed().toUpper() != "VCARD")
-                return bladVcard(QStringLiteral("Linia %1: nieznany blok BEGIN:%2").arg(nr).arg(QString::fromLatin1(w.wartosc.left(40))));
+                return bladVcard(QStringLiteral("Linia %1: nieznany blok BEGIN:%2")
+                                     .arg(nr)
+                                     .arg(QString::fromLatin1(w.wartosc.left(40))));
             if (wKarcie)
-                return bladVcard(QStringLiteral("Linia %1: BEGIN:VCARD wewnątrz karty z linii %2").arg(nr).arg(liniaPoczatku));
+                return bladVcard(
+                    QStringLiteral("Linia %1: BEGIN:VCARD wewnątrz karty z linii %2").arg(nr).arg(liniaPoczatku));
             wKarcie = true;
             liniaPoczatku = nr;
             karta.clear();
@@ -717,7 +725,9 @@ WynikWczytania wczytajCsv(const QString &tekst, const PodpisyPol &podpisy, const
         n = n.trimmed();
     if (mapowanie) {
         if (mapowanie->size() != wynik.naglowek.size())
-            return bladWczytania(QStringLiteral("Wiersz 1: przypisanie ma %1 kolumn, nagłówek %2").arg(mapowanie->size()).arg(wynik.naglowek.size()));
+            return bladWczytania(QStringLiteral("Wiersz 1: przypisanie ma %1 kolumn, nagłówek %2")
+                                     .arg(mapowanie->size())
+                                     .arg(wynik.naglowek.size()));
         wynik.mapowanie = *mapowanie;
     } else {
         wynik.mapowanie = mapujNaglowek(wynik.naglowek, podpisy);
@@ -729,7 +739,8 @@ WynikWczytania wczytajCsv(const QString &tekst, const PodpisyPol &podpisy, const
         else
             cokolwiek = true;
     }
-    const auto nazwane = std::count_if(wynik.naglowek.cbegin(), wynik.naglowek.cend(), [](const QString &n) { return !n.isEmpty(); });
+    const auto nazwane =
+        std::count_if(wynik.naglowek.cbegin(), wynik.naglowek.cend(), [](const QString &n) { return !n.isEmpty(); });
     if (!cokolwiek && !mapowanie && nazwane < 2)
         return bladWczytania(QStringLiteral("Wiersz 1: to nie jest plik CSV ani vCard (nie rozpoznano nagłówka)"));
 
@@ -738,7 +749,10 @@ WynikWczytania wczytajCsv(const QString &tekst, const PodpisyPol &podpisy, const
         const RekordCsv &rek = rekordy[r];
         for (qsizetype k = szerokosc; k < rek.pola.size(); ++k)
             if (!rek.pola[k].trimmed().isEmpty())
-                return bladWczytania(QStringLiteral("Wiersz %1: więcej pól (%2) niż w nagłówku (%3)").arg(rek.linia).arg(rek.pola.size()).arg(szerokosc));
+                return bladWczytania(QStringLiteral("Wiersz %1: więcej pól (%2) niż w nagłówku (%3)")
+                                         .arg(rek.linia)
+                                         .arg(rek.pola.size())
+                                         .arg(szerokosc));
         TekstyWiersza t;
         QString kod, imie, nazwisko, osoba;
         for (qsizetype k = 0; k < szerokosc && k < rek.pola.size(); ++k) {
@@ -818,7 +832,8 @@ std::array<QString, PodpisyInfo::Liczba> nazwyPolVcard(const PodpisyPol &podpisy
         for (QChar c : podpisy[i].trimmed()) {
             if (const qsizetype p = z.indexOf(c); p >= 0)
                 c = na[p];
-            s += ((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9')) ? c.toUpper() : QChar(u'-');
+            s += ((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9')) ? c.toUpper()
+                                                                                                    : QChar(u'-');
         }
         while (s.contains(QStringLiteral("--")))
             s.replace(QStringLiteral("--"), QStringLiteral("-"));
@@ -864,7 +879,8 @@ BladIO zapiszPlikWymiany(const QString &sciezka, const QByteArray &tresc)
 
 Format formatPliku(const QString &sciezka)
 {
-    return sciezka.endsWith(QLatin1String(".vcf"), Qt::CaseInsensitive) || sciezka.endsWith(QLatin1String(".vcard"), Qt::CaseInsensitive)
+    return sciezka.endsWith(QLatin1String(".vcf"), Qt::CaseInsensitive)
+                   || sciezka.endsWith(QLatin1String(".vcard"), Qt::CaseInsensitive)
                ? Format::Vcard
                : Format::Csv;
 }
@@ -905,7 +921,8 @@ QList<int> cele()
     return c;
 }
 
-WynikWczytania wczytajKlientow(const QByteArray &dane, const PodpisyPol &podpisy, const std::optional<QList<int>> &mapowanie)
+WynikWczytania wczytajKlientow(const QByteArray &dane, const PodpisyPol &podpisy,
+                               const std::optional<QList<int>> &mapowanie)
 {
     if (dane.size() > MaksRozmiarPliku)
         return bladWczytania(QStringLiteral("Plik jest za duży (ponad %1 MB)").arg(MaksRozmiarPliku / (1024 * 1024)));
@@ -916,7 +933,8 @@ WynikWczytania wczytajKlientow(const QByteArray &dane, const PodpisyPol &podpisy
         tekst = d.decode(QByteArrayView(dane).sliced(2));
         kodowanie = QStringLiteral("UTF-16");
     } else {
-        const QByteArrayView b = dane.startsWith("\xEF\xBB\xBF") ? QByteArrayView(dane).sliced(3) : QByteArrayView(dane);
+        const QByteArrayView b =
+            dane.startsWith("\xEF\xBB\xBF") ? QByteArrayView(dane).sliced(3) : QByteArrayView(dane);
         if (const qsizetype zero = b.indexOf('\0'); zero >= 0)
             return bladWczytania(QStringLiteral("Linia %1: plik binarny (bajt zerowy), to nie jest CSV ani vCard")
                                      .arg(b.first(zero).count('\n') + 1));
@@ -936,7 +954,7 @@ WynikWczytania wczytajKlientow(const QByteArray &dane, const PodpisyPol &podpisy
     }
     if (const qsizetype zero = tekst.indexOf(QChar(0)); zero >= 0)
         return bladWczytania(QStringLiteral("Linia %1: plik binarny (bajt zerowy), to nie jest CSV ani vCard")
-                                      .arg(QStringView(tekst).left(zero).count(u'\n') + 1));
+                                 .arg(QStringView(tekst).left(zero).count(u'\n') + 1));
     QStringView poczatek = QStringView(tekst).trimmed();
     if (poczatek.isEmpty())
         return bladWczytania(QStringLiteral("Linia 1: plik jest pusty"));
@@ -969,7 +987,8 @@ QByteArray czytajPlikWymiany(const QString &sciezka, QString &blad)
     return d;
 }
 
-WynikWczytania wczytajPlikKlientow(const QString &sciezka, const PodpisyPol &podpisy, const std::optional<QList<int>> &mapowanie)
+WynikWczytania wczytajPlikKlientow(const QString &sciezka, const PodpisyPol &podpisy,
+                                   const std::optional<QList<int>> &mapowanie)
 {
     QString blad;
     const QByteArray d = czytajPlikWymiany(sciezka, blad);

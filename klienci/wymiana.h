@@ -34,8 +34,7 @@ QStringList naglowkiCsv(const PodpisyPol &podpisy);
 // column is written for reference; reading ignores it.
 QByteArray eksportCsv(const ListaKlientow &lista, const QList<int> &wiersze, const PodpisyPol &podpisy,
                       QChar separator = u';');
-QByteArray eksportCsv(const QList<Klienci::TekstyWiersza> &klienci, const PodpisyPol &podpisy,
-                      QChar separator = u';');
+QByteArray eksportCsv(const QList<Klienci::TekstyWiersza> &klienci, const PodpisyPol &podpisy, QChar separator = u';');
 
 // vCard 3.0, one card per client: FN, N (empty), ORG from the two name lines, a work
 // ADR (a leading "NN-NNN " of the town becomes the postal code), X-NIP, NOTE ("NIP: …"
@@ -58,8 +57,8 @@ enum class Format { Csv, Vcard };
 Format formatPliku(const QString &sciezka);
 
 // Exports the rows in the format and writes the file safely; `separator` is for CSV.
-BladIO eksportujDoPliku(const QString &sciezka, Format format, const ListaKlientow &lista,
-                        const QList<int> &wiersze, const PodpisyPol &podpisy, QChar separator = u';');
+BladIO eksportujDoPliku(const QString &sciezka, Format format, const ListaKlientow &lista, const QList<int> &wiersze,
+                        const PodpisyPol &podpisy, QChar separator = u';');
 
 // ---- Reading ------------------------------------------------------------------------
 
@@ -68,10 +67,10 @@ BladIO eksportujDoPliku(const QString &sciezka, Format format, const ListaKlient
 // (nazwa1) first, the person in nazwa2 when that is empty; without a firm the person is
 // nazwa1.
 enum Cel : int {
-    Pomin = -1,          // not imported
-    KodPocztowy = 13,    // put before the town, with a space
-    Osoba = 14,          // a person's full name
-    Imie = 15,           // first name, joined with Nazwisko into Osoba
+    Pomin = -1,       // not imported
+    KodPocztowy = 13, // put before the town, with a space
+    Osoba = 14,       // a person's full name
+    Imie = 15,        // first name, joined with Nazwisko into Osoba
     Nazwisko = 16,
 };
 
@@ -87,11 +86,11 @@ struct WynikWczytania
     Format format = Format::Csv;
 
     // CSV only:
-    QStringList naglowek;      // the header row as read
-    QList<int> mapowanie;      // per header column: a Kolumna or a Cel
-    QList<int> nierozpoznane;  // header columns no name matched (mapped to Pomin)
+    QStringList naglowek;     // the header row as read
+    QList<int> mapowanie;     // per header column: a Kolumna or a Cel
+    QList<int> nierozpoznane; // header columns no name matched (mapped to Pomin)
     QChar separator;
-    QString kodowanie;         // "UTF-8", "UTF-16", "Windows-1250"
+    QString kodowanie; // "UTF-8", "UTF-16", "Windows-1250"
 
     bool ok() const { return blad.isEmpty(); }
 };
@@ -125,9 +124,9 @@ struct UwagaImportu
 
 struct PlanImportu
 {
-    QList<Klienci::TekstyWiersza> klienci; // as read
-    QList<int> wiersze;   // wiersze[i]: the row of klienci[i]; only the first umieszczone()
-    QList<UwagaImportu> uwagi;             // for placed clients only
+    QList<Klienci::TekstyWiersza> klienci;       // as read
+    QList<int> wiersze;                          // wiersze[i]: the row of klienci[i]; only the first umieszczone()
+    QList<UwagaImportu> uwagi;                   // for placed clients only
     QList<Klienci::TekstyWiersza> niemieszczace; // clients without a free row
     // The placed clients' texts in Windows-1250, cut to capacity, as they will be stored.
     QList<std::array<QByteArray, Klienci::LiczbaKolumn>> bajty;
@@ -148,9 +147,9 @@ void zastosujPlan(ListaKlientow &lista, const PlanImportu &plan);
 
 struct WynikImportu
 {
-    BladIO blad;              // reading or saving the list
-    PlanImportu plan;         // as planned on the list read from the file
-    bool zapisano = false;    // the list file was saved
+    BladIO blad;           // reading or saving the list
+    PlanImportu plan;      // as planned on the list read from the file
+    bool zapisano = false; // the list file was saved
 };
 
 // Reads the list file, plans, asks `potwierdz` (when given; false cancels and nothing is

@@ -33,8 +33,8 @@ struct DaneKoperty
 
     // The print font: an empty face keeps the canvas' default face, size 0 its default size.
     QString krojCzcionki;
-    qint32 rozmiarCzcionki = 0;      // points
-    quint8 stylCzcionki = 0;         // bit 0 bold, 1 italic, 2 underline, 3 strike-out
+    qint32 rozmiarCzcionki = 0; // points
+    quint8 stylCzcionki = 0;    // bit 0 bold, 1 italic, 2 underline, 3 strike-out
     QColor kolorCzcionki = Qt::black;
 };
 

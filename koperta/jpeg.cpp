@@ -99,9 +99,9 @@ ObrazJpeg dekodujJpeg(QByteArrayView dane)
 
     if (przestrzen == TJCS_CMYK || przestrzen == TJCS_YCCK) {
         QByteArray cmyk(qsizetype(szer) * wys * 4, '\0');
-        const QString blad = nieudane(tjDecompress2(h.get(), bajty, rozmiar,
-                                                    reinterpret_cast<unsigned char *>(cmyk.data()), szer,
-                                                    szer * 4, wys, TJPF_CMYK, 0));
+        const QString blad =
+            nieudane(tjDecompress2(h.get(), bajty, rozmiar, reinterpret_cast<unsigned char *>(cmyk.data()), szer,
+                                   szer * 4, wys, TJPF_CMYK, 0));
         if (!blad.isEmpty())
             return {{}, bladJpeg(blad)};
         const bool odwrocone = maZnacznikAdobe(dane);
@@ -131,8 +131,8 @@ ObrazJpeg dekodujJpeg(QByteArrayView dane)
     QImage obraz(szer, wys, QImage::Format_RGB888);
     if (obraz.isNull())
         return {{}, bladJpeg(QStringLiteral("za mało pamięci"))};
-    const QString blad = nieudane(tjDecompress2(h.get(), bajty, rozmiar, obraz.bits(), szer,
-                                                int(obraz.bytesPerLine()), wys, TJPF_RGB, 0));
+    const QString blad = nieudane(
+        tjDecompress2(h.get(), bajty, rozmiar, obraz.bits(), szer, int(obraz.bytesPerLine()), wys, TJPF_RGB, 0));
     if (!blad.isEmpty())
         return {{}, bladJpeg(blad)};
     return {obraz, {}};
@@ -201,9 +201,10 @@ ObrazJpeg wczytajObrazek(const QString &sciezka)
         return {{}, bladObrazka(QStringLiteral("nieznany format obrazka (obsługiwane: JPEG, PNG)"))};
     const QSize rozmiar = czytnik.size();
     if (rozmiar.isValid() && qint64(rozmiar.width()) * rozmiar.height() > MaksPikseli)
-        return {{}, bladObrazka(QStringLiteral("obrazek jest za duży (%1 × %2 pikseli)")
-                                     .arg(rozmiar.width())
-                                     .arg(rozmiar.height()))};
+        return {
+            {},
+            bladObrazka(
+                QStringLiteral("obrazek jest za duży (%1 × %2 pikseli)").arg(rozmiar.width()).arg(rozmiar.height()))};
     QImage obraz = czytnik.read();
     if (obraz.isNull())
         return {{}, bladObrazka(QStringLiteral("plik jest uszkodzony"))};

@@ -8,8 +8,8 @@
 
 struct ObrazJpeg
 {
-    QImage obraz;  // RGB, null on failure
-    QString blad;  // why the picture could not be loaded; empty on success
+    QImage obraz; // RGB, null on failure
+    QString blad; // why the picture could not be loaded; empty on success
     bool ok() const { return blad.isEmpty(); }
 };
 

@@ -20,7 +20,7 @@ struct UstawieniaWsadowe
     QImage logo;                  // null: no picture to print
     CzcionkaDruku czcionka;
     RozmiarKoperty rozmiar = RozmiarKoperty::JakWDrukarce;
-    QStringList uwagi;            // what the window would have reported but printed anyway
+    QStringList uwagi; // what the window would have reported but printed anyway
 };
 
 // The defaults under `katalogDanych` (a missing record counts as the one the window's

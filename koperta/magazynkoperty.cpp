@@ -5,7 +5,9 @@
 
 #include <utility>
 
-MagazynKoperty::MagazynKoperty(QString katalogDanych) : m_katalog(std::move(katalogDanych)) {}
+MagazynKoperty::MagazynKoperty(QString katalogDanych)
+    : m_katalog(std::move(katalogDanych))
+{}
 
 QString MagazynKoperty::sciezka(Rekord r) const
 {
@@ -37,9 +39,9 @@ QByteArray &MagazynKoperty::bufor(Rekord r)
 BladIO MagazynKoperty::wczytaj(Rekord r, UstawieniaKoperty &u, bool utworzBrakujacy)
 {
     QByteArray &b = bufor(r);
-    const BladIO blad = utworzBrakujacy
-        ? wczytajLubUtworz(sciezka(r), r == Rekord::Uklad ? UkladKoperty::poczatkowy() : QByteArray(b.size(), '\0'), b)
-        : czytajRekord(sciezka(r), b, b.size());
+    const BladIO blad = utworzBrakujacy ? wczytajLubUtworz(
+                            sciezka(r), r == Rekord::Uklad ? UkladKoperty::poczatkowy() : QByteArray(b.size(), '\0'), b)
+                                        : czytajRekord(sciezka(r), b, b.size());
     if (blad)
         return blad;
     switch (r) {

@@ -16,8 +16,8 @@
 // Envelope layout record, "\ADMINI\dane_kop_1.dat".
 namespace UkladKoperty {
 constexpr qsizetype Rozmiar = 480;
-constexpr int PojemnoscNadawcy = 80;         // n1..n4
-constexpr int PojemnoscLiczby = 5;           // l1..l4, g1..g4, od
+constexpr int PojemnoscNadawcy = 80;          // n1..n4
+constexpr int PojemnoscLiczby = 5;            // l1..l4, g1..g4, od
 constexpr int PojemnoscPolozeniaNadawcy = 50; // l_n, g_n
 constexpr std::array<qsizetype, 4> Nadawca = {0, 81, 162, 243};
 constexpr std::array<qsizetype, 4> OdLewej = {324, 330, 336, 342};
@@ -34,7 +34,7 @@ QByteArray poczatkowy();
 // Logo record, "\ADMINI\dane_kop_log_1.dat".
 namespace LogoKoperty {
 constexpr qsizetype Rozmiar = 243;
-constexpr qsizetype Nazwa = 0;   // full path of the picture
+constexpr qsizetype Nazwa = 0; // full path of the picture
 constexpr int PojemnoscNazwy = 230;
 constexpr qsizetype OdLewej = 231;
 constexpr qsizetype OdGory = 237;

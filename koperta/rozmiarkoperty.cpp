@@ -16,9 +16,9 @@ struct Opis
 
 // The standard envelope sizes in use in Poland; Qt knows them all.
 constexpr Opis Opisy[] = {
-    {RozmiarKoperty::DL, "DL", QPageSize::EnvelopeDL},     {RozmiarKoperty::C6, "C6", QPageSize::EnvelopeC6},
+    {RozmiarKoperty::DL, "DL", QPageSize::EnvelopeDL},       {RozmiarKoperty::C6, "C6", QPageSize::EnvelopeC6},
     {RozmiarKoperty::C6C5, "C6/C5", QPageSize::EnvelopeC65}, {RozmiarKoperty::C5, "C5", QPageSize::EnvelopeC5},
-    {RozmiarKoperty::C4, "C4", QPageSize::EnvelopeC4},     {RozmiarKoperty::B5, "B5", QPageSize::EnvelopeB5},
+    {RozmiarKoperty::C4, "C4", QPageSize::EnvelopeC4},       {RozmiarKoperty::B5, "B5", QPageSize::EnvelopeB5},
     {RozmiarKoperty::B4, "B4", QPageSize::EnvelopeB4},
 };
 

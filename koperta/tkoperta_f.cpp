@@ -1,28 +1,27 @@
 #include "tkoperta_f.h"
 
+#include "aplikacja.h"
 #include "dialogi.h"
 #include "drukowanie.h"
 #include "jpeg.h"
 #include "kontekst.h"
-#include "aplikacja.h"
 #include "ui_tkoperta_f.h"
 
 #include <QCheckBox>
-#include <QComboBox>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
-#include <QProgressDialog>
 #include <QCloseEvent>
-#include <QKeyEvent>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
@@ -121,12 +120,12 @@ QImage mapaSwiata()
     g.setRenderHint(QPainter::Antialiasing);
     g.setPen(Qt::NoPen);
     g.setBrush(QColor(110, 160, 90));
-    g.drawEllipse(QRectF(8, 10, 26, 20));   // North America
-    g.drawEllipse(QRectF(24, 34, 12, 24));  // South America
-    g.drawEllipse(QRectF(44, 10, 16, 12));  // Europe
-    g.drawEllipse(QRectF(46, 24, 16, 26));  // Africa
-    g.drawEllipse(QRectF(58, 8, 34, 24));   // Asia
-    g.drawEllipse(QRectF(78, 42, 14, 10));  // Australia
+    g.drawEllipse(QRectF(8, 10, 26, 20));  // North America
+    g.drawEllipse(QRectF(24, 34, 12, 24)); // South America
+    g.drawEllipse(QRectF(44, 10, 16, 12)); // Europe
+    g.drawEllipse(QRectF(46, 24, 16, 26)); // Africa
+    g.drawEllipse(QRectF(58, 8, 34, 24));  // Asia
+    g.drawEllipse(QRectF(78, 42, 14, 10)); // Australia
     g.setPen(QColor(255, 255, 255, 120));
     g.setBrush(Qt::NoBrush);
     g.drawLine(0, 34, 101, 34);
@@ -136,8 +135,10 @@ QImage mapaSwiata()
 } // namespace
 
 Tkoperta_f::Tkoperta_f(Kontekst &kontekst, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_ui(new Ui::Tkoperta_f),
-      m_kontekst(kontekst), m_fonty(kontekst)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    , m_ui(new Ui::Tkoperta_f)
+    , m_kontekst(kontekst)
+    , m_fonty(kontekst)
 {
     m_ui->setupUi(this);
     wykonczWyglad();
@@ -265,8 +266,8 @@ bool Tkoperta_f::drukujLogo() const
 
 void Tkoperta_f::etykietaRozmiaru(int numer)
 {
-    m_ui->opisWzorca->setText(QStringLiteral("Rozmiar ") + poleOdLewej(numer)->text() + u'X' +
-                              poleOdGory(numer)->text());
+    m_ui->opisWzorca->setText(QStringLiteral("Rozmiar ") + poleOdLewej(numer)->text() + u'X'
+                              + poleOdGory(numer)->text());
 }
 
 void Tkoperta_f::zaznaczRozmiar(int numer)
@@ -461,10 +462,22 @@ void Tkoperta_f::ustawRozmiarKoperty(RozmiarKoperty r)
     m_ui->rozmiarKoperty->setCurrentIndex(int(RozmiaryKopert::wszystkie().indexOf(r)));
 }
 
-void Tkoperta_f::RadioButton1Click() { etykietaRozmiaru(1); }
-void Tkoperta_f::RadioButton2Click() { etykietaRozmiaru(2); }
-void Tkoperta_f::RadioButton3Click() { etykietaRozmiaru(3); }
-void Tkoperta_f::RadioButton4Click() { etykietaRozmiaru(4); }
+void Tkoperta_f::RadioButton1Click()
+{
+    etykietaRozmiaru(1);
+}
+void Tkoperta_f::RadioButton2Click()
+{
+    etykietaRozmiaru(2);
+}
+void Tkoperta_f::RadioButton3Click()
+{
+    etykietaRozmiaru(3);
+}
+void Tkoperta_f::RadioButton4Click()
+{
+    etykietaRozmiaru(4);
+}
 
 void Tkoperta_f::SpeedButton12Click()
 {
@@ -527,8 +540,8 @@ void Tkoperta_f::SpeedButton10Click()
         return;
     ustawPoleLogo();
     przejdzDoKataloguDanych();
-    setWindowTitle(QStringLiteral("Adresowanie kopert ") +
-                   QDir::toNativeSeparators(QFileInfo(plik).absoluteFilePath()));
+    setWindowTitle(QStringLiteral("Adresowanie kopert ")
+                   + QDir::toNativeSeparators(QFileInfo(plik).absoluteFilePath()));
 }
 
 void Tkoperta_f::SpeedButton11Click()

@@ -2,8 +2,8 @@
 // font and the orientation, kept as defaults in ADMINI and as named profiles (".pro").
 #pragma once
 
-#include "fontydruku.h"
 #include "druk_koperty.h"
+#include "fontydruku.h"
 #include "magazynkoperty.h"
 #include "rozmiarkoperty.h"
 
@@ -48,7 +48,6 @@ public:
     // o2..o5, then the set-up (defaults and form of address) and the window, not modal.
     // False when the set-up failed (reported); the window is then not shown.
     bool pokazDlaKlienta(const std::array<QString, 4> &nadawca, const std::array<QString, 4> &odbiorca);
-
 
     // The envelope data root resolved by the last set-up.
     QString katalogDanych() const { return m_magazyn.katalog(); }

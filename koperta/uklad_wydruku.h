@@ -30,13 +30,13 @@ constexpr qint64 ObnizenieNadawcy = 1;
 // The position texts as the envelope window holds them.
 struct TekstyPolozen
 {
-    QString od;       // line spacing, mm
-    QString l_n;      // sender block from the left, mm
-    QString g_n;      // sender block from the top, mm
+    QString od;        // line spacing, mm
+    QString l_n;       // sender block from the left, mm
+    QString g_n;       // sender block from the top, mm
     QString lOdbiorcy; // recipient block from the left: lN of the checked size preset, mm
     QString gOdbiorcy; // recipient block from the top: gN of the checked size preset, mm
-    QString l_log;    // logo from the left, picture pixels
-    QString g_log;    // logo from the top, picture pixels
+    QString l_log;     // logo from the left, picture pixels
+    QString g_log;     // logo from the top, picture pixels
 };
 
 // The same once parsed with the lenient parse (an empty or bad field gives its digits or 0).

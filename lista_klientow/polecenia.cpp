@@ -41,21 +41,27 @@ void pisz(std::FILE *gdzie, const QString &tekst)
 class Polecenie
 {
 public:
-    explicit Polecenie(QString nazwa) : m_nazwa(std::move(nazwa)) {}
+    explicit Polecenie(QString nazwa)
+        : m_nazwa(std::move(nazwa))
+    {}
 
     int blad(const QString &tekst, int status = Blad) const
     {
         pisz(stderr, QStringLiteral("lista_klientow %1: %2\n").arg(m_nazwa, tekst));
         return status;
     }
-    void uwaga(const QString &tekst) const { pisz(stderr, QStringLiteral("lista_klientow %1: uwaga: %2\n").arg(m_nazwa, tekst)); }
+    void uwaga(const QString &tekst) const
+    {
+        pisz(stderr, QStringLiteral("lista_klientow %1: uwaga: %2\n").arg(m_nazwa, tekst));
+    }
 
     // Parses the command's arguments; returns the exit status when the run ends here
     // (help shown or a mistake reported).
     std::optional<int> parsuj(QCommandLineParser &p, const QStringList &argumenty, const QString &opis) const
     {
         p.setApplicationDescription(opis);
-        const QCommandLineOption pomoc({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Wyświetla tę pomoc."));
+        const QCommandLineOption pomoc({QStringLiteral("h"), QStringLiteral("help")},
+                                       QStringLiteral("Wyświetla tę pomoc."));
         p.addOption(pomoc);
         QStringList wszystkie{QStringLiteral("lista_klientow ") + m_nazwa};
         wszystkie += argumenty;
@@ -66,8 +72,9 @@ public:
             QString tekst = p.helpText();
             const qsizetype koniec = tekst.indexOf(u'\n');
             const QString wiersz = tekst.left(koniec);
-            tekst.replace(0, koniec, wiersz.left(wiersz.indexOf(u':') + 1) + QStringLiteral(" lista_klientow ") + m_nazwa
-                                         + wiersz.mid(wiersz.indexOf(u'[') - 1));
+            tekst.replace(0, koniec,
+                          wiersz.left(wiersz.indexOf(u':') + 1) + QStringLiteral(" lista_klientow ") + m_nazwa
+                              + wiersz.mid(wiersz.indexOf(u'[') - 1));
             pisz(stdout, tekst);
             return 0;
         }
@@ -116,8 +123,8 @@ std::optional<int> wczytajListe(const Polecenie &p, const QString &sciezka, List
 }
 
 // The rows named by --wiersze, or all rows `domyslne` gives.
-std::optional<int> wybierzWiersze(const Polecenie &p, const QCommandLineParser &parser,
-                                  const QCommandLineOption &opcja, QList<int> domyslne, QList<int> &wiersze)
+std::optional<int> wybierzWiersze(const Polecenie &p, const QCommandLineParser &parser, const QCommandLineOption &opcja,
+                                  QList<int> domyslne, QList<int> &wiersze)
 {
     if (!parser.isSet(opcja)) {
         wiersze = std::move(domyslne);
@@ -207,8 +214,9 @@ int koperty(const QStringList &argumenty)
 
     UstawieniaWsadowe u;
     const QString plikProfilu = parser.isSet(profil) ? sciezkaBezwzgledna(parser.value(profil)) : QString();
-    if (const auto b = wczytajUstawieniaWsadowe(katalog, kontekst.sciezkaRobocza(QStringLiteral("\\FONT\\font_zentar.dat")),
-                                                plikProfilu, nadawca.nadawca, u))
+    if (const auto b =
+            wczytajUstawieniaWsadowe(katalog, kontekst.sciezkaRobocza(QStringLiteral("\\FONT\\font_zentar.dat")),
+                                     plikProfilu, nadawca.nadawca, u))
         return p.blad(*b);
     for (const QString &uwaga : u.uwagi)
         p.uwaga(uwaga);
@@ -218,8 +226,8 @@ int koperty(const QStringList &argumenty)
     QList<DaneKoperty> dane;
     dane.reserve(zNazwa.size());
     for (int w : zNazwa) {
-        dane.append(daneKoperty(u.ustawienia, {l.tekst(Nazwa1, w), l.tekst(Nazwa2, w), l.tekst(Ulica, w),
-                                               l.tekst(Miejscowosc, w)},
+        dane.append(daneKoperty(u.ustawienia,
+                                {l.tekst(Nazwa1, w), l.tekst(Nazwa2, w), l.tekst(Ulica, w), l.tekst(Miejscowosc, w)},
                                 u.logo, u.czcionka));
         dane.back().strona = RozmiaryKopert::rozmiarStrony(u.rozmiar);
     }
@@ -259,8 +267,7 @@ int eksport(const QStringList &argumenty)
                                        QStringLiteral("Separator pól CSV: \";\" (domyślny), \",\" albo \"tab\"."),
                                        QStringLiteral("znak"));
     parser.addOptions({lista, wiersze, csv, vcard, separator});
-    if (const auto s = p.parsuj(parser, argumenty,
-                                QStringLiteral("Zapisuje klientów listy do pliku CSV albo vCard.")))
+    if (const auto s = p.parsuj(parser, argumenty, QStringLiteral("Zapisuje klientów listy do pliku CSV albo vCard.")))
         return *s;
     if (!parser.positionalArguments().isEmpty())
         return p.blad(QStringLiteral("nieoczekiwany argument \"%1\"").arg(parser.positionalArguments().first()),
@@ -290,7 +297,8 @@ int eksport(const QStringList &argumenty)
     const Wymiana::Format format = parser.isSet(csv) ? Wymiana::Format::Csv : Wymiana::Format::Vcard;
     if (const BladIO b = Wymiana::eksportujDoPliku(plik, format, l, wybrane, podpisy(katalogDanych(kontekst, p)), sep))
         return p.blad(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(plik), b.tekst()));
-    pisz(stdout, QStringLiteral("Zapisano klientów: %1 (%2)\n").arg(wybrane.size()).arg(QDir::toNativeSeparators(plik)));
+    pisz(stdout,
+         QStringLiteral("Zapisano klientów: %1 (%2)\n").arg(wybrane.size()).arg(QDir::toNativeSeparators(plik)));
     return 0;
 }
 
@@ -366,8 +374,9 @@ int import(const QStringList &argumenty)
                     .arg(QDir::toNativeSeparators(plikReszty)));
         return 0;
     }
-    return p.blad(QStringLiteral("klientów bez wolnego wiersza: %1 (nie zapisano ich; opcja --reszta zapisze ich do pliku)")
-                      .arg(plan.niemieszczace.size()));
+    return p.blad(
+        QStringLiteral("klientów bez wolnego wiersza: %1 (nie zapisano ich; opcja --reszta zapisze ich do pliku)")
+            .arg(plan.niemieszczace.size()));
 }
 
 const std::map<QString, std::function<int(const QStringList &)>> &polecenia()
@@ -382,19 +391,18 @@ const std::map<QString, std::function<int(const QStringList &)>> &polecenia()
 
 QString pomocOgolna()
 {
-    return QStringLiteral(
-        "Użycie: lista_klientow [polecenie] [opcje]\n"
-        "\n"
-        "Bez polecenia program otwiera okno listy klientów.\n"
-        "\n"
-        "Polecenia (działają bez okna i bez ekranu):\n"
-        "  koperty   drukuje koperty dla klientów listy do pliku PDF albo na drukarkę\n"
-        "  eksport   zapisuje klientów listy do pliku CSV albo vCard\n"
-        "  import    dodaje klientów z pliku CSV albo vCard do wolnych wierszy listy\n"
-        "\n"
-        "Opcje każdego polecenia: lista_klientow <polecenie> --help\n"
-        "Katalog danych (ustalenia kopert, dane firmy, podpisy pól) wynika z bieżącego katalogu,\n"
-        "tak jak przy uruchomieniu programu.\n");
+    return QStringLiteral("Użycie: lista_klientow [polecenie] [opcje]\n"
+                          "\n"
+                          "Bez polecenia program otwiera okno listy klientów.\n"
+                          "\n"
+                          "Polecenia (działają bez okna i bez ekranu):\n"
+                          "  koperty   drukuje koperty dla klientów listy do pliku PDF albo na drukarkę\n"
+                          "  eksport   zapisuje klientów listy do pliku CSV albo vCard\n"
+                          "  import    dodaje klientów z pliku CSV albo vCard do wolnych wierszy listy\n"
+                          "\n"
+                          "Opcje każdego polecenia: lista_klientow <polecenie> --help\n"
+                          "Katalog danych (ustalenia kopert, dane firmy, podpisy pól) wynika z bieżącego katalogu,\n"
+                          "tak jak przy uruchomieniu programu.\n");
 }
 
 } // namespace

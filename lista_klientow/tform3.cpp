@@ -2,7 +2,8 @@
 #include "ui_tform3.h"
 
 Tform3::Tform3(QWidget *parent)
-    : QDialog(parent), m_ui(std::make_unique<Ui::Tform3>())
+    : QDialog(parent)
+    , m_ui(std::make_unique<Ui::Tform3>())
 {
     m_ui->setupUi(this);
 }

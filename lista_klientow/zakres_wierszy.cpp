@@ -17,7 +17,9 @@ std::optional<QList<int>> parsujWiersze(QStringView tekst, int liczbaWierszy, QS
         const int od = m.captured(1).toInt();
         const int doW = m.hasCaptured(2) ? m.captured(2).toInt() : od;
         if (od < 1 || doW > liczbaWierszy || od > doW) {
-            *blad = QStringLiteral("wiersze %1 są poza listą (numery od 1 do %2)").arg(kawalek.trimmed()).arg(liczbaWierszy);
+            *blad = QStringLiteral("wiersze %1 są poza listą (numery od 1 do %2)")
+                        .arg(kawalek.trimmed())
+                        .arg(liczbaWierszy);
             return std::nullopt;
         }
         for (int w = od; w <= doW; ++w)

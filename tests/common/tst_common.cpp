@@ -129,7 +129,10 @@ void TstCommon::cp1250()
 void TstCommon::tekstZDlugosciaPonadPojemnosc()
 {
     // A damaged length byte is read as the capacity, never past the field.
-    QByteArray rekord("\xFF" "abcde" "XYZ", 9);
+    QByteArray rekord("\xFF"
+                      "abcde"
+                      "XYZ",
+                      9);
     QCOMPARE(czytajTekst(rekord, 0, 5), QStringLiteral("abcde"));
     rekord[0] = 3;
     QCOMPARE(czytajTekst(rekord, 0, 5), QStringLiteral("abc"));
@@ -141,9 +144,16 @@ void TstCommon::zapisTekstuZostawiaResztePola()
 {
     QByteArray rekord(7, 'q');
     zapiszTekst(rekord, 0, 5, QStringLiteral("Ła"));
-    QCOMPARE(rekord, QByteArray("\x02\xA3" "aqqqq" "q", 7).left(7));
+    QCOMPARE(rekord, QByteArray("\x02\xA3"
+                                "aqqqq"
+                                "q",
+                                7)
+                         .left(7));
     zapiszTekst(rekord, 0, 5, QStringLiteral("abcdefgh")); // cut to the capacity
-    QCOMPARE(rekord, QByteArray("\x05" "abcde" "q", 7));
+    QCOMPARE(rekord, QByteArray("\x05"
+                                "abcde"
+                                "q",
+                                7));
     QCOMPARE(czytajTekst(rekord, 0, 5), QStringLiteral("abcde"));
 }
 
@@ -219,9 +229,14 @@ void TstCommon::zapisDoBrakujacegoKatalogu()
 void TstCommon::tekstyBledow()
 {
     const QList<QPair<int, QString>> teksty = {
-        {2, "File not found"},       {3, "Invalid filename"}, {4, "Too many open files"},
-        {5, "File access denied"},   {100, "Read beyond end of file"},
-        {101, "Disk full"},          {106, "Invalid numeric input"}, {32, "I/O error 32"},
+        {2, "File not found"},
+        {3, "Invalid filename"},
+        {4, "Too many open files"},
+        {5, "File access denied"},
+        {100, "Read beyond end of file"},
+        {101, "Disk full"},
+        {106, "Invalid numeric input"},
+        {32, "I/O error 32"},
     };
     for (const auto &[kod, tekst] : teksty) // system errors map onto these in the fault tests
         QCOMPARE(BladIO{kod}.tekst(), tekst);
@@ -231,13 +246,20 @@ void TstCommon::sciezkiWindows_data()
 {
     QTest::addColumn<QString>("windows");
     QTest::addColumn<QString>("platforma");
-    QTest::newRow("litera dysku") << "C:\\Dane\\Firma" << "/Dane/Firma";
-    QTest::newRow("sam dysk") << "D:" << "/";
-    QTest::newRow("udzial sieciowy") << "\\\\serwer\\udzial\\Dane" << "/net/serwer/udzial/Dane";
-    QTest::newRow("sciezka platformy") << "/home/biuro/dane" << "/home/biuro/dane";
-    QTest::newRow("separator na koncu") << "/home/biuro/" << "/home/biuro";
-    QTest::newRow("pusta") << "" << "";
-    QTest::newRow("wzgledna") << "dane\\firmy" << "dane/firmy";
+    QTest::newRow("litera dysku") << "C:\\Dane\\Firma"
+                                  << "/Dane/Firma";
+    QTest::newRow("sam dysk") << "D:"
+                              << "/";
+    QTest::newRow("udzial sieciowy") << "\\\\serwer\\udzial\\Dane"
+                                     << "/net/serwer/udzial/Dane";
+    QTest::newRow("sciezka platformy") << "/home/biuro/dane"
+                                       << "/home/biuro/dane";
+    QTest::newRow("separator na koncu") << "/home/biuro/"
+                                        << "/home/biuro";
+    QTest::newRow("pusta") << ""
+                           << "";
+    QTest::newRow("wzgledna") << "dane\\firmy"
+                              << "dane/firmy";
 }
 
 void TstCommon::sciezkiWindows()
@@ -306,13 +328,27 @@ void TstCommon::katalogWedlugTrybu_data()
     QTest::addColumn<QString>("lokalna");
     QTest::addColumn<QString>("sieciowa");
     QTest::addColumn<QString>("katalog"); // "<start>" stands for the start directory
-    QTest::newRow("1 lokalna") << 1 << "/srv/lokalne" << "/srv/siec" << "/srv/lokalne";
-    QTest::newRow("2 sieciowa") << 2 << "/srv/lokalne" << "\\\\serwer\\dane" << "/net/serwer/dane";
-    QTest::newRow("0") << 0 << "/srv/lokalne" << "/srv/siec" << "<start>";
-    QTest::newRow("3") << 3 << "/srv/lokalne" << "/srv/siec" << "<start>";
-    QTest::newRow("255") << 255 << "/srv/lokalne" << "/srv/siec" << "<start>";
-    QTest::newRow("2 pusta sciezka") << 2 << "/srv/lokalne" << "" << "";
-    QTest::newRow("1 dysk windows") << 1 << "C:\\Biuro\\Dane" << "" << "/Biuro/Dane";
+    QTest::newRow("1 lokalna") << 1 << "/srv/lokalne"
+                               << "/srv/siec"
+                               << "/srv/lokalne";
+    QTest::newRow("2 sieciowa") << 2 << "/srv/lokalne"
+                                << "\\\\serwer\\dane"
+                                << "/net/serwer/dane";
+    QTest::newRow("0") << 0 << "/srv/lokalne"
+                       << "/srv/siec"
+                       << "<start>";
+    QTest::newRow("3") << 3 << "/srv/lokalne"
+                       << "/srv/siec"
+                       << "<start>";
+    QTest::newRow("255") << 255 << "/srv/lokalne"
+                         << "/srv/siec"
+                         << "<start>";
+    QTest::newRow("2 pusta sciezka") << 2 << "/srv/lokalne"
+                                     << ""
+                                     << "";
+    QTest::newRow("1 dysk windows") << 1 << "C:\\Biuro\\Dane"
+                                    << ""
+                                    << "/Biuro/Dane";
 }
 
 void TstCommon::katalogWedlugTrybu()

@@ -35,7 +35,8 @@ void TstDialogi::skryptOdpowiadaPoKolei()
     s.tak().nie().plik("/tmp/a").tekst("Łódź").anuluj();
     QVERIFY(dialogi().pytanie(nullptr, "Pierwsze ?"));
     QVERIFY(!dialogi().pytanie(nullptr, "Drugie ?"));
-    QCOMPARE(dialogi().zapiszPlik(nullptr, {"Lista klientów (*.dat)", "dat", "Firmy", {}, true, {}, {}, {}}), "/tmp/a.dat");
+    QCOMPARE(dialogi().zapiszPlik(nullptr, {"Lista klientów (*.dat)", "dat", "Firmy", {}, true, {}, {}, {}}),
+             "/tmp/a.dat");
     QCOMPARE(dialogi().wpisz(nullptr, "Szukaj danych", "Podaj ciag znaków"), std::optional<QString>("Łódź"));
     QCOMPARE(dialogi().otworzPlik(nullptr, {}), QString());
     dialogi().informacja(nullptr, "Komunikat");
@@ -64,11 +65,16 @@ void TstDialogi::rozszerzenieDodawaneDoGolejNazwy_data()
 {
     QTest::addColumn<QString>("nazwa");
     QTest::addColumn<QString>("wynik");
-    QTest::newRow("gola") << "/k/lista" << "/k/lista.dat";
-    QTest::newRow("z rozszerzeniem") << "/k/lista.dat" << "/k/lista.dat";
-    QTest::newRow("inne rozszerzenie") << "/k/lista.txt" << "/k/lista.txt";
-    QTest::newRow("kropka w katalogu") << "/k.d/lista" << "/k.d/lista.dat";
-    QTest::newRow("pusta") << "" << "";
+    QTest::newRow("gola") << "/k/lista"
+                          << "/k/lista.dat";
+    QTest::newRow("z rozszerzeniem") << "/k/lista.dat"
+                                     << "/k/lista.dat";
+    QTest::newRow("inne rozszerzenie") << "/k/lista.txt"
+                                       << "/k/lista.txt";
+    QTest::newRow("kropka w katalogu") << "/k.d/lista"
+                                       << "/k.d/lista.dat";
+    QTest::newRow("pusta") << ""
+                           << "";
 }
 
 void TstDialogi::rozszerzenieDodawaneDoGolejNazwy()
@@ -122,7 +128,8 @@ void TstDialogi::pytaniaZAnulujIDomyslnymNie()
     const auto odpowiedz = prawdziwe.pytanieZAnuluj(nullptr, "Dodać zmiany?");
     QCOMPARE(napisy, (QStringList{"Tak", "Nie", "Anuluj"}));
     QCOMPARE(odpowiedz.has_value() ? int(*odpowiedz) : -1, wynik);
-    QTimer::singleShot(0, [] { qobject_cast<QMessageBox *>(QApplication::activeModalWidget())->defaultButton()->click(); });
+    QTimer::singleShot(
+        0, [] { qobject_cast<QMessageBox *>(QApplication::activeModalWidget())->defaultButton()->click(); });
     QVERIFY(!prawdziwe.pytanieDomyslnieNie(nullptr, "Usunąć listę /x.dat ?"));
 }
 

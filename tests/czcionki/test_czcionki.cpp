@@ -2,9 +2,9 @@
 
 #include "../wspolne/pliki.h"
 #include "../wspolne/skrypt.h"
-#include "rekordczcionki.h"
 #include "fontydruku.h"
 #include "kontekst.h"
+#include "rekordczcionki.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -85,9 +85,13 @@ void TestCzcionki::zapisRekordu_data()
     QTest::newRow("window text, none") << QStringLiteral("Tahoma") << 8 << 0 << qint32(0xFF000008u)
                                        << QByteArray("\x08\x00\x00\xff\x06Tahoma", 11);
     QTest::newRow("bold + underline") << QStringLiteral("Arial") << 12 << 0x05 << qint32(0x0000FF)
-                                      << QByteArray("\xff\x00\x00\x00\x05" "Arial", 10);
+                                      << QByteArray("\xff\x00\x00\x00\x05"
+                                                    "Arial",
+                                                    10);
     QTest::newRow("italic + strike-out") << QStringLiteral("Łódź Sans") << 300 << 0x0A << qint32(0x123456)
-                                         << QByteArray("\x56\x34\x12\x00\x09\xa3\xf3" "d\x9f Sans", 14);
+                                         << QByteArray("\x56\x34\x12\x00\x09\xa3\xf3"
+                                                       "d\x9f Sans",
+                                                       14);
 }
 
 void TestCzcionki::zapisRekordu()
@@ -197,7 +201,8 @@ void TestCzcionki::dluzszyPlik()
     QVERIFY(f.ZapiszFonty(nullptr, Plik));
     const QByteArray zapisany = k.czytaj(WFont);
     QCOMPARE(zapisany.size(), 76);
-    QCOMPARE(zapisany.mid(4, 6), QByteArray("\x02" "Arial"));
+    QCOMPARE(zapisany.mid(4, 6), QByteArray("\x02"
+                                            "Arial"));
     QCOMPARE(zapisany.mid(10, 58), QByteArray(58, '\xAA'));
     QCOMPARE(zapisany.mid(72), QByteArray("\0\xAA\xAA\xAA", 4));
 }
@@ -206,7 +211,7 @@ void TestCzcionki::presetZPliku()
 {
     KatalogTestu k({QStringLiteral("FONT")});
     QVERIFY(k.zapisz(WFont, rekord(0x00FF00, QStringLiteral("Courier New"), 16,
-                                    RekordCzcionki::Pogrubiona | RekordCzcionki::Przekreslona)));
+                                   RekordCzcionki::Pogrubiona | RekordCzcionki::Przekreslona)));
     Kontekst kt(QDir::currentPath());
     FontyDruku f(kt);
     s.anuluj();

@@ -6,6 +6,7 @@
 // page to a PDF file at 600 dpi, read back with poppler's tools.
 
 #include "../wspolne/argumenty.h"
+#include "../wspolne/kontrolki.h"
 #include "../wspolne/pdf.h"
 #include "../wspolne/pliki.h"
 #include "../wspolne/skrypt.h"
@@ -13,8 +14,6 @@
 #include "kontekst.h"
 #include "polenip.h"
 #include "rekordczcionki.h"
-#include "../wspolne/kontrolki.h"
-#include "kontekst.h"
 #include "tdokumenty.h"
 #include "tkoperta_f.h"
 
@@ -84,7 +83,8 @@ void TestDroga::initTestCase()
 {
     // A red logo of 100 x 40 pixels.
     m_logo = m_obrazki.filePath(QStringLiteral("logo.jpg"));
-    uruchom(QStringLiteral("convert"), {QStringLiteral("-size"), QStringLiteral("100x40"), QStringLiteral("xc:red"), m_logo});
+    uruchom(QStringLiteral("convert"),
+            {QStringLiteral("-size"), QStringLiteral("100x40"), QStringLiteral("xc:red"), m_logo});
 }
 
 void TestDroga::init()
@@ -119,8 +119,7 @@ void TestDroga::cleanup()
     sprawdzSkrypt(m_skrypt);
 }
 
-void TestDroga::klient(const QString &nazwa1, const QString &nazwa2, const QString &ulica,
-                             const QString &miejscowosc)
+void TestDroga::klient(const QString &nazwa1, const QString &nazwa2, const QString &ulica, const QString &miejscowosc)
 {
     kontrolka<QLineEdit>(m_okno.get(), "nazwa1")->setText(nazwa1);
     kontrolka<QLineEdit>(m_okno.get(), "nazwa2")->setText(nazwa2);
@@ -204,7 +203,8 @@ void TestDroga::koperta()
 
 void TestDroga::drugaKoperta()
 {
-    QVERIFY(zapiszPlik(plikFirmy(), rekordFirmy(QStringLiteral("Alfa"), QStringLiteral("Beta"), QStringLiteral("Gamma"))));
+    QVERIFY(
+        zapiszPlik(plikFirmy(), rekordFirmy(QStringLiteral("Alfa"), QStringLiteral("Beta"), QStringLiteral("Gamma"))));
     klient(QStringLiteral("Pierwszy"), QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"));
     kliknij(kontrolka<QToolButton>(m_okno.get(), "SpeedButton14"));
     QVERIFY(m_koperta->isVisible());
@@ -245,15 +245,18 @@ void TestDroga::nieudaneUstawienie_data()
 {
     QTest::addColumn<QString>("przypadek");
     QTest::addColumn<QString>("blad");
-    QTest::newRow("short envelope layout file") << "uklad" << "Read beyond end of file";
-    QTest::newRow("current directory without ADMINI") << "katalog" << "Invalid filename";
+    QTest::newRow("short envelope layout file") << "uklad"
+                                                << "Read beyond end of file";
+    QTest::newRow("current directory without ADMINI") << "katalog"
+                                                      << "Invalid filename";
 }
 
 void TestDroga::nieudaneUstawienie()
 {
     QFETCH(QString, przypadek);
     QFETCH(QString, blad);
-    QVERIFY(zapiszPlik(plikFirmy(), rekordFirmy(QStringLiteral("Alfa"), QStringLiteral("Beta"), QStringLiteral("Gamma"))));
+    QVERIFY(
+        zapiszPlik(plikFirmy(), rekordFirmy(QStringLiteral("Alfa"), QStringLiteral("Beta"), QStringLiteral("Gamma"))));
     if (przypadek == u"uklad") {
         QVERIFY(zapiszPlik(sciezka(QStringLiteral("Admini/dane_kop_1.dat")), QByteArray(479, '\0')));
     } else {
@@ -278,10 +281,11 @@ void TestDroga::narzedzia_data()
     QTest::addColumn<QStringList>("argumenty");
 
     // The command lines themselves are checked with the client tools.
-    QTest::newRow("O kliencie, 123 / Alfa") << true << "123" << "Alfa" << QStringList{"123.kom", "Komentarze dla: Alfa "};
+    QTest::newRow("O kliencie, 123 / Alfa") << true << "123"
+                                            << "Alfa" << QStringList{"123.kom", "Komentarze dla: Alfa "};
     QTest::newRow("Dokumenty, double quotes and spaces, untrimmed")
-        << false << "52-6.1" << "  Firma \"Beta\" & Syn  "
-        << QStringList{"52-6.1.kom", "Dokumenty dla:   Firma \"Beta\" & Syn   "};
+        << false << "52-6.1"
+        << "  Firma \"Beta\" & Syn  " << QStringList{"52-6.1.kom", "Dokumenty dla:   Firma \"Beta\" & Syn   "};
 }
 
 void TestDroga::narzedzia()
@@ -325,8 +329,8 @@ void TestDroga::brakNarzedzia()
 
 void TestDroga::doKoperty()
 {
-    QVERIFY(zapiszPlik(plikFirmy(), rekordFirmy(QStringLiteral("Nadawca1"), QStringLiteral("Nadawca2"),
-                                                QStringLiteral("Zażółć"))));
+    QVERIFY(zapiszPlik(plikFirmy(),
+                       rekordFirmy(QStringLiteral("Nadawca1"), QStringLiteral("Nadawca2"), QStringLiteral("Zażółć"))));
     // The client in row 3 of the list.
     ListaKlientow klienci = ListaKlientow::nowa();
     klienci.ustawTekst(Nazwa1, 0, u"Inny");
@@ -405,10 +409,14 @@ void TestDroga::wydruk()
     QCOMPARE(s.szerokosc > s.wysokosc, poziomo);
     // At 24 dots per mm: n1..n3 (n4 empty) at x 10 mm, y 11, 16, 21 mm; o1 at
     // (100, 50) mm; o2..o5 at x 105 mm and y 50 + 10 + k·5 mm.
-    sprawdzPolozenia(s, {{QStringLiteral("Nadawca1"), {240, 264}}, {QStringLiteral("Nadawca2"), {240, 384}},
-                         {QStringLiteral("Zażółć"), {240, 504}},   {QStringLiteral("Pan"), {2400, 1200}},
-                         {QStringLiteral("Gęślą"), {2520, 1560}},  {QStringLiteral("Jaźń"), {2520, 1680}},
-                         {QStringLiteral("ŁÓDŹ"), {2520, 1800}},   {QStringLiteral("Odbiorca5"), {2520, 1920}}});
+    sprawdzPolozenia(s, {{QStringLiteral("Nadawca1"), {240, 264}},
+                         {QStringLiteral("Nadawca2"), {240, 384}},
+                         {QStringLiteral("Zażółć"), {240, 504}},
+                         {QStringLiteral("Pan"), {2400, 1200}},
+                         {QStringLiteral("Gęślą"), {2520, 1560}},
+                         {QStringLiteral("Jaźń"), {2520, 1680}},
+                         {QStringLiteral("ŁÓDŹ"), {2520, 1800}},
+                         {QStringLiteral("Odbiorca5"), {2520, 1920}}});
     // The print font came from FONT/font_zentar.dat: DejaVu Serif, bold.
     QCOMPARE(czcionkiPdf(pdf), QStringList{QStringLiteral("DejaVuSerif-Bold")});
     QCOMPARE(liczbaObrazowPdf(pdf), logo ? 1 : 0);

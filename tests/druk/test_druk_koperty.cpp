@@ -2,15 +2,15 @@
 // line lands where the layout puts it, in portrait and landscape, with and without the
 // logo; the font, the opaque text cells, failures and the "Drukuj kopertę" sequence.
 
+#include "../wspolne/pdf.h"
 #include "dialogi.h"
 #include "drukowanie.h"
-#include "../wspolne/pdf.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QPalette>
 #include <QImage>
 #include <QPainter>
+#include <QPalette>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QStandardPaths>
@@ -32,8 +32,8 @@ DaneKoperty przyklad()
     DaneKoperty d;
     d.nadawca = {QStringLiteral("Nadawca1"), QStringLiteral("Nadawca2"), QStringLiteral("Nadawca3"),
                  QStringLiteral("Zażółć")};
-    d.odbiorca = {QStringLiteral("Pan"), QStringLiteral("Gęślą"), QStringLiteral("Jaźń"),
-                  QStringLiteral("ŁÓDŹ"), QStringLiteral("Odbiorca5")};
+    d.odbiorca = {QStringLiteral("Pan"), QStringLiteral("Gęślą"), QStringLiteral("Jaźń"), QStringLiteral("ŁÓDŹ"),
+                  QStringLiteral("Odbiorca5")};
     d.polozenia.od = QStringLiteral("5");
     d.polozenia.l_n = QStringLiteral("10");
     d.polozenia.g_n = QStringLiteral("10");
@@ -49,10 +49,10 @@ DaneKoperty przyklad()
 // Where the layout puts every line of przyklad() at 24 dots per millimetre: sender
 // 10/10, spacing 5, recipient 100/50.
 const QList<std::pair<QString, QPoint>> Wiersze = {
-    {QStringLiteral("Nadawca1"), {240, 264}}, {QStringLiteral("Nadawca2"), {240, 384}},
-    {QStringLiteral("Nadawca3"), {240, 504}}, {QStringLiteral("Zażółć"), {240, 624}},
-    {QStringLiteral("Pan"), {2400, 1200}},    {QStringLiteral("Gęślą"), {2520, 1560}},
-    {QStringLiteral("Jaźń"), {2520, 1680}},   {QStringLiteral("ŁÓDŹ"), {2520, 1800}},
+    {QStringLiteral("Nadawca1"), {240, 264}},    {QStringLiteral("Nadawca2"), {240, 384}},
+    {QStringLiteral("Nadawca3"), {240, 504}},    {QStringLiteral("Zażółć"), {240, 624}},
+    {QStringLiteral("Pan"), {2400, 1200}},       {QStringLiteral("Gęślą"), {2520, 1560}},
+    {QStringLiteral("Jaźń"), {2520, 1680}},      {QStringLiteral("ŁÓDŹ"), {2520, 1800}},
     {QStringLiteral("Odbiorca5"), {2520, 1920}},
 };
 
@@ -159,7 +159,8 @@ void TestDrukKoperty::rozmiarCzcionki()
         QVERIFY(w);
         wysokosci.append(w->yMax - w->yMin);
     }
-    QVERIFY2(qAbs(wysokosci[1] / wysokosci[0] - 167.0 / 83.0) < 0.05, qPrintable(QString::number(wysokosci[1] / wysokosci[0])));
+    QVERIFY2(qAbs(wysokosci[1] / wysokosci[0] - 167.0 / 83.0) < 0.05,
+             qPrintable(QString::number(wysokosci[1] / wysokosci[0])));
 }
 
 void TestDrukKoperty::krojIStyl_data()
@@ -182,7 +183,6 @@ void TestDrukKoperty::krojIStyl()
     d.stylCzcionki = quint8(styl);
     QCOMPARE(czcionkiPdf(doPliku(m_katalog, QStringLiteral("styl.pdf"), d)), QStringList{wPdf});
 }
-
 
 void TestDrukKoperty::nieprzezroczystaKomorka()
 {

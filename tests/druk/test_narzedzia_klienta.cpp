@@ -44,16 +44,18 @@ void TestNarzedziaKlienta::argumenty_data()
     QTest::addColumn<QString>("nazwa1");
     QTest::addColumn<QStringList>("oczekiwane");
 
-    QTest::newRow("comments for 123 / Alfa")
-        << Narzedzie::Komentarze << "123" << "Alfa" << QStringList{"123.kom", "Komentarze dla: Alfa "};
-    QTest::newRow("documents for 123 / Alfa")
-        << Narzedzie::Dokumenty << "123" << "Alfa" << QStringList{"123.kom", "Dokumenty dla: Alfa "};
-    QTest::newRow("empty name keeps both spaces")
-        << Narzedzie::Komentarze << "123" << "" << QStringList{"123.kom", "Komentarze dla:  "};
+    QTest::newRow("comments for 123 / Alfa") << Narzedzie::Komentarze << "123"
+                                             << "Alfa" << QStringList{"123.kom", "Komentarze dla: Alfa "};
+    QTest::newRow("documents for 123 / Alfa") << Narzedzie::Dokumenty << "123"
+                                              << "Alfa" << QStringList{"123.kom", "Dokumenty dla: Alfa "};
+    QTest::newRow("empty name keeps both spaces") << Narzedzie::Komentarze << "123"
+                                                  << "" << QStringList{"123.kom", "Komentarze dla:  "};
     QTest::newRow("untrimmed texts, Polish letters")
-        << Narzedzie::Dokumenty << " 12.3 " << "  Łódź  " << QStringList{" 12.3 .kom", "Dokumenty dla:   Łódź   "};
+        << Narzedzie::Dokumenty << " 12.3 "
+        << "  Łódź  " << QStringList{" 12.3 .kom", "Dokumenty dla:   Łódź   "};
     QTest::newRow("double quotes and shell characters stay in the name")
-        << Narzedzie::Komentarze << "526" << "\"Beta\" & Syn; $(rm -rf x) `y` 'z' \\"
+        << Narzedzie::Komentarze << "526"
+        << "\"Beta\" & Syn; $(rm -rf x) `y` 'z' \\"
         << QStringList{"526.kom", "Komentarze dla: \"Beta\" & Syn; $(rm -rf x) `y` 'z' \\ "};
 }
 
@@ -90,7 +92,7 @@ void TestNarzedziaKlienta::wyszukiwanie()
     QVERIFY(QDir().mkpath(naSciezce));
     const auto wykonywalny = [](const QString &p) {
         return zapiszPlik(p, "#!/bin/true\n")
-            && QFile::setPermissions(p, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+               && QFile::setPermissions(p, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     };
 
     // Nowhere to be found: nothing (the window then starts nothing and says nothing).
@@ -122,7 +124,8 @@ void TestNarzedziaKlienta::kopiaFirmy()
 
     // With the file: its three lines; n4 stays empty.
     QVERIFY(zapiszPlik(plikFirmy, rekordFirmy(QStringLiteral("Firma Zażółć"), QStringLiteral("ul. Polna 2"),
-                                              QStringLiteral("00-001 Warszawa")) + QByteArray(10, 'x')));
+                                              QStringLiteral("00-001 Warszawa"))
+                                      + QByteArray(10, 'x')));
     QVERIFY(kopia.czytaj(dane).ok());
     w = wierszeKopertyKlienta(kopia, {}, {}, {}, {});
     QCOMPARE(w.nadawca, (std::array<QString, 4>{"Firma Zażółć", "ul. Polna 2", "00-001 Warszawa", ""}));

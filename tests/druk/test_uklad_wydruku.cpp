@@ -97,39 +97,34 @@ void TestUkladWydruku::wiersze_data()
         return p;
     };
 
-    QTest::newRow("600 dpi example")
-        << t("5", "10", "10", "100", "50") << 600 << 600
-        << Punkty{{240, 264}, {240, 384}, {240, 504}, {240, 624},
-                  {2400, 1200}, {2520, 1560}, {2520, 1680}, {2520, 1800}, {2520, 1920}};
-    QTest::newRow("600 across, 300 down")
-        << t("5", "10", "10", "100", "50") << 600 << 300
-        << Punkty{{240, 132}, {240, 192}, {240, 252}, {240, 312},
-                  {2400, 600}, {2520, 780}, {2520, 840}, {2520, 900}, {2520, 960}};
+    QTest::newRow("600 dpi example") << t("5", "10", "10", "100", "50") << 600 << 600
+                                     << Punkty{{240, 264},   {240, 384},   {240, 504},   {240, 624},  {2400, 1200},
+                                               {2520, 1560}, {2520, 1680}, {2520, 1800}, {2520, 1920}};
+    QTest::newRow("600 across, 300 down") << t("5", "10", "10", "100", "50") << 600 << 300
+                                          << Punkty{{240, 132},  {240, 192},  {240, 252},  {240, 312}, {2400, 600},
+                                                    {2520, 780}, {2520, 840}, {2520, 900}, {2520, 960}};
     QTest::newRow("empty od: lines stacked")
         << t("", "10", "10", "100", "50") << 600 << 600
-        << Punkty{{240, 264}, {240, 264}, {240, 264}, {240, 264},
-                  {2400, 1200}, {2520, 1440}, {2520, 1440}, {2520, 1440}, {2520, 1440}};
-    QTest::newRow("empty g_n: S = 0")
-        << t("5", "10", "", "100", "50") << 600 << 600
-        << Punkty{{240, 24}, {240, 144}, {240, 264}, {240, 384},
-                  {2400, 1200}, {2520, 1320}, {2520, 1440}, {2520, 1560}, {2520, 1680}};
+        << Punkty{{240, 264},   {240, 264},   {240, 264},   {240, 264},  {2400, 1200},
+                  {2520, 1440}, {2520, 1440}, {2520, 1440}, {2520, 1440}};
+    QTest::newRow("empty g_n: S = 0") << t("5", "10", "", "100", "50") << 600 << 600
+                                      << Punkty{{240, 24},    {240, 144},   {240, 264},   {240, 384},  {2400, 1200},
+                                                {2520, 1320}, {2520, 1440}, {2520, 1560}, {2520, 1680}};
     QTest::newRow("negative spacing stacks upward")
         << t("-5", "10", "30", "100", "50") << 600 << 600
-        << Punkty{{240, 744}, {240, 624}, {240, 504}, {240, 384},
-                  {2400, 1200}, {2520, 1800}, {2520, 1680}, {2520, 1560}, {2520, 1440}};
+        << Punkty{{240, 744},   {240, 624},   {240, 504},   {240, 384},  {2400, 1200},
+                  {2520, 1800}, {2520, 1680}, {2520, 1560}, {2520, 1440}};
     QTest::newRow("lenient numbers: 5mm, 1.5, leading blank, -5x")
         << t("5mm", "1.5", " 7", "-5x", "$10") << 600 << 600
-        << Punkty{{24, 192}, {24, 312}, {24, 432}, {24, 552},
-                  {120, 384}, {240, 672}, {240, 792}, {240, 912}, {240, 1032}};
+        << Punkty{{24, 192},  {24, 312},  {24, 432},  {24, 552},  {120, 384},
+                  {240, 672}, {240, 792}, {240, 912}, {240, 1032}};
     QTest::newRow("huge numbers clamped, no overflow")
         << t("2147483647", "-2147483648", "2147483647", "2147483647", "-2147483648") << 600 << 600
-        << Punkty{{-M, M}, {-M, M}, {-M, M}, {-M, M},
-                  {M, -M}, {M, M}, {M, M}, {M, M}, {M, M}};
+        << Punkty{{-M, M}, {-M, M}, {-M, M}, {-M, M}, {M, -M}, {M, M}, {M, M}, {M, M}, {M, M}};
     // S + D and S + 1 + D come back near zero although S + 1 and S + 2D overflow 32 bits.
     QTest::newRow("64-bit line position")
         << t("-2147483648", "0", "2147483647", "0", "0") << 96 << 96
-        << Punkty{{0, M}, {0, 0}, {0, -M}, {0, -M},
-                  {0, 0}, {20, -4}, {20, -M}, {20, -M}, {20, -M}};
+        << Punkty{{0, M}, {0, 0}, {0, -M}, {0, -M}, {0, 0}, {20, -4}, {20, -M}, {20, -M}, {20, -M}};
 }
 
 void TestUkladWydruku::wiersze()
@@ -144,16 +139,16 @@ void TestUkladWydruku::wiersze()
 
 void TestUkladWydruku::logo_data()
 {
-    QTest::addColumn<QList<int>>("wejscie"); // left, top (pixels), width, height
+    QTest::addColumn<QList<int>>("wejscie");   // left, top (pixels), width, height
     QTest::addColumn<QList<int>>("prostokat"); // left, top, right, bottom (dots)
     QTest::newRow("1,3 with 100x40") << QList<int>{1, 3, 100, 40} << QList<int>{2, 8, 252, 107};
     QTest::newRow("left -3, 10 wide") << QList<int>{-3, 0, 10, 1} << QList<int>{-8, 0, 17, 2};
     QTest::newRow("halves: 12.5 and 7.5") << QList<int>{3, 5, 2, 2} << QList<int>{8, 12, 12, 17};
     QTest::newRow("negative right edge truncated toward zero")
         << QList<int>{-10, -10, 3, 3} << QList<int>{-25, -25, -17, -17};
-    QTest::newRow("huge, clamped")
-        << QList<int>{std::numeric_limits<int>::max(), std::numeric_limits<int>::min(), 1000, 1000}
-        << QList<int>{M, -M, M, -M};
+    QTest::newRow("huge, clamped") << QList<int>{std::numeric_limits<int>::max(), std::numeric_limits<int>::min(), 1000,
+                                                 1000}
+                                   << QList<int>{M, -M, M, -M};
 }
 
 void TestUkladWydruku::logo()

@@ -6,12 +6,13 @@
 // on LK_KATALOG_TESTU, or as user nobody (setpriv) in a prepared folder.
 #include "../wspolne/innyuzytkownik.h"
 
-#include "dialogi.h"
 #include "../wspolne/kontrolki.h"
+#include "dialogi.h"
 #include "kontekst.h"
 #include "tdokumenty.h"
 #include "tkoperta_f.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -21,7 +22,6 @@
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QApplication>
 #include <QTest>
 #include <QToolButton>
 
@@ -319,7 +319,8 @@ void TestZapisyOkien::listaTylkoDoOdczytu()
             innyUzytkownik::udostepnij(k, {});
             for (const char *s : {"/Firmy", "/Firmy/lista.dat"})
                 QVERIFY(::chown(QFile::encodeName(k + QLatin1String(s)).constData(), 65534, 65534) == 0);
-            const QString przypadek = QStringLiteral("listaTylkoDoOdczytu:") + QString::fromLatin1(QTest::currentDataTag());
+            const QString przypadek =
+                QStringLiteral("listaTylkoDoOdczytu:") + QString::fromLatin1(QTest::currentDataTag());
             QVERIFY(innyUzytkownik::uruchomJakoNobody(qPrintable(przypadek), k));
             return;
         }

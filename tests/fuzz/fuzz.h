@@ -5,9 +5,9 @@
 #include "tekst.h"
 
 #include <QByteArray>
-#include <QtGlobal>
 #include <QString>
 #include <QTemporaryDir>
+#include <QtGlobal>
 
 #include <cstdint>
 #include <cstdio>
@@ -18,12 +18,12 @@
 
 // A broken promise of the code under test: report it and abort, which libFuzzer keeps
 // as a crash input.
-#define LK_WYMAGAJ(warunek)                                                                \
-    do {                                                                                   \
-        if (!(warunek)) {                                                                  \
-            std::fprintf(stderr, "%s:%d: broken: %s\n", __FILE__, __LINE__, #warunek);  \
-            std::abort();                                                                  \
-        }                                                                                  \
+#define LK_WYMAGAJ(warunek)                                                                                            \
+    do {                                                                                                               \
+        if (!(warunek)) {                                                                                              \
+            std::fprintf(stderr, "%s:%d: broken: %s\n", __FILE__, __LINE__, #warunek);                                 \
+            std::abort();                                                                                              \
+        }                                                                                                              \
     } while (0)
 
 namespace fuzz {
@@ -117,7 +117,8 @@ inline QString czytajPole(const QByteArray &rekord, qsizetype przesuniecie, int 
     LK_WYMAGAJ(static_cast<unsigned char>(kopia[0]) == surowe.size());
     if (size_t(surowe.size()) + 1 < rozmiar)
         LK_WYMAGAJ(std::memcmp(kopia.get() + 1 + surowe.size(), pole.get() + 1 + surowe.size(),
-                               rozmiar - 1 - size_t(surowe.size())) == 0);
+                               rozmiar - 1 - size_t(surowe.size()))
+                   == 0);
     return tekst;
 }
 

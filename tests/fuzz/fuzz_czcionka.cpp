@@ -51,8 +51,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dane, size_t rozmiar)
     LK_WYMAGAJ(kopia.size() == RekordCzcionki::Rozmiar);
     const qsizetype koniecNazwy = RekordCzcionki::Nazwa + 1 + RekordCzcionki::PojemnoscNazwy;
     LK_WYMAGAJ(std::memcmp(kopia.constData() + koniecNazwy, rekord->constData() + koniecNazwy,
-                           size_t(RekordCzcionki::Wielkosc - koniecNazwy)) == 0);
+                           size_t(RekordCzcionki::Wielkosc - koniecNazwy))
+               == 0);
     LK_WYMAGAJ(std::memcmp(kopia.constData() + RekordCzcionki::Styl + 1, rekord->constData() + RekordCzcionki::Styl + 1,
-                           size_t(RekordCzcionki::Rozmiar - RekordCzcionki::Styl - 1)) == 0);
+                           size_t(RekordCzcionki::Rozmiar - RekordCzcionki::Styl - 1))
+               == 0);
     return 0;
 }

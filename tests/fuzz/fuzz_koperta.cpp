@@ -64,9 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dane, size_t rozmiar)
         poczatkowy = QByteArray(LogoKoperty::Rozmiar, '\0');
         teksty = tekstyLogo(0);
         break;
-    case 2:
-        poczatkowy = QByteArray(OpcjeDruku::Rozmiar, '\0');
-        break;
+    case 2: poczatkowy = QByteArray(OpcjeDruku::Rozmiar, '\0'); break;
     case 3:
         poczatkowy = QByteArray(FormaAdresu::Rozmiar, '\0');
         teksty = {{0, FormaAdresu::Pojemnosc}};
@@ -130,8 +128,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dane, size_t rozmiar)
 
     // Every preset's positions as printing works them out, within the painter's range.
     for (int n = 0; n < 4; ++n) {
-        TekstyPolozen t{u.odstep, u.nadawcaOdLewej, u.nadawcaOdGory, u.odLewej[n], u.odGory[n],
-                        u.logoOdLewej, u.logoOdGory};
+        TekstyPolozen t{u.odstep,    u.nadawcaOdLewej, u.nadawcaOdGory, u.odLewej[n],
+                        u.odGory[n], u.logoOdLewej,    u.logoOdGory};
         const Polozenia p = parsujPolozenia(t);
         const WierszeMm w = polozeniaWierszy(p);
         for (qint32 dpi : {96, 600}) {

@@ -92,8 +92,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dane, size_t rozmiar)
         if (zmieniony[w])
             LK_WYMAGAJ(linie[w] == lista.tekst(Lp, w) + u' ' + lista.tekst(Nazwa1, w) + u' ' + lista.tekst(Nazwa2, w));
         else
-            LK_WYMAGAJ(linie[w].size() == lista.bajty(Lp, w).size() + lista.bajty(Nazwa1, w).size() +
-                                              lista.bajty(Nazwa2, w).size() + 2);
+            LK_WYMAGAJ(linie[w].size()
+                       == lista.bajty(Lp, w).size() + lista.bajty(Nazwa1, w).size() + lista.bajty(Nazwa2, w).size()
+                              + 2);
         LK_WYMAGAJ(lista.wolny(w) == lista.bajty(Nazwa1, w).isEmpty());
     }
     const int wolny = lista.pierwszyWolny();

@@ -41,9 +41,10 @@ Uklad ukladZDanych(const QByteArray &wejscie)
 {
     const int pojemnosci[] = {0, 1, 5, 10, 20, 40, 80, 100, 200, 254, 255};
     Uklad u;
-    u.rozmiar = wejscie.size() >= 2
-                    ? ((static_cast<unsigned char>(wejscie[0]) | static_cast<unsigned char>(wejscie[1]) << 8) % 4096) + 1
-                    : 1;
+    u.rozmiar =
+        wejscie.size() >= 2
+            ? ((static_cast<unsigned char>(wejscie[0]) | static_cast<unsigned char>(wejscie[1]) << 8) % 4096) + 1
+            : 1;
     qsizetype przesuniecie = 0;
     for (int i = 0;; ++i) {
         const int c = pojemnosci[(i + u.rozmiar) % std::size(pojemnosci)];

@@ -9,7 +9,7 @@ namespace fuzz {
 inline const Wymiana::PodpisyPol &podpisyWymiany()
 {
     static const Wymiana::PodpisyPol p{QStringLiteral("Telefon"), QStringLiteral("E-mail"), QString(),
-                                       QStringLiteral("Uwagi"), QStringLiteral("NIP"), QStringLiteral("Telefon")};
+                                       QStringLiteral("Uwagi"),   QStringLiteral("NIP"),    QStringLiteral("Telefon")};
     return p;
 }
 

@@ -106,9 +106,15 @@ void TestListaKlientow::linia_data()
     QTest::addColumn<QString>("nazwa1");
     QTest::addColumn<QString>("nazwa2");
     QTest::addColumn<QString>("linia");
-    QTest::newRow("free row") << 0 << "" << "" << "01  ";
-    QTest::newRow("row 5 ABC") << 4 << "ABC" << "" << "05 ABC ";
-    QTest::newRow("two names") << 9 << "Łódź" << "Sp. z o.o." << "10 Łódź Sp. z o.o.";
+    QTest::newRow("free row") << 0 << ""
+                              << ""
+                              << "01  ";
+    QTest::newRow("row 5 ABC") << 4 << "ABC"
+                               << ""
+                               << "05 ABC ";
+    QTest::newRow("two names") << 9 << "Łódź"
+                               << "Sp. z o.o."
+                               << "10 Łódź Sp. z o.o.";
     QTest::newRow("longest") << 500 << QString(80, u'a') << QString(80, u'Ż')
                              << QStringLiteral("501 ") + QString(80, u'a') + u' ' + QString(80, u'Ż');
 }
@@ -239,8 +245,8 @@ void TestListaKlientow::sortuj()
 void TestListaKlientow::sortujKolejnoscIStabilnosc()
 {
     // The Polish alphabet; a prefix is less than the longer text; numbers by value.
-    const QStringList rosnaco{"1", "9", "10", "A", "Ab", "Abc", "Ąbecadło", "b", "Ćma", "Łódź", "Ósemka",
-                              "Śruba", "Zabrze", "Zakład", "Żabka"};
+    const QStringList rosnaco{"1",   "9",    "10",     "A",     "Ab",     "Abc",    "Ąbecadło", "b",
+                              "Ćma", "Łódź", "Ósemka", "Śruba", "Zabrze", "Zakład", "Żabka"};
     QStringList odwrotnie = rosnaco;
     std::reverse(odwrotnie.begin(), odwrotnie.end());
     ListaKlientow l = listaZNazwami(odwrotnie);
@@ -371,7 +377,8 @@ void TestListaKlientow::podpisyInfo_data()
     for (int i = 0; i < 6; ++i)
         zapiszTekst(rekord, i * 11, 10, nazwy[i]);
     QTest::newRow("missing: created as zeros") << "Admini" << QByteArray() << "" << QStringList(6);
-    QTest::newRow("six captions, longer file") << "ADMINI" << rekord + "tail" << "" << nazwy;
+    QTest::newRow("six captions, longer file") << "ADMINI" << rekord + "tail"
+                                               << "" << nazwy;
     QTest::newRow("short file") << "admini" << QByteArray(65, '\0') << "Read beyond end of file" << QStringList();
     QTest::newRow("no folder") << "" << QByteArray() << "Invalid filename" << QStringList();
 }
@@ -401,7 +408,8 @@ void TestListaKlientow::przykladoweDane()
     // The example data root that ./run copies for the user.
     const QString katalog = QStringLiteral(LK_PRZYKLAD);
     QVERIFY(!QFileInfo::exists(katalog + QStringLiteral("/Admini/siec.dat")));
-    QVERIFY(QFileInfo(katalog + QStringLiteral("/Koperty")).isDir() && QFileInfo(katalog + QStringLiteral("/FONT")).isDir());
+    QVERIFY(QFileInfo(katalog + QStringLiteral("/Koperty")).isDir()
+            && QFileInfo(katalog + QStringLiteral("/FONT")).isDir());
     const QByteArray firma = czytajPlik(katalog + QStringLiteral("/Admini/firma.dat"));
     QCOMPARE(firma.size(), qsizetype(306));
     QCOMPARE(czytajTekst(firma, 0, 50), QStringLiteral("Biuro Rachunkowe „Żuraw” Sp. z o.o."));

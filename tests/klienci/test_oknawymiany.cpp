@@ -37,10 +37,11 @@ ListaKlientow lista(int zajete = 2)
 const QString DlugaNazwa = QStringLiteral("Przedsiębiorstwo Produkcyjno-Handlowo-Usługowe „Świętokrzyska Spółdzielnia "
                                           "Ogrodnicza” Sp. z o.o.");
 // Three clients: Polish letters, a name over its capacity, letters Windows-1250 lacks.
-const QByteArray Csv = "\xEF\xBB\xBF" + QStringLiteral("Nazwa 1;Miejscowość;NIP\r\nŻółć Sp. z o.o.;00-950 Łódź;123\r\n"
-                                                       "%1;Gdańsk;\r\nИван Kowalczyk;Kraków;9\r\n")
-                                            .arg(DlugaNazwa)
-                                            .toUtf8();
+const QByteArray Csv = "\xEF\xBB\xBF"
+                       + QStringLiteral("Nazwa 1;Miejscowość;NIP\r\nŻółć Sp. z o.o.;00-950 Łódź;123\r\n"
+                                        "%1;Gdańsk;\r\nИван Kowalczyk;Kraków;9\r\n")
+                             .arg(DlugaNazwa)
+                             .toUtf8();
 
 } // namespace
 
@@ -80,8 +81,12 @@ void TestOknaWymiany::init()
     o->show();
     QVERIFY(QTest::qWaitForWindowExposed(o));
     // A dialog the test did not expect fails it instead of waiting for a user.
-    o->oknaWymiany.eksport = [](auto &&...) { return QTest::qFail("eksport", __FILE__, __LINE__), std::optional<OpcjeEksportu>(); };
-    o->oknaWymiany.mapowanie = [](auto &&...) { return QTest::qFail("mapowanie", __FILE__, __LINE__), std::optional<QList<int>>(); };
+    o->oknaWymiany.eksport = [](auto &&...) {
+        return QTest::qFail("eksport", __FILE__, __LINE__), std::optional<OpcjeEksportu>();
+    };
+    o->oknaWymiany.mapowanie = [](auto &&...) {
+        return QTest::qFail("mapowanie", __FILE__, __LINE__), std::optional<QList<int>>();
+    };
     o->oknaWymiany.podglad = [](auto &&...) { return QTest::qFail("podgląd", __FILE__, __LINE__), false; };
 }
 
@@ -156,7 +161,8 @@ void TestOknaWymiany::mapowanieKolumn()
     o->oknaWymiany.mapowanie = [&](QWidget *rodzic, const WynikWczytania &w) {
         OknoMapowania okno(w.naglowek, w.mapowanie, w.nierozpoznane, rodzic);
         // Preset with the automatic mapping; the unknown column marked and skipped.
-        if (okno.mapowanie() != QList<int>{Nazwa1, Pomin, Miejscowosc} || okno.wybory[1]->accessibleName() != "Komorka *")
+        if (okno.mapowanie() != QList<int>{Nazwa1, Pomin, Miejscowosc}
+            || okno.wybory[1]->accessibleName() != "Komorka *")
             return std::optional<QList<int>>();
         okno.wybory[1]->setCurrentIndex(okno.wybory[1]->findData(int(Info2)));
         return std::optional(okno.mapowanie());
@@ -203,7 +209,7 @@ void TestOknaWymiany::innyProgramZajalWiersz()
 
 void TestOknaWymiany::eksport_data()
 {
-    QTest::addColumn<int>("wybor");     // 0 all rows with text, 1 the row shown, 2 typed rows
+    QTest::addColumn<int>("wybor");      // 0 all rows with text, 1 the row shown, 2 typed rows
     QTest::addColumn<QString>("zakres"); // typed rows; also the choice of ',' as separator
     QTest::addColumn<bool>("vcard");
     QTest::addColumn<QList<int>>("wiersze"); // exported, or {-1}: the dialog refuses
@@ -242,7 +248,8 @@ void TestOknaWymiany::eksport()
     QCOMPARE(m_skrypt.wywolania.isEmpty(), wiersze == QList<int>{-1});
     if (wiersze == QList<int>{-1})
         return;
-    QCOMPARE(m_skrypt.wywolania.value(0).plik.filtr, vcard ? QStringLiteral("vCard (*.vcf)") : QStringLiteral("CSV (*.csv)"));
+    QCOMPARE(m_skrypt.wywolania.value(0).plik.filtr,
+             vcard ? QStringLiteral("vCard (*.vcf)") : QStringLiteral("CSV (*.csv)"));
     QCOMPARE(m_skrypt.teksty("informacja"),
              QStringList{QStringLiteral("Zapisano klientów: %1 do pliku %2.").arg(wiersze.size()).arg(plik)});
     QCOMPARE(czytajPlik(plik), vcard ? eksportVcard(l, wiersze, {}) : eksportCsv(l, wiersze, {}, separator));

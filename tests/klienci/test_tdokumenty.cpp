@@ -1,8 +1,8 @@
 // The client list window, driven through its controls with scripted dialogs.
+#include "../wspolne/kontrolki.h"
 #include "../wspolne/pliki.h"
 #include "../wspolne/skrypt.h"
 #include "aplikacja.h"
-#include "../wspolne/kontrolki.h"
 #include "katalogdanych.h"
 #include "kontekst.h"
 #include "polenip.h"
@@ -168,7 +168,8 @@ void TestTdokumenty::stanPoczatkowy()
 {
     QVERIFY(utworz());
     QCOMPARE(lista()->count(), 0);
-    for (const char *nazwa : {"SpeedButton9", "SpeedButton8", "SpeedButton3", "SpeedButton2", "SpeedButton4", "SpeedButton6"})
+    for (const char *nazwa :
+         {"SpeedButton9", "SpeedButton8", "SpeedButton3", "SpeedButton2", "SpeedButton4", "SpeedButton6"})
         QVERIFY2(!polecenie(nazwa)->isEnabled(), nazwa);
     for (QLineEdit *p : polaKlienta(o))
         QVERIFY(p->text().isEmpty());
@@ -219,8 +220,10 @@ void TestTdokumenty::start_data()
         zapiszTekst(rekord, i * 11, 10, nazwy[i]);
     QTest::newRow("captions from the file") << "Admini/info.dat" << rekord << "" << nazwy;
     QTest::newRow("no Admini") << "-" << QByteArray() << "Invalid filename" << projekt;
-    QTest::newRow("short siec.dat") << "Admini/siec.dat" << QByteArray(402, '\1') << "Read beyond end of file" << projekt;
-    QTest::newRow("short info.dat") << "Admini/info.dat" << QByteArray(65, '\0') << "Read beyond end of file" << projekt;
+    QTest::newRow("short siec.dat") << "Admini/siec.dat" << QByteArray(402, '\1') << "Read beyond end of file"
+                                    << projekt;
+    QTest::newRow("short info.dat") << "Admini/info.dat" << QByteArray(65, '\0') << "Read beyond end of file"
+                                    << projekt;
 }
 
 void TestTdokumenty::start()
@@ -260,7 +263,11 @@ void TestTdokumenty::kolejnoscKlawiszaTab()
     QStringList oczekiwana{"lista"};
     for (const char *n : NazwyKolumn)
         oczekiwana.append(QLatin1String(n));
-    oczekiwana << "SpeedButton10" << "SpeedButton11" << "SpeedButton12" << "SpeedButton5" << "SpeedButton1";
+    oczekiwana << "SpeedButton10"
+               << "SpeedButton11"
+               << "SpeedButton12"
+               << "SpeedButton5"
+               << "SpeedButton1";
     QCOMPARE(kolejnosc, oczekiwana);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), lista());
@@ -291,10 +298,14 @@ void TestTdokumenty::przyciskiNarzedzi_data()
     QTest::addColumn<QString>("nip");
     QTest::addColumn<bool>("koperta");
     QTest::addColumn<bool>("narzedzia");
-    QTest::newRow("both empty") << "" << "" << false << false;
-    QTest::newRow("a single space in nazwa1") << " " << "" << true << false;
-    QTest::newRow("nip alone") << "" << "1" << false << true;
-    QTest::newRow("both, Polish name") << "Łódź" << "123.45" << true << true;
+    QTest::newRow("both empty") << ""
+                                << "" << false << false;
+    QTest::newRow("a single space in nazwa1") << " "
+                                              << "" << true << false;
+    QTest::newRow("nip alone") << ""
+                               << "1" << false << true;
+    QTest::newRow("both, Polish name") << "Łódź"
+                                       << "123.45" << true << true;
 }
 
 void TestTdokumenty::przyciskiNarzedzi()
@@ -312,8 +323,7 @@ void TestTdokumenty::przyciskiNarzedzi()
     QCOMPARE(polecenie("SpeedButton15")->isEnabled(), narzedzia);
     pole("nazwa1")->clear();
     pole("nip")->clear();
-    QTRY_VERIFY_WITH_TIMEOUT(!polecenie("SpeedButton13")->isEnabled()
-                                 && !polecenie("SpeedButton14")->isEnabled()
+    QTRY_VERIFY_WITH_TIMEOUT(!polecenie("SpeedButton13")->isEnabled() && !polecenie("SpeedButton14")->isEnabled()
                                  && !polecenie("SpeedButton15")->isEnabled(),
                              1000);
 }
@@ -401,7 +411,8 @@ void TestTdokumenty::nowaICzytajLista()
     QCOMPARE(lista()->item(0)->text(), QStringLiteral("01  "));
     QCOMPARE(lista()->item(500)->text(), QStringLiteral("501  "));
     QCOMPARE(o->tekstyPol(), ListaKlientow::nowa().wiersz(0));
-    for (const char *nazwa : {"SpeedButton9", "SpeedButton8", "SpeedButton3", "SpeedButton2", "SpeedButton4", "SpeedButton6"})
+    for (const char *nazwa :
+         {"SpeedButton9", "SpeedButton8", "SpeedButton3", "SpeedButton2", "SpeedButton4", "SpeedButton6"})
         QVERIFY2(polecenie(nazwa)->isEnabled(), nazwa);
     QVERIFY(m_katalog->biezacy());
 
@@ -520,9 +531,12 @@ void TestTdokumenty::nazwyDialogowPlikow_data()
     QTest::addColumn<int>("przycisk");
     QTest::addColumn<QString>("rodzaj");
     QTest::addColumn<QString>("obiekt");
-    QTest::newRow("new list") << 10 << "zapisz" << "SaveDialog1";
-    QTest::newRow("read list") << 11 << "otworz" << "OpenDialog2";
-    QTest::newRow("delete list") << 12 << "otworz" << "OpenDialog2";
+    QTest::newRow("new list") << 10 << "zapisz"
+                              << "SaveDialog1";
+    QTest::newRow("read list") << 11 << "otworz"
+                               << "OpenDialog2";
+    QTest::newRow("delete list") << 12 << "otworz"
+                                 << "OpenDialog2";
 }
 
 void TestTdokumenty::nazwyDialogowPlikow()
@@ -552,7 +566,8 @@ void TestTdokumenty::katalogBiezacyInnaWielkoscLiter()
     QFETCH(int, przycisk);
     QVERIFY(QDir(m_root).mkpath(QStringLiteral("Dane/Admini")));
     QVERIFY(QDir(m_root).mkpath(QStringLiteral("Dane/Firmy")));
-    QVERIFY(m_katalog->zapisz(QStringLiteral("Admini/siec.dat"), UstawienieSieci::domyslne(m_root + QStringLiteral("/DANE"))));
+    QVERIFY(m_katalog->zapisz(QStringLiteral("Admini/siec.dat"),
+                              UstawienieSieci::domyslne(m_root + QStringLiteral("/DANE"))));
     QVERIFY(utworz());
     QVERIFY(m_skrypt.teksty(QStringLiteral("blad")).isEmpty());
     QVERIFY(QFileInfo::exists(m_root + QStringLiteral("/Dane/Admini/info.dat")));
@@ -769,9 +784,10 @@ void TestTdokumenty::nieNaKazdePytanie()
     m_skrypt.nie();
     QVERIFY(!o->close());
 
-    QCOMPARE(m_skrypt.teksty(QStringLiteral("pytanie")),
-             (QStringList{"Sortować listę usług ?", "Sortować listę usług ?", "Usunąć wpis z wiersza 02: Kowalski Jan ?",
-                          "Koniec pracy ?", "Usunąć listę " + sciezka + " ?", "Koniec pracy ?"}));
+    QCOMPARE(
+        m_skrypt.teksty(QStringLiteral("pytanie")),
+        (QStringList{"Sortować listę usług ?", "Sortować listę usług ?", "Usunąć wpis z wiersza 02: Kowalski Jan ?",
+                     "Koniec pracy ?", "Usunąć listę " + sciezka + " ?", "Koniec pracy ?"}));
     QVERIFY(m_skrypt.teksty(QStringLiteral("informacja")).isEmpty());
     QCOMPARE(czytajPlik(sciezka), plik);
     QCOMPARE(o->tekstyPol(), pola);
@@ -808,7 +824,7 @@ void TestTdokumenty::nadpisanie()
 void TestTdokumenty::niedodanePola_data()
 {
     QTest::addColumn<QString>("przycisk"); // empty: the Down arrow in the list box
-    QTest::addColumn<int>("odpowiedz");     // 1 Tak, 0 Nie, -1 Anuluj
+    QTest::addColumn<int>("odpowiedz");    // 1 Tak, 0 Nie, -1 Anuluj
     for (const char *p : {"", "SpeedButton8", "SpeedButton3", "SpeedButton11", "SpeedButton1"})
         for (int odpowiedz : {1, 0, -1})
             QTest::addRow("%s %d", p, odpowiedz) << QString::fromLatin1(p) << odpowiedz;

@@ -23,9 +23,11 @@ using namespace Klienci;
 static ListaKlientow lista()
 {
     ListaKlientow l = ListaKlientow::nowa();
-    const QStringList wiersze[] = {{"Żabiński Łukasz", "Usługi", "ul. Źródlana 7", "90-001 Łódź"}, {},
+    const QStringList wiersze[] = {{"Żabiński Łukasz", "Usługi", "ul. Źródlana 7", "90-001 Łódź"},
+                                   {},
                                    {"Kowalczyk Anna", "", "ul. Krótka 2", "30-001 Kraków"},
-                                   {"", "", "ul. Bez Nazwy 1", "ŁOMŻA"}, {},
+                                   {"", "", "ul. Bez Nazwy 1", "ŁOMŻA"},
+                                   {},
                                    {"Ąbecki Marian", "Sklep", "ul. Wąska 15", "80-001 Gdańsk"}};
     for (int w = 0; w < 6; ++w)
         for (int k = 0; k < wiersze[w].size(); ++k)
@@ -50,12 +52,14 @@ void TestWyborKlientow::wybor_data()
     QTest::addColumn<QStringList>("widoczne");
     QTest::addColumn<QList<int>>("poOdznaczeniu"); // all chosen, then "Odznacz wszystkie"
     QTest::newRow("no filter") << QString()
-        << QStringList{"01 Żabiński Łukasz Usługi, 90-001 Łódź", "03 Kowalczyk Anna, 30-001 Kraków", "04 ŁOMŻA",
-                       "06 Ąbecki Marian Sklep, 80-001 Gdańsk"} << QList<int>{};
-    QTest::newRow("letter case, Polish letters") << "łÓ" << QStringList{"01 Żabiński Łukasz Usługi, 90-001 Łódź"}
-                                                 << QList<int>{2, 3, 5};
-    QTest::newRow("row number, two words; not the street") << "06 ąbecki"
-        << QStringList{"06 Ąbecki Marian Sklep, 80-001 Gdańsk"} << QList<int>{0, 2, 3};
+                               << QStringList{"01 Żabiński Łukasz Usługi, 90-001 Łódź",
+                                              "03 Kowalczyk Anna, 30-001 Kraków", "04 ŁOMŻA",
+                                              "06 Ąbecki Marian Sklep, 80-001 Gdańsk"}
+                               << QList<int>{};
+    QTest::newRow("letter case, Polish letters")
+        << "łÓ" << QStringList{"01 Żabiński Łukasz Usługi, 90-001 Łódź"} << QList<int>{2, 3, 5};
+    QTest::newRow("row number, two words; not the street")
+        << "06 ąbecki" << QStringList{"06 Ąbecki Marian Sklep, 80-001 Gdańsk"} << QList<int>{0, 2, 3};
 }
 
 void TestWyborKlientow::wybor()
@@ -102,8 +106,8 @@ void TestWyborKlientow::koperty_data()
     const QByteArray firma = rekordFirmy(QStringLiteral("Nadawca"), QStringLiteral("ul. Polna 2"), QString());
     QTest::newRow("three rows, one job") << firma << QList<int>{0, 3, 5} << QString();
     QTest::newRow("chooser cancelled") << firma << QList<int>{} << QString();
-    QTest::newRow("short firm record: no chooser") << QByteArray(305, 'A') << QList<int>{0}
-                                                   << QStringLiteral("Read beyond end of file");
+    QTest::newRow("short firm record: no chooser")
+        << QByteArray(305, 'A') << QList<int>{0} << QStringLiteral("Read beyond end of file");
 }
 
 void TestWyborKlientow::koperty()
@@ -141,8 +145,10 @@ void TestWyborKlientow::koperty()
     QCOMPARE(skrypt.teksty(QStringLiteral("blad")), blad.isEmpty() ? QStringList() : QStringList{blad});
     QCOMPARE(katalog.czytaj(QStringLiteral("Firmy/klienci.dat")), lista().dane());
     // One page per row in the order chosen, each with the firm and its own recipient.
-    const QStringList strony = QFile::exists(pdf) ? uruchom(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")})
-                                                         .split(u'\f', Qt::SkipEmptyParts) : QStringList();
+    const QStringList strony =
+        QFile::exists(pdf)
+            ? uruchom(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).split(u'\f', Qt::SkipEmptyParts)
+            : QStringList();
     QCOMPARE(strony.size(), blad.isEmpty() ? wybrane.size() : 0);
     for (int i = 0; i < strony.size(); ++i)
         QVERIFY2(strony[i].contains(u"Nadawca") && strony[i].contains(lista().tekst(Ulica, wybrane[i])),

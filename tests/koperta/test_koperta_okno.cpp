@@ -4,21 +4,21 @@
 #include "../wspolne/pdf.h"
 #include "../wspolne/pliki.h"
 #include "../wspolne/skrypt.h"
+#include "kontekst.h"
 #include "rekordykoperty.h"
 #include "tekst.h"
-#include "kontekst.h"
 #include "tkoperta_f.h"
 
-#include <QCheckBox>
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
-#include <QPointer>
-#include <QProgressDialog>
-#include <QPrintPreviewDialog>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
+#include <QPrintPreviewDialog>
+#include <QProgressDialog>
 #include <QRadioButton>
 #include <QRandomGenerator>
 #include <QTextEdit>
@@ -40,8 +40,7 @@ struct Katalog : KatalogTestu
 {
     explicit Katalog(const QStringList &foldery = {QStringLiteral("Admini"), QStringLiteral("inny")})
         : KatalogTestu(foldery)
-    {
-    }
+    {}
     QString kopiujObrazek(const QString &zrodlo, const QString &cel) const
     {
         QFile::copy(QStringLiteral(LK_TEST_DATA "/") + zrodlo, sciezka(cel));
@@ -116,8 +115,8 @@ void TestOknoKoperty::oknoIPierwszeUstawienie()
     QVERIFY(w.windowFlags() & Qt::CustomizeWindowHint);
     QVERIFY(!w.isVisible());
 
-    const char *pola[] = {"n1", "n2", "n3", "n4", "o1", "o2", "o3", "o4", "o5", "l1", "l2", "l3", "l4",
-                          "g1", "g2", "g3", "g4", "l_n", "g_n", "od", "l_log", "g_log", "nazwa"};
+    const char *pola[] = {"n1", "n2", "n3", "n4", "o1", "o2",  "o3",  "o4", "o5",    "l1",    "l2",   "l3",
+                          "l4", "g1", "g2", "g3", "g4", "l_n", "g_n", "od", "l_log", "g_log", "nazwa"};
     for (const char *n : pola) {
         auto *e = w.findChild<QLineEdit *>(QLatin1String(n));
         QVERIFY2(e, n);
@@ -152,8 +151,8 @@ void TestOknoKoperty::oknoIPierwszeUstawienie()
     QCOMPARE(kontrolka<QLineEdit>(&w, "l2")->text() + kontrolka<QLineEdit>(&w, "g2")->text(), QStringLiteral("100100"));
     QCOMPARE(kontrolka<QLineEdit>(&w, "l3")->text() + kontrolka<QLineEdit>(&w, "g3")->text(), QStringLiteral("150150"));
     QCOMPARE(kontrolka<QLineEdit>(&w, "l4")->text() + kontrolka<QLineEdit>(&w, "g4")->text(), QStringLiteral("200200"));
-    QCOMPARE(kontrolka<QLineEdit>(&w, "l_n")->text() + kontrolka<QLineEdit>(&w, "g_n")->text() +
-                 kontrolka<QLineEdit>(&w, "od")->text(),
+    QCOMPARE(kontrolka<QLineEdit>(&w, "l_n")->text() + kontrolka<QLineEdit>(&w, "g_n")->text()
+                 + kontrolka<QLineEdit>(&w, "od")->text(),
              QStringLiteral("555"));
     QVERIFY(kontrolka<QRadioButton>(&w, "RadioButton1")->isChecked());
     QCOMPARE(w.wybranyRozmiar(), 1);
@@ -227,7 +226,8 @@ void TestOknoKoperty::czytajDomyslne()
     w.SpeedButton2Click(); // no question, no message
     QVERIFY(s.teksty(QStringLiteral("pytanie")).isEmpty());
     QCOMPARE(k.czytaj(Opcje), QByteArray("\x03\x01\x01", 3));
-    QCOMPARE(k.czytaj(Uklad).mid(336, 3), QByteArray("\x02" "33"));
+    QCOMPARE(k.czytaj(Uklad).mid(336, 3), QByteArray("\x02"
+                                                     "33"));
     QCOMPARE(czytajTekst(k.czytaj(Logo), 0, 230), obrazek);
     QCOMPARE(w.windowTitle(), Domyslny);
 
@@ -433,8 +433,8 @@ void TestOknoKoperty::profilLosowy()
         w.SpeedButton10Click();
         // A random path names no picture; the load itself never fails.
         QVERIFY2(s.teksty(QStringLiteral("blad")).isEmpty(), qPrintable(s.teksty(QStringLiteral("blad")).join(u',')));
-        QVERIFY(kontrolka<QLineEdit>(&w, "n1")->text().size() <= 80 &&
-                kontrolka<QLineEdit>(&w, "l_n")->text().size() <= 50 && w.wybranyRozmiar() >= 1);
+        QVERIFY(kontrolka<QLineEdit>(&w, "n1")->text().size() <= 80
+                && kontrolka<QLineEdit>(&w, "l_n")->text().size() <= 50 && w.wybranyRozmiar() >= 1);
     }
 }
 
@@ -610,8 +610,15 @@ void TestOknoKoperty::podgladJakWydruk()
     // LK_ZRZUT_PODGLADU=folder: pictures of the window and its preview for the README.
     const QString zrzut = qEnvironmentVariable("LK_ZRZUT_PODGLADU");
     if (!zrzut.isEmpty()) {
-        const QStringList teksty{"Biuro Rachunkowe „Żuraw” Sp. z o.o.", "ul. Długa 5", "00-950 Warszawa", "",
-                                 "Szanowny Pan", "Kowalski Jan", "Usługi Stolarskie", "ul. Ogrodowa 3", "90-012 Łódź"};
+        const QStringList teksty{"Biuro Rachunkowe „Żuraw” Sp. z o.o.",
+                                 "ul. Długa 5",
+                                 "00-950 Warszawa",
+                                 "",
+                                 "Szanowny Pan",
+                                 "Kowalski Jan",
+                                 "Usługi Stolarskie",
+                                 "ul. Ogrodowa 3",
+                                 "90-012 Łódź"};
         const char *pola[] = {"n1", "n2", "n3", "n4", "o1", "o2", "o3", "o4", "o5"};
         for (int i = 0; i < 9; ++i)
             kontrolka<QLineEdit>(&w, pola[i])->setText(teksty[i]);
@@ -928,7 +935,8 @@ void TestOknoKoperty::tylkoDoOdczytu()
     kontrolka<QLineEdit>(&w, "l1")->setText(QStringLiteral("61"));
     w.SpeedButton2Click();
     QCOMPARE(s.teksty(QStringLiteral("blad")), QStringList(3, QStringLiteral("File access denied")));
-    QCOMPARE(k.czytaj(Uklad).mid(324, 3), QByteArray("\x02" "61"));
+    QCOMPARE(k.czytaj(Uklad).mid(324, 3), QByteArray("\x02"
+                                                     "61"));
     QVERIFY(QFileInfo(k.sciezka(Opcje)).isDir());
 }
 

@@ -5,12 +5,11 @@
 #include "magazynkoperty.h"
 #include "rekordykoperty.h"
 
-#include <QDir>
-#include <QRandomGenerator>
-#include <QTemporaryDir>
+#include <QColor>
 #include <QDir>
 #include <QImage>
-#include <QColor>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -87,7 +86,9 @@ void TestRekordyKoperty::poczatkowyUklad_data()
     QTest::newRow("l2") << 330 << tekst("100");
     QTest::newRow("l3") << 336 << tekst("150");
     QTest::newRow("l4") << 342 << tekst("200");
-    QTest::newRow("g1") << 348 << QByteArray("\x02" "50");
+    QTest::newRow("g1") << 348
+                        << QByteArray("\x02"
+                                      "50");
     QTest::newRow("g2") << 354 << tekst("100");
     QTest::newRow("g3") << 360 << tekst("150");
     QTest::newRow("g4") << 366 << tekst("200");
@@ -118,7 +119,10 @@ void TestRekordyKoperty::profilPolozenia_data()
 {
     QTest::addColumn<int>("przesuniecie");
     QTest::addColumn<QByteArray>("oczekiwane");
-    QTest::newRow("n1") << 0 << QByteArray("\x0a" "Firma \xa3\xf3" "d\x9f");
+    QTest::newRow("n1") << 0
+                        << QByteArray("\x0a"
+                                      "Firma \xa3\xf3"
+                                      "d\x9f");
     QTest::newRow("n4") << 243 << tekst("tel. 1");
     QTest::newRow("l1") << 324 << tekst("11");
     QTest::newRow("g4") << 366 << tekst("24");
@@ -199,7 +203,8 @@ void TestRekordyKoperty::bajtyZaTekstemZostaja()
     wpiszUklad(r, 0, u);
     u.odLewej[0] = QStringLiteral("9");
     wpiszUklad(r, 0, u);
-    QCOMPARE(r.mid(324, 6), QByteArray("\x01" "92345"));
+    QCOMPARE(r.mid(324, 6), QByteArray("\x01"
+                                       "92345"));
 }
 
 void TestRekordyKoperty::brakRozmiaruZostawiaBajt()

@@ -1,10 +1,10 @@
 // Numbers typed badly: empty, letters, units, decimal points, signs, hexadecimal, beyond
 // the 32-bit range. The program never refuses one: each gives the value of the lenient
 // parse, and nothing crashes.
+#include "../wspolne/kontrolki.h"
 #include "../wspolne/pdf.h"
 #include "dialogi.h"
 #include "drukowanie.h"
-#include "../wspolne/kontrolki.h"
 #include "kontekst.h"
 #include "tdokumenty.h"
 #include "tkoperta_f.h"
@@ -148,13 +148,18 @@ void TestZleLiczby::polozeniaKoperty_data()
         qint64 wartosc;
     };
     const Wiersz wiersze[] = {
-        {"od", "", 0},          {"od", "abc", 0},       {"od", "-5", -5},         {"od", "2.5", 2},
-        {"od", "$A", 10},       {"l_n", "", 0},         {"l_n", "12mm", 12},      {"l_n", " 7", 7},
-        {"l_n", "7 ", 7},       {"l_n", "-5x", 5},      {"l_n", "-3", -3},        {"l_n", "99999999999", 999999999},
-        {"g_n", "x", 0},        {"g_n", "-$10", -16},   {"g_n", "0x14", 20},      {"g_n", "2147483647", 2147483647},
-        {"l1", "+20", 20},      {"l1", "-2147483648", 214748364}, {"l1", "ł", 0},  {"g1", "", 0},
-        {"g1", "1e3", 1},       {"g1", "-99999999999", 999999999},
-        {"l_log", "abc", 0},    {"g_log", "-2147483648", 214748364},
+        {"od", "", 0},       {"od", "abc", 0},
+        {"od", "-5", -5},    {"od", "2.5", 2},
+        {"od", "$A", 10},    {"l_n", "", 0},
+        {"l_n", "12mm", 12}, {"l_n", " 7", 7},
+        {"l_n", "7 ", 7},    {"l_n", "-5x", 5},
+        {"l_n", "-3", -3},   {"l_n", "99999999999", 999999999},
+        {"g_n", "x", 0},     {"g_n", "-$10", -16},
+        {"g_n", "0x14", 20}, {"g_n", "2147483647", 2147483647},
+        {"l1", "+20", 20},   {"l1", "-2147483648", 214748364},
+        {"l1", "ł", 0},      {"g1", "", 0},
+        {"g1", "1e3", 1},    {"g1", "-99999999999", 999999999},
+        {"l_log", "abc", 0}, {"g_log", "-2147483648", 214748364},
     };
     for (bool poziomo : {false, true})
         for (const Wiersz &w : wiersze)
@@ -188,7 +193,8 @@ void TestZleLiczby::polozeniaKoperty()
         o[i]->setText(odbiorcy[i]);
     kontrolka<QRadioButton>(&w, "RadioButton1")->click();
     QCOMPARE(w.wybranyRozmiar(), 1);
-    std::map<QString, qint64> v{{"od", 5}, {"l_n", 10}, {"g_n", 10}, {"l1", 100}, {"g1", 50}, {"l_log", 0}, {"g_log", 0}};
+    std::map<QString, qint64> v{{"od", 5},  {"l_n", 10},  {"g_n", 10}, {"l1", 100},
+                                {"g1", 50}, {"l_log", 0}, {"g_log", 0}};
     for (const auto &[nazwa, liczba] : v)
         w.findChild<QLineEdit *>(nazwa)->setText(QString::number(liczba));
     auto *p = w.findChild<QLineEdit *>(pole);
@@ -228,10 +234,13 @@ void TestZleLiczby::polozeniaKoperty()
             QStringList jest;
             for (const Slowo &sl : s.slowa)
                 jest.append(QStringLiteral("%1 (%2, %3)").arg(sl.tekst).arg(sl.xMin).arg(sl.yMin));
-            QFAIL(qPrintable(QStringLiteral("%1 missing; the page holds: %2").arg(slowo, jest.join(QStringLiteral(", ")))));
+            QFAIL(qPrintable(
+                QStringLiteral("%1 missing; the page holds: %2").arg(slowo, jest.join(QStringLiteral(", ")))));
         }
-        QVERIFY2(qAbs(z->xMin - x) < 0.5 && qAbs(z->yMin - y) < 1.0,
-                 qPrintable(QStringLiteral("%1 at %2, %3 pt; expected %4, %5").arg(slowo).arg(z->xMin).arg(z->yMin).arg(x).arg(y)));
+        QVERIFY2(
+            qAbs(z->xMin - x) < 0.5 && qAbs(z->yMin - y) < 1.0,
+            qPrintable(
+                QStringLiteral("%1 at %2, %3 pt; expected %4, %5").arg(slowo).arg(z->xMin).arg(z->yMin).arg(x).arg(y)));
     }
     QVERIFY(naStronie >= 1);
 }

@@ -107,8 +107,8 @@ void TestPolecenia::kopertyIWymiana()
 {
     // Rows 1, 2 and 4 (row 3 is free): one envelope per page, in list order, on C6/C5
     // paper (114 × 229 mm).
-    Wynik w = uruchom({"koperty", "--lista", "Firmy/lista.dat", "--wiersze", "1-4", "--rozmiar", "c6/c5", "--pdf",
-                       "koperty.pdf"});
+    Wynik w = uruchom(
+        {"koperty", "--lista", "Firmy/lista.dat", "--wiersze", "1-4", "--rozmiar", "c6/c5", "--pdf", "koperty.pdf"});
     QVERIFY2(w.status == 0, qPrintable(w.bledy));
     const QString pdf = m_dane.filePath(QStringLiteral("koperty.pdf"));
     QProcess tekst;

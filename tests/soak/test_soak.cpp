@@ -6,8 +6,8 @@
 //
 // LK_SOAK_KROKI=N runs N steps (default 3000); LK_SOAK_ZIARNO=S repeats the run of seed S
 // (printed at the start and with every failure).
-#include "dialogi.h"
 #include "../wspolne/kontrolki.h"
+#include "dialogi.h"
 #include "kontekst.h"
 #include "tdokumenty.h"
 
@@ -101,7 +101,8 @@ struct Model
         if (odAdoZ)
             std::stable_sort(nazwane.begin(), nazwane.end(), mniejszy);
         else
-            std::stable_sort(nazwane.begin(), nazwane.end(), [&](const Wiersz &a, const Wiersz &b) { return mniejszy(b, a); });
+            std::stable_sort(nazwane.begin(), nazwane.end(),
+                             [&](const Wiersz &a, const Wiersz &b) { return mniejszy(b, a); });
         *this = nowa();
         for (size_t i = 0; i < nazwane.size(); ++i)
             for (int k = 1; k < Kolumny; ++k)
@@ -171,11 +172,22 @@ std::vector<Wiersz> czytajPlikListy(const QString &sciezka, QString *blad)
     return w;
 }
 
-const QStringList Slowa{QStringLiteral("Łódź"), QStringLiteral("Kowalski"), QStringLiteral("Żółć"),
-                        QStringLiteral("ąęśćńźż"), QStringLiteral("ZAKŁAD"), QStringLiteral("Ąbc"),
-                        QStringLiteral("Świętochłowice"), QStringLiteral("ul."), QStringLiteral("12"),
-                        QStringLiteral("€uro"), QStringLiteral("Жук"), QStringLiteral("a"), QStringLiteral("Zenon"),
-                        QStringLiteral("Sp. z o.o."), QStringLiteral("\"cudzysłów\""), QStringLiteral("  ")};
+const QStringList Slowa{QStringLiteral("Łódź"),
+                        QStringLiteral("Kowalski"),
+                        QStringLiteral("Żółć"),
+                        QStringLiteral("ąęśćńźż"),
+                        QStringLiteral("ZAKŁAD"),
+                        QStringLiteral("Ąbc"),
+                        QStringLiteral("Świętochłowice"),
+                        QStringLiteral("ul."),
+                        QStringLiteral("12"),
+                        QStringLiteral("€uro"),
+                        QStringLiteral("Жук"),
+                        QStringLiteral("a"),
+                        QStringLiteral("Zenon"),
+                        QStringLiteral("Sp. z o.o."),
+                        QStringLiteral("\"cudzysłów\""),
+                        QStringLiteral("  ")};
 
 } // namespace
 
@@ -206,8 +218,8 @@ private:
     Wiersz m_pola;                    // what the edit fields must show
     Wiersz m_pokazane;                // the row last shown in them, and its index
     int m_pokazany = -1;
-    int m_informacje = 0;             // notices expected so far
-    int m_bledy = 0;                  // error boxes expected so far
+    int m_informacje = 0; // notices expected so far
+    int m_bledy = 0;      // error boxes expected so far
 };
 
 void TestSoak::init()
@@ -248,11 +260,23 @@ QString TestSoak::tekstLosowy(int kolumna)
 QString TestSoak::numerLosowy()
 {
     const int r = int(m_los() % 20);
-    static const QStringList zle{QString(), QStringLiteral("abc"), QStringLiteral("0"), QStringLiteral("502"),
-                                 QStringLiteral("-3"), QStringLiteral("99999999999"), QStringLiteral("-99999999999"),
-                                 QStringLiteral("1.5"), QStringLiteral("-5x"), QStringLiteral("$1F"),
-                                 QStringLiteral("0x10"), QStringLiteral("  7"), QStringLiteral("12mm"),
-                                 QStringLiteral("-$10"), QStringLiteral("+4"), QStringLiteral("ł"), QStringLiteral(" ")};
+    static const QStringList zle{QString(),
+                                 QStringLiteral("abc"),
+                                 QStringLiteral("0"),
+                                 QStringLiteral("502"),
+                                 QStringLiteral("-3"),
+                                 QStringLiteral("99999999999"),
+                                 QStringLiteral("-99999999999"),
+                                 QStringLiteral("1.5"),
+                                 QStringLiteral("-5x"),
+                                 QStringLiteral("$1F"),
+                                 QStringLiteral("0x10"),
+                                 QStringLiteral("  7"),
+                                 QStringLiteral("12mm"),
+                                 QStringLiteral("-$10"),
+                                 QStringLiteral("+4"),
+                                 QStringLiteral("ł"),
+                                 QStringLiteral(" ")};
     if (r < 3)
         return zle[int(m_los() % zle.size())];
     if (r < 8) // the first rows, so that rows meet and sorting has work
@@ -305,17 +329,21 @@ bool TestSoak::sprawdz(int krok, const QString &operacja)
         for (int k = 0; k < Kolumny; ++k)
             if (plik[w][k] != m.wiersze[w][k])
                 return nie(QStringLiteral("file row %1 column %2: \"%3\", model \"%4\"")
-                               .arg(w + 1).arg(k).arg(plik[w][k], m.wiersze[w][k]));
+                               .arg(w + 1)
+                               .arg(k)
+                               .arg(plik[w][k], m.wiersze[w][k]));
     if (kontrolka<QListWidget>(m_okno.get(), "lista")->count() != Wiersze)
         return nie(QStringLiteral("list box lines: %1").arg(kontrolka<QListWidget>(m_okno.get(), "lista")->count()));
     for (int w = 0; w < Wiersze; ++w)
         if (kontrolka<QListWidget>(m_okno.get(), "lista")->item(w)->text() != m.linia(w))
             return nie(QStringLiteral("list box line %1: \"%2\", model \"%3\"")
-                           .arg(w + 1).arg(kontrolka<QListWidget>(m_okno.get(), "lista")->item(w)->text(), m.linia(w)));
+                           .arg(w + 1)
+                           .arg(kontrolka<QListWidget>(m_okno.get(), "lista")->item(w)->text(), m.linia(w)));
     const auto pola = polaKlienta(m_okno.get());
     for (int k = 0; k < Kolumny; ++k)
         if (pola[k]->text() != m_pola[k])
-            return nie(QStringLiteral("field %1: \"%2\", model \"%3\"").arg(pola[k]->objectName(), pola[k]->text(), m_pola[k]));
+            return nie(QStringLiteral("field %1: \"%2\", model \"%3\"")
+                           .arg(pola[k]->objectName(), pola[k]->text(), m_pola[k]));
     return true;
 }
 

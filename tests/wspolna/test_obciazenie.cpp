@@ -34,9 +34,9 @@ struct Pisarz
     {
         proces = std::make_unique<QProcess>();
         const int nastepny = std::max(od(), zapisany + 1);
-        proces->start(QStringLiteral(LK_BIN_DIR "/wspolna_pisarz"),
-                      {QStringLiteral("dodaj"), plik, QString::number(numer), QString::number(nastepny),
-                       QString::number(doW())});
+        proces->start(
+            QStringLiteral(LK_BIN_DIR "/wspolna_pisarz"),
+            {QStringLiteral("dodaj"), plik, QString::number(numer), QString::number(nastepny), QString::number(doW())});
     }
     // Takes in the rows reported so far; false on a report that is not a row number.
     bool odczytaj()

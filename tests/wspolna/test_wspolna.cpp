@@ -108,7 +108,8 @@ private slots:
         const auto wynik = WspolnaLista::zapiszWiersz(m_plik, lista, 7, wierszPisarza(1, 7), 50);
         QVERIFY(wynik.zajeta && !wynik.ok());
         QCOMPARE(wynik.komunikat, QStringLiteral("Lista %1 jest właśnie zmieniana przez inny program. "
-                                                 "Spróbuj ponownie za chwilę.").arg(m_plik));
+                                                 "Spróbuj ponownie za chwilę.")
+                                      .arg(m_plik));
         QCOMPARE(naDysku(), przed);
         QVERIFY(lista == ListaKlientow::nowa());
         trzymajacy.kill();
@@ -121,7 +122,8 @@ private slots:
         QCOMPARE(QDir(m_katalog.path()).entryList({QStringLiteral("*.dat")}, QDir::Files | QDir::Hidden),
                  QStringList{QStringLiteral("lista.dat")});
         // Where no lock file can be made, the change reports the folder's own error.
-        const auto brak = WspolnaLista::zapiszWiersz(m_katalog.filePath(QStringLiteral("brak/l.dat")), lista, 1, {}, 20);
+        const auto brak =
+            WspolnaLista::zapiszWiersz(m_katalog.filePath(QStringLiteral("brak/l.dat")), lista, 1, {}, 20);
         QVERIFY(!brak.zajeta);
         QCOMPARE(brak.blad.kod, int(BladIO::ZlaNazwa));
     }

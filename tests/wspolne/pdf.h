@@ -56,8 +56,8 @@ inline StronaPdf czytajStrone(const QString &pdf)
     }
     for (auto it = slowo.globalMatch(html); it.hasNext();) {
         const auto m = it.next();
-        s.slowa.append({m.captured(5), m.captured(1).toDouble(), m.captured(2).toDouble(),
-                        m.captured(3).toDouble(), m.captured(4).toDouble()});
+        s.slowa.append({m.captured(5), m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble(),
+                        m.captured(4).toDouble()});
     }
     return s;
 }

@@ -19,7 +19,7 @@ using namespace Wymiana;
 namespace {
 
 const PodpisyPol kPodpisy{QStringLiteral("Telefon"), QStringLiteral("E-mail"), QString(),
-                          QStringLiteral("Uwagi"), QStringLiteral("NIP"), QStringLiteral("Telefon")};
+                          QStringLiteral("Uwagi"),   QStringLiteral("NIP"),    QStringLiteral("Telefon")};
 
 TekstyWiersza klient(const QStringList &pola)
 {
@@ -54,15 +54,30 @@ ListaKlientow listaProbna()
 {
     ListaKlientow l = ListaKlientow::nowa();
     const QString pelne80 = QString(QStringLiteral("Zażółć gęślą jaźń; \"„”\\,")).repeated(4).left(80);
-    l.kopiujDoWiersza(0, klient({pelne80, pelne80, pelne80, QStringLiteral("00-950 ") + pelne80.left(73),
-                                 QString(20, u'9'), QString(QStringLiteral("Ą;ę,\"x\\ ")).repeated(13).left(100),
-                                 QString(40, u'ł'), QString(40, u'€'), QString(40, u';'), QString(40, u','),
-                                 QString(40, u'"'), QString(40, u'Ż')}));
-    l.kopiujDoWiersza(1, klient({QStringLiteral("Kowalski"), {}, QStringLiteral("  ul. Polna 1 "), QStringLiteral("00-001")}));
-    l.kopiujDoWiersza(2, klient({{}, QStringLiteral("tylko druga linia"), {}, QStringLiteral("00-001  Łódź"), {},
+    l.kopiujDoWiersza(
+        0, klient({pelne80, pelne80, pelne80, QStringLiteral("00-950 ") + pelne80.left(73), QString(20, u'9'),
+                   QString(QStringLiteral("Ą;ę,\"x\\ ")).repeated(13).left(100), QString(40, u'ł'), QString(40, u'€'),
+                   QString(40, u';'), QString(40, u','), QString(40, u'"'), QString(40, u'Ż')}));
+    l.kopiujDoWiersza(
+        1, klient({QStringLiteral("Kowalski"), {}, QStringLiteral("  ul. Polna 1 "), QStringLiteral("00-001")}));
+    l.kopiujDoWiersza(2, klient({{},
+                                 QStringLiteral("tylko druga linia"),
+                                 {},
+                                 QStringLiteral("00-001  Łódź"),
+                                 {},
                                  QStringLiteral("NIP: 5")}));
-    l.kopiujDoWiersza(3, klient({QStringLiteral("Bez adresu"), {}, {}, {}, QStringLiteral("123"), {}, {}, {}, {}, {},
-                                 {}, QStringLiteral("x")}));
+    l.kopiujDoWiersza(3, klient({QStringLiteral("Bez adresu"),
+                                 {},
+                                 {},
+                                 {},
+                                 QStringLiteral("123"),
+                                 {},
+                                 {},
+                                 {},
+                                 {},
+                                 {},
+                                 {},
+                                 QStringLiteral("x")}));
     return l;
 }
 
@@ -89,7 +104,7 @@ private slots:
         const QList<int> wiersze = wierszeZTekstem(zrodlo);
         QCOMPARE(wiersze, (QList<int>{0, 1, 2, 3}));
         const QByteArray plik = format == u"vcard" ? eksportVcard(zrodlo, wiersze, kPodpisy)
-                                                  : eksportCsv(zrodlo, wiersze, kPodpisy, format.back());
+                                                   : eksportCsv(zrodlo, wiersze, kPodpisy, format.back());
         if (format == u"vcard") {
             for (const QByteArray &linia : plik.split('\n')) {
                 QVERIFY2(linia.size() <= 76, linia.constData()); // 75 and the CR
@@ -122,43 +137,54 @@ private slots:
         QTest::addColumn<QStringList>("klienci");
 
         QTest::newRow("arkusz ; Windows-1250")
-            << doCp1250(u"Nazwa;Ulica;Kod pocztowy;Miasto;NIP;Notatki;Telefon;Faks\r\n"
-                        u"Zakład Usług Różnych;ul. Łąkowa 5;00-950;Warszawa;123-456-32-18;stały klient;22 555 12 12;\r\n"
-                        u";;;;;;;\r\n"
-                        u"Źródło s.c.;;;Żary;;;;\r\n")
-            << QStringList{u"Zakład Usług Różnych||ul. Łąkowa 5|00-950 Warszawa|123-456-32-18|stały klient|22 555 12 12"_qs,
-                           u"Źródło s.c.|||Żary"_qs};
+            << doCp1250(
+                   u"Nazwa;Ulica;Kod pocztowy;Miasto;NIP;Notatki;Telefon;Faks\r\n"
+                   u"Zakład Usług Różnych;ul. Łąkowa 5;00-950;Warszawa;123-456-32-18;stały klient;22 555 12 12;\r\n"
+                   u";;;;;;;\r\n"
+                   u"Źródło s.c.;;;Żary;;;;\r\n")
+            << QStringList{
+                   u"Zakład Usług Różnych||ul. Łąkowa 5|00-950 Warszawa|123-456-32-18|stały klient|22 555 12 12"_qs,
+                   u"Źródło s.c.|||Żary"_qs};
         QTest::newRow("UTF-8 z BOM, przecinki, łamane wiersze")
-            << QByteArray("\xEF\xBB\xBF") + QStringLiteral(
-                   "Company,First Name,Last Name,Business Street,Business City,Business Postal Code,Notes\r\n"
-                   "\"Firma \"\"Ąę\"\", s.c.\",Jan,Kowalski,\"ul. Długa 1\nlok. 2\",Kraków,30-001,\"a\r\nb\"\r\n"
-                   ",Ewa,Nowak,,,,\r\n").toUtf8()
-            << QStringList{u"Firma \"Ąę\", s.c.|Jan Kowalski|ul. Długa 1 lok. 2|30-001 Kraków||a b"_qs, u"Ewa Nowak"_qs};
+            << QByteArray("\xEF\xBB\xBF")
+                   + QStringLiteral(
+                         "Company,First Name,Last Name,Business Street,Business City,Business Postal Code,Notes\r\n"
+                         "\"Firma \"\"Ąę\"\", s.c.\",Jan,Kowalski,\"ul. Długa 1\nlok. 2\",Kraków,30-001,\"a\r\nb\"\r\n"
+                         ",Ewa,Nowak,,,,\r\n")
+                         .toUtf8()
+            << QStringList{u"Firma \"Ąę\", s.c.|Jan Kowalski|ul. Długa 1 lok. 2|30-001 Kraków||a b"_qs,
+                           u"Ewa Nowak"_qs};
         QTest::newRow("vCard 2.1 quoted-printable")
-            << QByteArray("BEGIN:VCARD\r\nVERSION:2.1\r\n"
-                          "N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:Kowalski;Jan;;;\r\n"
-                          "FN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:Jan Kowalski\r\n"
-                          "ORG;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:=C5=81=C3=B3d=C5=BA=\r\nka Sp. z o.o.\r\n"
-                          "ADR;HOME:;;ul. Domowa 1;Gdynia;;81-001;Polska\r\n"
-                          "ADR;WORK;CHARSET=windows-1250;ENCODING=QUOTED-PRINTABLE:;;ul. =A3=B9kowa 3;Pozna=F1;;60-001;\r\n"
-                          "TEL;CELL:+48600100200\r\n"
-                          "NOTE;ENCODING=QUOTED-PRINTABLE:Pierwsza=0D=0Adruga\r\n"
-                          "END:VCARD\r\n")
+            << QByteArray(
+                   "BEGIN:VCARD\r\nVERSION:2.1\r\n"
+                   "N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:Kowalski;Jan;;;\r\n"
+                   "FN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:Jan Kowalski\r\n"
+                   "ORG;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:=C5=81=C3=B3d=C5=BA=\r\nka Sp. z o.o.\r\n"
+                   "ADR;HOME:;;ul. Domowa 1;Gdynia;;81-001;Polska\r\n"
+                   "ADR;WORK;CHARSET=windows-1250;ENCODING=QUOTED-PRINTABLE:;;ul. =A3=B9kowa 3;Pozna=F1;;60-001;\r\n"
+                   "TEL;CELL:+48600100200\r\n"
+                   "NOTE;ENCODING=QUOTED-PRINTABLE:Pierwsza=0D=0Adruga\r\n"
+                   "END:VCARD\r\n")
             << QStringList{u"Łódźka Sp. z o.o.|Jan Kowalski|ul. Łąkowa 3|60-001 Poznań||Pierwsza druga"_qs};
         QTest::newRow("vCard 3.0 zawijana, dwie karty")
-            << QStringLiteral("BEGIN:VCARD\nVERSION:3.0\nFN:Anna Nowak\nN:Nowak;Anna;;;\n"
-                              "item1.ADR;TYPE=HOME:;;ul. Polna 2;Lublin;;20-001;\n"
-                              "NOTE:Spotkanie 5.05\\, godz. 10\\; sala 2\nX-NIP:111-222-33-44\nX-TELEFON:81 1\nEND:VCARD\n"
-                              "BEGIN:VCARD\nVERSION:3.0\n"
-                              "FN:Przedsiębiorstwo Wielobranżowe „Sokół” Spółka Jawna Oddział w Bydgoszc\n zy\n"
-                              "END:VCARD\n").toUtf8()
-            << QStringList{u"Anna Nowak||ul. Polna 2|20-001 Lublin|111-222-33-44|Spotkanie 5.05, godz. 10; sala 2|81 1"_qs,
-                           u"Przedsiębiorstwo Wielobranżowe „Sokół” Spółka Jawna Oddział w Bydgoszczy"_qs};
+            << QStringLiteral(
+                   "BEGIN:VCARD\nVERSION:3.0\nFN:Anna Nowak\nN:Nowak;Anna;;;\n"
+                   "item1.ADR;TYPE=HOME:;;ul. Polna 2;Lublin;;20-001;\n"
+                   "NOTE:Spotkanie 5.05\\, godz. 10\\; sala 2\nX-NIP:111-222-33-44\nX-TELEFON:81 1\nEND:VCARD\n"
+                   "BEGIN:VCARD\nVERSION:3.0\n"
+                   "FN:Przedsiębiorstwo Wielobranżowe „Sokół” Spółka Jawna Oddział w Bydgoszc\n zy\n"
+                   "END:VCARD\n")
+                   .toUtf8()
+            << QStringList{
+                   u"Anna Nowak||ul. Polna 2|20-001 Lublin|111-222-33-44|Spotkanie 5.05, godz. 10; sala 2|81 1"_qs,
+                   u"Przedsiębiorstwo Wielobranżowe „Sokół” Spółka Jawna Oddział w Bydgoszczy"_qs};
         QTest::newRow("vCard 4.0")
-            << QStringLiteral("BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Piotr Zieliński\r\nORG:Hurtownia Opole;Dział zakupów\r\n"
-                              "ADR;type=home:;;ul. Domowa 9;Nysa;;48-300;\r\n"
-                              "ADR;TYPE=\"work,pref\";LABEL=\"ul. Krótka 7: parter\":;;ul. Krótka 7;Opole;;45-001;Polska\r\n"
-                              "EMAIL:p@example.pl\r\nEND:VCARD\r\n").toUtf8()
+            << QStringLiteral(
+                   "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Piotr Zieliński\r\nORG:Hurtownia Opole;Dział zakupów\r\n"
+                   "ADR;type=home:;;ul. Domowa 9;Nysa;;48-300;\r\n"
+                   "ADR;TYPE=\"work,pref\";LABEL=\"ul. Krótka 7: parter\":;;ul. Krótka 7;Opole;;45-001;Polska\r\n"
+                   "EMAIL:p@example.pl\r\nEND:VCARD\r\n")
+                   .toUtf8()
             << QStringList{u"Hurtownia Opole|Dział zakupów|ul. Krótka 7|45-001 Opole"_qs};
     }
 
@@ -238,9 +264,12 @@ private slots:
         QTest::addColumn<QString>("poczatek");
         QTest::newRow("binarny") << QByteArray("Nazwa;A\nx\0y", 12) << "Linia 2: plik binarny";
         QTest::newRow("pusty") << QByteArray(" \r\n") << "Linia 1: plik jest pusty";
-        QTest::newRow("bez END") << QByteArray("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:A\r\n") << "Linia 1: karta bez END:VCARD";
-        QTest::newRow("karta w karcie") << QByteArray("BEGIN:VCARD\nFN:A\nBEGIN:VCARD\n") << "Linia 3: BEGIN:VCARD wewnątrz";
-        QTest::newRow("śmieci w karcie") << QByteArray("BEGIN:VCARD\nFN:A\nbzdura\nEND:VCARD\n") << "Linia 3: brak dwukropka";
+        QTest::newRow("bez END") << QByteArray("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:A\r\n")
+                                 << "Linia 1: karta bez END:VCARD";
+        QTest::newRow("karta w karcie") << QByteArray("BEGIN:VCARD\nFN:A\nBEGIN:VCARD\n")
+                                        << "Linia 3: BEGIN:VCARD wewnątrz";
+        QTest::newRow("śmieci w karcie") << QByteArray("BEGIN:VCARD\nFN:A\nbzdura\nEND:VCARD\n")
+                                         << "Linia 3: brak dwukropka";
         QTest::newRow("poza kartą") << QByteArray("BEGIN:VCARD\nEND:VCARD\nFN:B\n") << "Linia 3: tekst poza kartą";
         QTest::newRow("END bez BEGIN") << QByteArray("BEGIN:VCARD\nEND:VCARD\nEND:VCARD\n") << "Linia 3: END bez";
         QTest::newRow("otwarty cudzysłów") << QByteArray("Nazwa;Ulica\nA;B\n\"C;D\n") << "Wiersz 3: cudzysłów";
