@@ -12,7 +12,9 @@
 #include "fuzz.h"
 #include "listaklientow.h"
 
+#include <QCollator>
 #include <QDir>
+#include <QLocale>
 
 #include <algorithm>
 #include <map>
@@ -22,10 +24,16 @@ using namespace Klienci;
 namespace {
 
 // Unsigned byte order of nazwa1, a prefix before the longer text.
-bool przed(const QByteArray &a, const QByteArray &b)
+// The Polish alphabetical order the sort uses: letter case ignored, numbers by value.
+bool przed(const QString &a, const QString &b)
 {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                        [](char x, char y) { return quint8(x) < quint8(y); });
+    static const QCollator kolacja = [] {
+        QCollator k{QLocale(QLocale::Polish, QLocale::Poland)};
+        k.setCaseSensitivity(Qt::CaseInsensitive);
+        k.setNumericMode(true);
+        return k;
+    }();
+    return kolacja.sortKey(a).compare(kolacja.sortKey(b)) < 0;
 }
 
 // The 12 columns after lp as the list stores them (text bytes only).
@@ -133,7 +141,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dane, size_t rozmiar)
             ++po[rekordWiersza(s, w)];
             LK_WYMAGAJ(s.bajty(Lp, w) == lista.bajty(Lp, w));
             if (w > 0) {
-                const QByteArray a = s.bajty(Nazwa1, w - 1), b = s.bajty(Nazwa1, w);
+                const QString a = s.tekst(Nazwa1, w - 1), b = s.tekst(Nazwa1, w);
                 LK_WYMAGAJ(kierunek == Kierunek::OdADoZ ? !przed(b, a) : !przed(a, b));
             }
         }
