@@ -85,6 +85,37 @@ private:
     QString m_nazwa;
 };
 
+QCommandLineOption opcjaListy()
+{
+    return {QStringLiteral("lista"), QStringLiteral("Plik listy klientów (.dat)."), QStringLiteral("plik")};
+}
+
+QCommandLineOption opcjaWierszy(const QString &domyslnie)
+{
+    return {QStringLiteral("wiersze"), QStringLiteral("Numery wierszy, np. 1-40,57 (domyślnie %1).").arg(domyslnie),
+            QStringLiteral("zakres")};
+}
+
+// A command that takes no file names but options.
+std::optional<int> bezArgumentow(const Polecenie &p, const QCommandLineParser &parser)
+{
+    if (parser.positionalArguments().isEmpty())
+        return std::nullopt;
+    return p.blad(QStringLiteral("nieoczekiwany argument \"%1\"").arg(parser.positionalArguments().first()),
+                  ZlePolecenie);
+}
+
+// Exactly one of two outputs.
+std::optional<int> jednoZ(const Polecenie &p, const QCommandLineParser &parser, const QCommandLineOption &a,
+                          const QCommandLineOption &b)
+{
+    if (parser.isSet(a) != parser.isSet(b))
+        return std::nullopt;
+    return p.blad(QStringLiteral("podaj dokładnie jedno z: --%1 <%2>, --%3 <%4>")
+                      .arg(a.names().first(), a.valueName(), b.names().first(), b.valueName()),
+                  ZlePolecenie);
+}
+
 QString sciezkaBezwzgledna(const QString &sciezka)
 {
     return QFileInfo(sciezka).absoluteFilePath();
@@ -151,11 +182,8 @@ int koperty(const QStringList &argumenty)
 {
     const Polecenie p(QStringLiteral("koperty"));
     QCommandLineParser parser;
-    const QCommandLineOption lista(QStringLiteral("lista"), QStringLiteral("Plik listy klientów (.dat)."),
-                                   QStringLiteral("plik"));
-    const QCommandLineOption wiersze(QStringLiteral("wiersze"),
-                                     QStringLiteral("Numery wierszy, np. 1-40,57 (domyślnie wszyscy klienci listy)."),
-                                     QStringLiteral("zakres"));
+    const QCommandLineOption lista = opcjaListy();
+    const QCommandLineOption wiersze = opcjaWierszy(QStringLiteral("wszyscy klienci listy"));
     const QCommandLineOption profil(QStringLiteral("profil"),
                                     QStringLiteral("Profil koperty (.pro) zamiast ustaleń domyślnych."),
                                     QStringLiteral("plik"));
@@ -177,11 +205,10 @@ int koperty(const QStringList &argumenty)
                                 QStringLiteral("Drukuje koperty dla klientów listy, po jednej na stronie, "
                                                "z ustaleniami okna koperty.")))
         return *s;
-    if (!parser.positionalArguments().isEmpty())
-        return p.blad(QStringLiteral("nieoczekiwany argument \"%1\"").arg(parser.positionalArguments().first()),
-                      ZlePolecenie);
-    if (parser.isSet(pdf) == parser.isSet(drukarka))
-        return p.blad(QStringLiteral("podaj dokładnie jedno z: --pdf <plik>, --drukarka <kolejka>"), ZlePolecenie);
+    if (const auto s = bezArgumentow(p, parser))
+        return *s;
+    if (const auto s = jednoZ(p, parser, pdf, drukarka))
+        return *s;
     std::optional<RozmiarKoperty> wybranyRozmiar;
     if (parser.isSet(rozmiar)) {
         wybranyRozmiar = RozmiaryKopert::zNazwy(parser.value(rozmiar));
@@ -254,11 +281,8 @@ int eksport(const QStringList &argumenty)
 {
     const Polecenie p(QStringLiteral("eksport"));
     QCommandLineParser parser;
-    const QCommandLineOption lista(QStringLiteral("lista"), QStringLiteral("Plik listy klientów (.dat)."),
-                                   QStringLiteral("plik"));
-    const QCommandLineOption wiersze(QStringLiteral("wiersze"),
-                                     QStringLiteral("Numery wierszy, np. 1-40,57 (domyślnie wszystkie niepuste)."),
-                                     QStringLiteral("zakres"));
+    const QCommandLineOption lista = opcjaListy();
+    const QCommandLineOption wiersze = opcjaWierszy(QStringLiteral("wszystkie niepuste"));
     const QCommandLineOption csv(QStringLiteral("csv"), QStringLiteral("Zapisuje do pliku CSV (UTF-8)."),
                                  QStringLiteral("plik"));
     const QCommandLineOption vcard(QStringLiteral("vcard"), QStringLiteral("Zapisuje do pliku vCard 3.0."),
@@ -269,11 +293,10 @@ int eksport(const QStringList &argumenty)
     parser.addOptions({lista, wiersze, csv, vcard, separator});
     if (const auto s = p.parsuj(parser, argumenty, QStringLiteral("Zapisuje klientów listy do pliku CSV albo vCard.")))
         return *s;
-    if (!parser.positionalArguments().isEmpty())
-        return p.blad(QStringLiteral("nieoczekiwany argument \"%1\"").arg(parser.positionalArguments().first()),
-                      ZlePolecenie);
-    if (parser.isSet(csv) == parser.isSet(vcard))
-        return p.blad(QStringLiteral("podaj dokładnie jedno z: --csv <plik>, --vcard <plik>"), ZlePolecenie);
+    if (const auto s = bezArgumentow(p, parser))
+        return *s;
+    if (const auto s = jednoZ(p, parser, csv, vcard))
+        return *s;
     QChar sep = u';';
     if (parser.isSet(separator)) {
         const QString s = parser.value(separator);
@@ -306,8 +329,7 @@ int import(const QStringList &argumenty)
 {
     const Polecenie p(QStringLiteral("import"));
     QCommandLineParser parser;
-    const QCommandLineOption lista(QStringLiteral("lista"), QStringLiteral("Plik listy klientów (.dat)."),
-                                   QStringLiteral("plik"));
+    const QCommandLineOption lista = opcjaListy();
     const QCommandLineOption reszta(QStringLiteral("reszta"),
                                     QStringLiteral("Zapisuje do tego pliku CSV klientów, dla których "
                                                    "zabrakło wolnych wierszy."),
