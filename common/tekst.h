@@ -7,6 +7,8 @@
 // Encodes to Windows-1250; a character the code page cannot hold becomes '?'.
 QByteArray doCp1250(QStringView tekst);
 QString zCp1250(QByteArrayView bajty);
+// Whether the code page holds the character.
+bool miesciSieWCp1250(QChar z);
 
 // A field of capacity C takes C + 1 bytes: the length byte, then C bytes of text.
 // Reading takes a length byte above the capacity as the capacity (a damaged file),

@@ -3,6 +3,7 @@
 
 #include "aplikacja.h"
 #include "dialogi.h"
+#include "ikony.h"
 #include "kontekst.h"
 #include "liczby.h"
 #include "obserwatorpliku.h"
@@ -13,10 +14,10 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QShortcut>
 #include <QStandardPaths>
-#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTime>
 #include <QTimer>
@@ -62,7 +63,7 @@ public:
     State validate(QString &tekst, int &) const override
     {
         for (QChar z : tekst) {
-            if (z != u'?' && doCp1250(QStringView(&z, 1)) == "?") {
+            if (!miesciSieWCp1250(z)) {
                 m_poOdmowie(z);
                 return Invalid;
             }
@@ -94,6 +95,9 @@ Tdokumenty::Tdokumenty(Kontekst &kontekst, QWidget *parent)
 {
     zakonczProces = [] { QCoreApplication::exit(0); };
     m_katalogNarzedzi = QCoreApplication::applicationDirPath();
+    // The window's font first, so that the controls are made with it rather than
+    // changed to it.
+    setFont(czcionka(QStringLiteral("Tahoma"), 11));
     m_ui->setupUi(this);
     wykonczWyglad();
     ustawKlawiature();
@@ -162,10 +166,29 @@ QList<int> Tdokumenty::krokiWygaszania()
 
 // What the form cannot hold: fonts in pixels, the style's pictures, the help text, the
 // list box's line height.
+// The help text (Memo1) is made when help is first shown: a text editor costs start-up
+// time and memory that most sessions never need.
+void Tdokumenty::utworzTekstPomocy()
+{
+    if (m_ui->panelPomocy->findChild<QPlainTextEdit *>())
+        return;
+    auto *tekst = new QPlainTextEdit(m_ui->panelPomocy);
+    tekst->setObjectName(QStringLiteral("Memo1"));
+    tekst->setGeometry(12, 12, 665, 261);
+    QPalette paleta = tekst->palette();
+    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive})
+        paleta.setColor(g, QPalette::Text, QColor(0, 0, 128));
+    tekst->setPalette(paleta);
+    tekst->setFont(czcionka(QStringLiteral("Tahoma"), 12));
+    tekst->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    tekst->setReadOnly(true);
+    tekst->setPlainText(tekstPomocy().join(u'\n'));
+    tekst->show();
+}
+
 void Tdokumenty::wykonczWyglad()
 {
-    setFont(czcionka(QStringLiteral("Tahoma"), 11));
-    setWindowIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    setWindowIcon(ikona(Ikona::Lista));
 
     const QFont tahoma12 = czcionka(QStringLiteral("Tahoma"), 12);
     const QFont tahoma13 = czcionka(QStringLiteral("Tahoma"), 13);
@@ -178,7 +201,6 @@ void Tdokumenty::wykonczWyglad()
     for (QLabel *l : {m_ui->podpisInfo1, m_ui->podpisInfo2, m_ui->podpisInfo3, m_ui->podpisInfo4, m_ui->podpisInfo5,
                       m_ui->podpisInfo6})
         l->setTextFormat(Qt::PlainText);
-    m_ui->tekstPomocy->setFont(tahoma12);
     for (QLabel *l : m_ui->panelListy->findChildren<QLabel *>(Qt::FindDirectChildrenOnly))
         if (l != m_ui->tytulListy)
             l->setFont(tahoma13);
@@ -199,37 +221,36 @@ void Tdokumenty::wykonczWyglad()
         p->installEventFilter(this);
     }
 
-    const std::pair<QToolButton *, QStyle::StandardPixmap> obrazki[] = {
-        {m_ui->nowaLista, QStyle::SP_FileIcon},
-        {m_ui->czytajListe, QStyle::SP_DialogOpenButton},
-        {m_ui->usunListe, QStyle::SP_TrashIcon},
-        {m_ui->szukajDanych, QStyle::SP_FileDialogContentsView},
-        {m_ui->szukajMiejsca, QStyle::SP_ArrowForward},
-        {m_ui->sortujOdADoZ, QStyle::SP_ArrowDown},
-        {m_ui->sortujOdZDoA, QStyle::SP_ArrowUp},
-        {m_ui->usunWpis, QStyle::SP_DialogDiscardButton},
-        {m_ui->dodajDoListy, QStyle::SP_DialogSaveButton},
-        {m_ui->pomoc, QStyle::SP_DialogHelpButton},
-        {m_ui->cofnij, QStyle::SP_ArrowBack},
-        {m_ui->szukajDalej, QStyle::SP_MediaSeekForward},
-        {m_ui->kopertyDlaWielu, QStyle::SP_FileDialogListView},
-        {m_ui->eksportKlientow, QStyle::SP_DialogSaveButton},
-        {m_ui->importKlientow, QStyle::SP_DialogOpenButton},
-        {m_ui->zamknijModul, QStyle::SP_DialogCloseButton},
-        {m_ui->oKliencie, QStyle::SP_MessageBoxInformation},
-        {m_ui->dokumentyKlienta, QStyle::SP_DirIcon},
-        {m_ui->kopertaKlienta, QStyle::SP_FileDialogListView},
-        {m_ui->koniecPomocy, QStyle::SP_DialogOkButton},
+    const std::pair<QToolButton *, Ikona> obrazki[] = {
+        {m_ui->nowaLista, Ikona::Plik},
+        {m_ui->czytajListe, Ikona::Otworz},
+        {m_ui->usunListe, Ikona::Kosz},
+        {m_ui->szukajDanych, Ikona::Szukaj},
+        {m_ui->szukajMiejsca, Ikona::WPrawo},
+        {m_ui->sortujOdADoZ, Ikona::WDol},
+        {m_ui->sortujOdZDoA, Ikona::WGore},
+        {m_ui->usunWpis, Ikona::Odrzuc},
+        {m_ui->dodajDoListy, Ikona::Zapisz},
+        {m_ui->pomoc, Ikona::Pomoc},
+        {m_ui->cofnij, Ikona::WLewo},
+        {m_ui->szukajDalej, Ikona::SzukajDalej},
+        {m_ui->kopertyDlaWielu, Ikona::Koperty},
+        {m_ui->eksportKlientow, Ikona::Zapisz},
+        {m_ui->importKlientow, Ikona::Otworz},
+        {m_ui->zamknijModul, Ikona::Zamknij},
+        {m_ui->oKliencie, Ikona::Informacja},
+        {m_ui->dokumentyKlienta, Ikona::Folder},
+        {m_ui->kopertaKlienta, Ikona::Koperta},
+        {m_ui->koniecPomocy, Ikona::Ok},
     };
     for (const auto &[przycisk, obrazek] : obrazki) {
-        przycisk->setIcon(style()->standardIcon(obrazek));
+        przycisk->setIcon(ikona(obrazek));
         przycisk->setFont(tahoma12);
     }
     m_ui->zamknijModul->setFont(czcionka(QStringLiteral("Tahoma"), 12, true));
-    m_ui->obrazek->setPixmap(style()->standardIcon(QStyle::SP_DirHomeIcon).pixmap(105, 85));
+    m_ui->obrazek->ustawIkone(ikona(Ikona::Dom));
 
     m_ui->lista->setItemDelegate(new WysokoscLinii(m_ui->lista));
-    m_ui->tekstPomocy->setPlainText(tekstPomocy().join(u'\n'));
     m_ui->panelPomocy->hide();
 
     m_obserwator = new ObserwatorPliku(this);
@@ -305,6 +326,7 @@ void Tdokumenty::polacz()
     connect(ui.usunWpis, &QToolButton::clicked, this, &Tdokumenty::usunWpis);
     connect(ui.dodajDoListy, &QToolButton::clicked, this, &Tdokumenty::dodajDoListy);
     connect(ui.pomoc, &QToolButton::clicked, this, [this] {
+        utworzTekstPomocy();
         m_ui->panelPomocy->setGeometry(71, 108, 689, 337);
         m_ui->panelPomocy->show();
         m_ui->panelPomocy->raise();
@@ -817,9 +839,16 @@ void Tdokumenty::usunListe()
 
 // ---- the envelope
 
+Tkoperta_f *Tdokumenty::koperta()
+{
+    if (!m_koperta_f && m_tworzKoperte)
+        m_koperta_f = m_tworzKoperte();
+    return m_koperta_f;
+}
+
 void Tdokumenty::pokazKoperte()
 {
-    if (!m_koperta_f)
+    if (!koperta())
         return;
     // A firm record that cannot be read stops here: the envelope window is not shown. A
     // missing one keeps the copy read before (or the empty one).
@@ -858,7 +887,7 @@ void Tdokumenty::importujKlientow()
 // One job of envelopes for the rows chosen, from the list in memory; nothing is saved.
 void Tdokumenty::kopertyDlaWielu()
 {
-    if (!m_koperta_f)
+    if (!koperta())
         return;
     if (const BladIO blad = m_firma.czytaj(m_katalogDanych)) {
         pokazBlad(this, blad);

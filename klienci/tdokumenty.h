@@ -45,6 +45,8 @@ public:
 
     // The envelope window that "Koperta" shows (created after this window).
     void ustawKoperte(Tkoperta_f *koperta_f) { m_koperta_f = koperta_f; }
+    // Or what makes it when it is first needed: the program starts without it.
+    void ustawKoperte(std::function<Tkoperta_f *()> tworz) { m_tworzKoperte = std::move(tworz); }
     // What "Koperty dla wielu" asks for the rows to print (none: nothing is printed);
     // the chooser unless a test puts a script here.
     std::function<QList<int>(QWidget *, const ListaKlientow &)> wybierzDoKopert = wybierzKlientow;
@@ -83,6 +85,7 @@ protected:
 
 private:
     void wykonczWyglad();
+    void utworzTekstPomocy();
     void polacz();
     void przyUtworzeniu();
     void odswiezZegar();
@@ -123,6 +126,8 @@ private:
     void nowaLista();
     void czytajListe();
     void usunListe();
+    // The envelope window, made now if it is made on first use; null when there is none.
+    Tkoperta_f *koperta();
     void pokazKoperte();
     void eksportujKlientow();
     void importujKlientow();
@@ -151,6 +156,7 @@ private:
     int m_wierszPrzedNacisnieciem = -1;
     KopiaFirmy m_firma;
     Tkoperta_f *m_koperta_f = nullptr;
+    std::function<Tkoperta_f *()> m_tworzKoperte;
     QString m_katalogNarzedzi;
     QStringList m_sciezkiNarzedzi;
 };

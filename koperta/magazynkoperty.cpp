@@ -58,6 +58,15 @@ BladIO MagazynKoperty::zapisz(Rekord r)
     return zapiszRekord(sciezka(r), bufor(r));
 }
 
+BladIO MagazynKoperty::utworzBrakujace()
+{
+    UstawieniaKoperty u;
+    for (Rekord r : {Rekord::Logo, Rekord::Uklad, Rekord::Forma, Rekord::Opcje})
+        if (BladIO b = wczytaj(r, u, true))
+            return b;
+    return {};
+}
+
 BladIO MagazynKoperty::zapiszDomyslne(const UstawieniaKoperty &u)
 {
     wpiszUklad(m_bufory.uklad, 0, u);

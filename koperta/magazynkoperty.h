@@ -27,6 +27,9 @@ public:
     // with its sender lines). With `utworzBrakujacy` a missing file is first created:
     // the layout with its initial values, the others zero-filled.
     BladIO wczytaj(Rekord r, UstawieniaKoperty &u, bool utworzBrakujacy = false);
+    // Reads the four defaults records in the window's set-up order (logo, layout, form of
+    // address, print options), creating those missing; stops at the first error.
+    BladIO utworzBrakujace();
 
     // "Zapisz ustalenia jako domyślne": layout, logo, print options, in that order,
     // stopping at the first error.

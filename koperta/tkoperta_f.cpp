@@ -3,6 +3,7 @@
 #include "aplikacja.h"
 #include "dialogi.h"
 #include "drukowanie.h"
+#include "ikony.h"
 #include "jpeg.h"
 #include "kontekst.h"
 #include "ui_tkoperta_f.h"
@@ -24,7 +25,6 @@
 #include <QProgressDialog>
 #include <QRadioButton>
 #include <QScreen>
-#include <QStyle>
 #include <QTextEdit>
 #include <QTime>
 #include <QTimer>
@@ -134,7 +134,7 @@ QImage mapaSwiata()
 
 } // namespace
 
-Tkoperta_f::Tkoperta_f(Kontekst &kontekst, QWidget *parent)
+Tkoperta_f::Tkoperta_f(Kontekst &kontekst, QWidget *parent, Ustawienia kiedy)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , m_ui(new Ui::Tkoperta_f)
     , m_kontekst(kontekst)
@@ -144,7 +144,8 @@ Tkoperta_f::Tkoperta_f(Kontekst &kontekst, QWidget *parent)
     wykonczWyglad();
     polacz();
     m_zegar->start();
-    FormCreate();
+    if (kiedy == Ustawienia::Teraz)
+        FormCreate();
 }
 
 Tkoperta_f::~Tkoperta_f() = default;
@@ -159,21 +160,14 @@ void Tkoperta_f::wykonczWyglad()
     }
 
     const Ui::Tkoperta_f &ui = *m_ui;
-    const std::pair<QToolButton *, QStyle::StandardPixmap> obrazki[] = {
-        {ui.zapiszDomyslne, QStyle::SP_DialogSaveButton},
-        {ui.czytajDomyslne, QStyle::SP_BrowserReload},
-        {ui.czcionkaDruku, QStyle::SP_FileDialogDetailedView},
-        {ui.zapiszProfil, QStyle::SP_DriveFDIcon},
-        {ui.czytajProfil, QStyle::SP_DirOpenIcon},
-        {ui.pomoc, QStyle::SP_DialogHelpButton},
-        {ui.drukujKoperte, QStyle::SP_FileIcon},
-        {ui.dolaczObrazek, QStyle::SP_DialogOpenButton},
-        {ui.odlaczObrazek, QStyle::SP_DialogDiscardButton},
-        {ui.koniec, QStyle::SP_DialogCloseButton},
-        {ui.powrot, QStyle::SP_ArrowBack},
+    const std::pair<QToolButton *, Ikona> obrazki[] = {
+        {ui.zapiszDomyslne, Ikona::Zapisz}, {ui.czytajDomyslne, Ikona::Odswiez}, {ui.czcionkaDruku, Ikona::Czcionka},
+        {ui.zapiszProfil, Ikona::Zapisz},   {ui.czytajProfil, Ikona::Otworz},    {ui.pomoc, Ikona::Pomoc},
+        {ui.drukujKoperte, Ikona::Koperta}, {ui.dolaczObrazek, Ikona::Otworz},   {ui.odlaczObrazek, Ikona::Odrzuc},
+        {ui.koniec, Ikona::Zamknij},        {ui.powrot, Ikona::WLewo},
     };
     for (const auto &[przycisk, obrazek] : obrazki)
-        przycisk->setIcon(style()->standardIcon(obrazek));
+        przycisk->setIcon(ikona(obrazek));
 
     ui.znaczek->setPixmap(znaczek());
     m_zastepczy = mapaSwiata();
@@ -193,7 +187,7 @@ void Tkoperta_f::wykonczWyglad()
     ui.uwagaOProfilach->document()->setDocumentMargin(2);
     ui.panelPomocy->hide();
 
-    ui.podgladWydruku->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
+    ui.podgladWydruku->setIcon(ikona(Ikona::Podglad));
     for (RozmiarKoperty r : RozmiaryKopert::wszystkie())
         ui.rozmiarKoperty->addItem(RozmiaryKopert::etykieta(r));
     ui.drukujKoperte->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));

@@ -28,9 +28,14 @@ class Tkoperta_f : public QWidget
 {
     Q_OBJECT
 public:
-    // Builds the window hidden and runs its set-up (FormCreate) at once. The data root
-    // and the print-font file are found through `kontekst`, which must outlive the window.
-    explicit Tkoperta_f(Kontekst &kontekst, QWidget *parent = nullptr);
+    // When the set-up (FormCreate) runs: as the window is built, or when it is first
+    // shown or prints (the program makes the window only then, its files were checked
+    // at start by MagazynKoperty::utworzBrakujace).
+    enum class Ustawienia { Teraz, PrzyPierwszymUzyciu };
+
+    // Builds the window hidden. The data root and the print-font file are found through
+    // `kontekst`, which must outlive the window.
+    explicit Tkoperta_f(Kontekst &kontekst, QWidget *parent = nullptr, Ustawienia kiedy = Ustawienia::Teraz);
     ~Tkoperta_f() override;
 
     // The logo picture at its own size, as the print routine draws it;

@@ -1,7 +1,10 @@
 // Lista klientów: keeps a firm's list of clients and prints addressed envelopes.
 
 #include "aplikacja.h"
+#include "dialogi.h"
+#include "katalogdanych.h"
 #include "kontekst.h"
+#include "magazynkoperty.h"
 #include "polecenia.h"
 #include "tdokumenty.h"
 #include "tform3.h"
@@ -9,6 +12,8 @@
 
 #include <QApplication>
 #include <QDir>
+
+#include <memory>
 
 int main(int argc, char *argv[])
 {
@@ -25,12 +30,24 @@ int main(int argc, char *argv[])
     // Where the program was started; the windows move the working directory from there.
     Kontekst kontekst(QDir::currentPath());
 
-    // The three windows, in this order; each runs its creation handler as it is made.
+    // The client list window runs its creation handler as it is made. The envelope
+    // window is made when "Koperta" first needs it, so that start-up does not pay for it;
+    // its defaults files are checked (and those missing created) now, as it always was
+    // at start.
+    std::unique_ptr<Tkoperta_f> koperta_f;
     Tdokumenty dokumenty(kontekst);
-    Tkoperta_f koperta_f(kontekst);
+    {
+        MagazynKoperty magazyn;
+        const KatalogDanych katalog = kontekst.rozwiazKatalogDanych();
+        magazyn.ustawKatalog(katalog.katalog);
+        if (const BladIO blad = katalog.blad ? katalog.blad : magazyn.utworzBrakujace())
+            pokazBlad(nullptr, blad);
+    }
+    dokumenty.ustawKoperte([&] {
+        koperta_f = std::make_unique<Tkoperta_f>(kontekst, nullptr, Tkoperta_f::Ustawienia::PrzyPierwszymUzyciu);
+        return koperta_f.get();
+    });
     Tform3 form3(&dokumenty);
-    // "Koperta" of the client list window shows the envelope window for the client.
-    dokumenty.ustawKoperte(&koperta_f);
 
     dokumenty.show();
     return app.exec();

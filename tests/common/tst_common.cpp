@@ -8,6 +8,8 @@
 
 #include "../wspolne/pliki.h"
 
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <QTest>
 
 class TstCommon : public QObject
@@ -123,6 +125,21 @@ void TstCommon::cp1250()
         QCOMPARE(z.size(), 1);
         if (z != QChar(QChar::ReplacementCharacter))
             QCOMPARE(doCp1250(z), jeden);
+    }
+    // The table agrees with the system's converter on every byte and every character.
+    for (int b = 0; b < 256; ++b) {
+        const QByteArray jeden(1, char(b));
+        QCOMPARE(zCp1250(jeden), QStringDecoder("windows-1250").decode(jeden));
+    }
+    for (char16_t u = 1; u != 0; ++u) {
+        if (QChar::isSurrogate(u))
+            continue;
+        const QChar z(u);
+        QStringEncoder koder("windows-1250");
+        const QByteArray wzor = koder.encode(QStringView(&z, 1));
+        const bool miesci = !koder.hasError() && wzor.size() == 1;
+        QCOMPARE(miesciSieWCp1250(z), miesci);
+        QCOMPARE(doCp1250(QStringView(&z, 1)), miesci ? wzor : QByteArray("?"));
     }
 }
 

@@ -1,7 +1,9 @@
-// The scripted dialogs that every widget test relies on, and the Polish buttons.
+// The scripted dialogs that every widget test relies on, the Polish buttons and the
+// drawn button pictures.
 
 #include "aplikacja.h"
 #include "dialogi.h"
+#include "ikony.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -26,6 +28,7 @@ private slots:
     void formatCzasuBezStrefy();
     void prawdziweOknaNoszaNazwy_data();
     void prawdziweOknaNoszaNazwy();
+    void ikonyRysowane();
 };
 
 void TstDialogi::skryptOdpowiadaPoKolei()
@@ -185,6 +188,28 @@ void TstDialogi::prawdziweOknaNoszaNazwy()
     QCOMPARE(znaleziona, nazwa);
     if (okno == 0)
         QCOMPARE(tytul, QStringLiteral("Usuń listę"));
+}
+
+void TstDialogi::ikonyRysowane()
+{
+    // Every picture draws something at any size, and pale grey when disabled.
+    for (int r = int(Ikona::Plik); r <= int(Ikona::Dom); ++r) {
+        const QIcon ikonka = ikona(Ikona(r));
+        QVERIFY(!ikonka.isNull());
+        for (int bok : {16, 32, 85}) {
+            const QImage obraz = ikonka.pixmap(bok).toImage();
+            QCOMPARE(obraz.size(), QSize(bok, bok));
+            const QImage szary = ikonka.pixmap(bok, QIcon::Disabled).toImage();
+            int pokryte = 0;
+            for (int y = 0; y < bok; ++y)
+                for (int x = 0; x < bok; ++x) {
+                    const QRgb p = obraz.pixel(x, y), s = szary.pixel(x, y);
+                    pokryte += qAlpha(p) > 0;
+                    QVERIFY(qAlpha(s) <= qAlpha(p) && qRed(s) == qGreen(s) && qGreen(s) == qBlue(s));
+                }
+            QVERIFY2(pokryte > bok * bok / 20, qPrintable(QStringLiteral("ikona %1, %2 px").arg(r).arg(bok)));
+        }
+    }
 }
 
 QTEST_MAIN(TstDialogi)

@@ -204,6 +204,10 @@ def koperty_dla_wielu(app, wybrani, zadanie):
 app = czekaj(aplikacja, "the program on the accessibility bus")
 czekaj(lambda: znajdz(app, "push button", "Nowa lista"), "the client list window")
 zrzut("01_okno_listy.png")
+# The envelope window is made only when first asked for, but the start still creates its
+# missing defaults files.
+for plik in ("dane_kop_1.dat", "dane_kop_log_1.dat", "dane_kop_for.dat", "dane_kop_ori_1.dat"):
+    czekaj(lambda: os.path.getsize(os.path.join(DANE, "Admini", plik)) > 0, f"{plik} made at start")
 
 kliknij(znajdz(app, "push button", "Nowa lista"))
 dialog = czekaj(lambda: okno_dialogowe(app, "dialog"), "the save dialog of 'Nowa lista'")
