@@ -15,7 +15,7 @@ const Wymiana::PodpisyPol kPodpisy{QStringLiteral("Telefon"),
                                    QString(),
                                    QString()};
 
-ListaKlientow pelnaLista()
+ListaKlientow pelnaListaDoWymiany()
 {
     ListaKlientow l = ListaKlientow::nowa();
     for (int w = 0; w < LiczbaWierszy; ++w) {
@@ -33,7 +33,7 @@ ListaKlientow pelnaLista()
 
 void importuj(benchmark::State &stan, bool vcard)
 {
-    const ListaKlientow pelna = pelnaLista();
+    const ListaKlientow pelna = pelnaListaDoWymiany();
     const QList<int> wiersze = Wymiana::wierszeZTekstem(pelna);
     const QByteArray plik =
         vcard ? Wymiana::eksportVcard(pelna, wiersze, kPodpisy) : Wymiana::eksportCsv(pelna, wiersze, kPodpisy);
@@ -60,14 +60,14 @@ void BM_ImportVcard501(benchmark::State &stan)
 
 void BM_EksportCsv501(benchmark::State &stan)
 {
-    const ListaKlientow pelna = pelnaLista();
+    const ListaKlientow pelna = pelnaListaDoWymiany();
     for (auto _ : stan)
         benchmark::DoNotOptimize(Wymiana::eksportCsv(pelna, Wymiana::wierszeZTekstem(pelna), kPodpisy));
 }
 
 void BM_EksportVcard501(benchmark::State &stan)
 {
-    const ListaKlientow pelna = pelnaLista();
+    const ListaKlientow pelna = pelnaListaDoWymiany();
     for (auto _ : stan)
         benchmark::DoNotOptimize(Wymiana::eksportVcard(pelna, Wymiana::wierszeZTekstem(pelna), kPodpisy));
 }

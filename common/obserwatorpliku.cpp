@@ -59,3 +59,5 @@ void ObserwatorPliku::sprawdz()
     m_znany = teraz;
     emit zmienionaNaDysku();
 }
+
+#include "moc_obserwatorpliku.cpp"

@@ -439,3 +439,5 @@ ImportZOkna importujKlientow(QWidget *rodzic, const OknaWymiany &okna, const QSt
                                                     "Sprawdź nowy plan importu."));
     }
 }
+
+#include "moc_oknawymiany.cpp"

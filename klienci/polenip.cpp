@@ -56,3 +56,5 @@ void PoleNip::inputMethodEvent(QInputMethodEvent *zdarzenie)
     zamieniony.setCommitString(przepuszczone, zdarzenie->replacementStart(), zdarzenie->replacementLength());
     QLineEdit::inputMethodEvent(&zamieniony);
 }
+
+#include "moc_polenip.cpp"

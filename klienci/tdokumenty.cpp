@@ -904,3 +904,5 @@ void Tdokumenty::kopertyDlaWielu()
                             .odbiorca);
     m_koperta_f->drukujDlaKlientow(this, wierszeKopertyKlienta(m_firma, {}, {}, {}, {}).nadawca, odbiorcy);
 }
+
+#include "moc_tdokumenty.cpp"

@@ -104,3 +104,5 @@ QList<int> wybierzKlientow(QWidget *rodzic, const ListaKlientow &lista)
         return {};
     return wybor.wybraneWiersze();
 }
+
+#include "moc_wyborklientow.cpp"

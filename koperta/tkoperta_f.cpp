@@ -736,3 +736,5 @@ void Tkoperta_f::Timer1Timer()
 {
     m_ui->zegar->setText(QLocale::system().toString(QTime::currentTime(), formatCzasu()));
 }
+
+#include "moc_tkoperta_f.cpp"

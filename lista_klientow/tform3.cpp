@@ -9,3 +9,5 @@ Tform3::Tform3(QWidget *parent)
 }
 
 Tform3::~Tform3() = default;
+
+#include "moc_tform3.cpp"
