@@ -188,7 +188,8 @@ void Tdokumenty::utworzTekstPomocy()
 
 void Tdokumenty::wykonczWyglad()
 {
-    setWindowIcon(ikona(Ikona::Lista));
+    // The icon the window manager shows is drawn at three sizes: once the window is up.
+    QTimer::singleShot(0, this, [this] { setWindowIcon(ikona(Ikona::Lista)); });
 
     const QFont tahoma12 = czcionka(QStringLiteral("Tahoma"), 12);
     const QFont tahoma13 = czcionka(QStringLiteral("Tahoma"), 13);
