@@ -1,6 +1,6 @@
 // Timings of the client list on a full list of 501 named rows, on the window where the
 // operation involves it (offscreen).
-#include "dialogi.h"
+#include "skryptdialogi.h"
 #include "kontekst.h"
 #include "listaklientow.h"
 #include "tdokumenty.h"

@@ -3,7 +3,7 @@
 #include "blokada.h"
 #include "lk_bench.h"
 #include "obserwatorpliku.h"
-#include "wspolnalista.h"
+#include "otwartalista.h"
 
 #include <benchmark/benchmark.h>
 
@@ -23,16 +23,17 @@ void dodajPodBlokada(benchmark::State &stan)
 {
     const QString plik = plikWspolny();
     TekstyWiersza teksty;
-    ListaKlientow lista;
+    OtwartaLista lista;
+    lista.otworz(plik);
     int n = 0;
     for (auto _ : stan) {
         teksty[Nazwa1] = QStringLiteral("Przedsiębiorstwo „Żuraw” %1").arg(++n);
-        const auto wynik = WspolnaLista::zapiszWiersz(plik, lista, n % LiczbaWierszy, teksty);
+        const auto wynik = lista.ustawWiersz(n % LiczbaWierszy, teksty);
         if (!wynik.ok()) {
             stan.SkipWithError(qPrintable(wynik.blad.tekst()));
             break;
         }
-        benchmark::DoNotOptimize(lista.dane().data());
+        benchmark::DoNotOptimize(lista.lista().dane().data());
     }
 }
 

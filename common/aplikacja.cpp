@@ -1,6 +1,6 @@
 #include "aplikacja.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>

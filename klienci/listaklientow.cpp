@@ -119,6 +119,23 @@ int ListaKlientow::pierwszyWolny() const
     return -1;
 }
 
+bool ListaKlientow::maAdres(int wiersz) const
+{
+    for (int k : {Nazwa1, Nazwa2, Ulica, Miejscowosc})
+        if (pole(k, wiersz)[0] != 0)
+            return true;
+    return false;
+}
+
+QList<int> ListaKlientow::wierszeZAdresem() const
+{
+    QList<int> w;
+    for (int i = 0; i < LiczbaWierszy; ++i)
+        if (maAdres(i))
+            w.append(i);
+    return w;
+}
+
 QString ListaKlientow::linia(int w) const
 {
     // Joined as bytes and decoded once.

@@ -111,6 +111,12 @@ public:
     // The first free row, or -1 when every row holds a name.
     int pierwszyWolny() const;
 
+    // A row that gets an envelope or a label when chosen: any of nazwa1, nazwa2, ulica,
+    // miejscowosc holds text.
+    bool maAdres(int wiersz) const;
+    // Those rows, in list order.
+    QList<int> wierszeZAdresem() const;
+
     // The list box line of a row: lp, a space, nazwa1, a space, nazwa2.
     QString linia(int wiersz) const;
     QStringList linie() const;

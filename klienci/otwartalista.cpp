@@ -38,12 +38,15 @@ WspolnaLista::Wynik OtwartaLista::zmien(const std::function<bool(ListaKlientow &
     ListaKlientow przed;
     StanPliku stanPrzed;
     bool zmieniona = false;
-    WspolnaLista::Wynik wynik = WspolnaLista::zmienPodBlokada(m_biezacaLista, m_lista, [&](ListaKlientow &l) {
-        przed = l;
-        stanPrzed = StanPliku::z(m_biezacaLista);
-        zmieniona = zmiana(l);
-        return zmieniona;
-    });
+    WspolnaLista::Wynik wynik = WspolnaLista::zmienPodBlokada(
+        m_biezacaLista, m_lista,
+        [&](ListaKlientow &l) {
+            przed = l;
+            stanPrzed = StanPliku::z(m_biezacaLista);
+            zmieniona = zmiana(l);
+            return zmieniona;
+        },
+        m_czasBlokadyMs);
     if (!wynik.ok() || !zmieniona)
         return wynik;
     // Someone else saved the file after our last change: undoing that older change
@@ -92,14 +95,17 @@ OtwartaLista::WynikCofania OtwartaLista::cofnij()
     if (m_cofanie.empty())
         return w;
     const KrokCofania &krok = m_cofanie.back();
-    w.wynik = WspolnaLista::zmienPodBlokada(m_biezacaLista, m_lista, [&](ListaKlientow &l) {
-        if (!(StanPliku::z(m_biezacaLista) == krok.po)) {
-            w.obcaZmiana = true;
-            return false;
-        }
-        l = krok.przed;
-        return true;
-    });
+    w.wynik = WspolnaLista::zmienPodBlokada(
+        m_biezacaLista, m_lista,
+        [&](ListaKlientow &l) {
+            if (!(StanPliku::z(m_biezacaLista) == krok.po)) {
+                w.obcaZmiana = true;
+                return false;
+            }
+            l = krok.przed;
+            return true;
+        },
+        m_czasBlokadyMs);
     if (w.obcaZmiana) {
         m_cofanie.clear();
     } else if (w.wynik.ok()) {

@@ -16,6 +16,9 @@ public:
     // "klienci.dat" and an all-zero list until a list is created or read.
     OtwartaLista();
 
+    // How long a change waits for another program's lock on the list before it gives up.
+    void ustawCzasBlokady(int ms) { m_czasBlokadyMs = ms; }
+
     // The current list file.
     const QString &biezacaLista() const { return m_biezacaLista; }
     const ListaKlientow &lista() const { return m_lista; }
@@ -72,6 +75,7 @@ private:
     };
 
     QString m_biezacaLista;
+    int m_czasBlokadyMs = BlokadaListy::DomyslnyCzasMs;
     ListaKlientow m_lista;
     std::vector<KrokCofania> m_cofanie;
 };

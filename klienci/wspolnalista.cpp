@@ -1,7 +1,5 @@
 #include "wspolnalista.h"
 
-using namespace Klienci;
-
 namespace WspolnaLista {
 
 Wynik zmienPodBlokada(const QString &sciezka, ListaKlientow &lista, const std::function<bool(ListaKlientow &)> &zmiana,
@@ -21,37 +19,6 @@ Wynik zmienPodBlokada(const QString &sciezka, ListaKlientow &lista, const std::f
     if (!wynik.blad)
         wynik.stan = StanPliku::z(sciezka);
     return wynik;
-}
-
-Wynik zapiszWiersz(const QString &sciezka, ListaKlientow &lista, int wiersz, const TekstyWiersza &teksty, int czasMs)
-{
-    return zmienPodBlokada(
-        sciezka, lista,
-        [&](ListaKlientow &l) {
-            if (wiersz < 0 || wiersz >= LiczbaWierszy)
-                return false;
-            l.kopiujDoWiersza(wiersz, teksty);
-            return true;
-        },
-        czasMs);
-}
-
-Wynik usunWiersz(const QString &sciezka, ListaKlientow &lista, int wiersz, int czasMs)
-{
-    // What the window does: empty edit fields copied into the row.
-    return zapiszWiersz(sciezka, lista, wiersz, TekstyWiersza{}, czasMs);
-}
-
-Wynik sortuj(const QString &sciezka, ListaKlientow &lista, Kierunek kierunek, int czasMs)
-{
-    return zmienPodBlokada(
-        sciezka, lista,
-        [kierunek](ListaKlientow &l) {
-            l.sortuj(kierunek);
-            l = l.spakowana();
-            return true;
-        },
-        czasMs);
 }
 
 } // namespace WspolnaLista

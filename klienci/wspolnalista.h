@@ -34,17 +34,4 @@ struct Wynik
 Wynik zmienPodBlokada(const QString &sciezka, ListaKlientow &lista, const std::function<bool(ListaKlientow &)> &zmiana,
                       int czasMs = BlokadaListy::DomyslnyCzasMs);
 
-// "Dodaj do listy": the 12 texts from nazwa1 to info6 into row `wiersz` (0 to 500), cut to
-// capacity; only their length bytes and characters are written, lp never.
-Wynik zapiszWiersz(const QString &sciezka, ListaKlientow &lista, int wiersz, const Klienci::TekstyWiersza &teksty,
-                   int czasMs = BlokadaListy::DomyslnyCzasMs);
-
-// "Usuń wpis": the 12 entries from nazwa1 to info6 of the row get length 0; lp and the
-// bytes after each length stay.
-Wynik usunWiersz(const QString &sciezka, ListaKlientow &lista, int wiersz, int czasMs = BlokadaListy::DomyslnyCzasMs);
-
-// The sort: the list on disk is sorted, packed and numbered, and saved.
-Wynik sortuj(const QString &sciezka, ListaKlientow &lista, Klienci::Kierunek kierunek,
-             int czasMs = BlokadaListy::DomyslnyCzasMs);
-
 } // namespace WspolnaLista

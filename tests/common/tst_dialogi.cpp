@@ -2,7 +2,7 @@
 // drawn button pictures.
 
 #include "aplikacja.h"
-#include "dialogi.h"
+#include "skryptdialogi.h"
 #include "ikony.h"
 
 #include <QApplication>

@@ -3,7 +3,7 @@
 // logo; the font, the opaque text cells, failures and the "Drukuj kopertę" sequence.
 
 #include "../wspolne/pdf.h"
-#include "dialogi.h"
+#include "skryptdialogi.h"
 #include "drukowanie.h"
 
 #include <QApplication>

@@ -7,7 +7,7 @@
 #include "../wspolne/innyuzytkownik.h"
 
 #include "../wspolne/kontrolki.h"
-#include "dialogi.h"
+#include "skryptdialogi.h"
 #include "kontekst.h"
 #include "tdokumenty.h"
 #include "tkoperta_f.h"

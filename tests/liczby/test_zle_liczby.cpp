@@ -3,7 +3,7 @@
 // parse, and nothing crashes.
 #include "../wspolne/kontrolki.h"
 #include "../wspolne/pdf.h"
-#include "dialogi.h"
+#include "skryptdialogi.h"
 #include "drukowanie.h"
 #include "kontekst.h"
 #include "tdokumenty.h"

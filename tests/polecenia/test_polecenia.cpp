@@ -72,7 +72,7 @@ void TestPolecenia::bledy_data()
                                       << "wiersze 1-502 są poza listą (numery od 1 do 501)";
     QTest::newRow("rows garbled") << QStringList{"koperty", lista, "--wiersze=1-x", pdf} << 2
                                   << "niezrozumiały zakres wierszy \"1-x\"";
-    QTest::newRow("only free rows") << QStringList{"koperty", lista, "--wiersze=3,9", pdf} << 1
+    QTest::newRow("only free rows") << QStringList{"koperty", lista, "--wiersze=5,9", pdf} << 1
                                     << "nie ma żadnego klienta";
     QTest::newRow("unknown size") << QStringList{"koperty", lista, "--rozmiar=A7", pdf} << 2
                                   << "nieznany rozmiar koperty \"A7\"";
@@ -105,19 +105,21 @@ void TestPolecenia::bledy()
 
 void TestPolecenia::kopertyIWymiana()
 {
-    // Rows 1, 2 and 4 (row 3 is free): one envelope per page, in list order, on C6/C5
-    // paper (114 × 229 mm).
+    // Rows 1 to 4 (row 3 holds only a town, as "Koperty dla wielu" offers it; row 5 is
+    // empty and skipped with a note): one envelope per page, in list order, on C6/C5 paper
+    // (114 × 229 mm).
     Wynik w = uruchom(
-        {"koperty", "--lista", "Firmy/lista.dat", "--wiersze", "1-4", "--rozmiar", "c6/c5", "--pdf", "koperty.pdf"});
+        {"koperty", "--lista", "Firmy/lista.dat", "--wiersze", "1-5", "--rozmiar", "c6/c5", "--pdf", "koperty.pdf"});
     QVERIFY2(w.status == 0, qPrintable(w.bledy));
+    QVERIFY2(w.bledy.contains(QStringLiteral("pominięto wiersze bez nazwy i adresu: 1")), qPrintable(w.bledy));
     const QString pdf = m_dane.filePath(QStringLiteral("koperty.pdf"));
     QProcess tekst;
     tekst.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
     QVERIFY(tekst.waitForFinished());
     const QStringList strony = QString::fromUtf8(tekst.readAllStandardOutput()).split(u'\f', Qt::SkipEmptyParts);
-    QCOMPARE(strony.size(), 3);
-    const QStringList oczekiwane{"Żabiński Łukasz", "Ąbecki Marian", "Kowalczyk Anna"};
-    for (int i = 0; i < 3; ++i)
+    QCOMPARE(strony.size(), 4);
+    const QStringList oczekiwane{"Żabiński Łukasz", "Ąbecki Marian", "Miasto 3", "Kowalczyk Anna"};
+    for (int i = 0; i < 4; ++i)
         QVERIFY2(strony[i].contains(oczekiwane[i]), qPrintable(strony[i]));
     QProcess info;
     info.start(QStringLiteral("pdfinfo"), {pdf});

@@ -7,7 +7,7 @@
 // LK_SOAK_KROKI=N runs N steps (default 3000); LK_SOAK_ZIARNO=S repeats the run of seed S
 // (printed at the start and with every failure).
 #include "../wspolne/kontrolki.h"
-#include "dialogi.h"
+#include "skryptdialogi.h"
 #include "kontekst.h"
 #include "tdokumenty.h"
 

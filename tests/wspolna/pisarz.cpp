@@ -3,8 +3,8 @@
 //                                            each row's number once it is saved
 //   wspolna_pisarz trzymaj PLIK              takes the list's lock, prints "mam" and
 //                                            waits to be killed
+#include "otwartalista.h"
 #include "wiersze_pisarzy.h"
-#include "wspolnalista.h"
 
 #include <QString>
 
@@ -27,9 +27,15 @@ int main(int argc, char *argv[])
     const int pisarz = QString::fromLocal8Bit(argv[3]).toInt();
     const int od = QString::fromLocal8Bit(argv[4]).toInt();
     const int doW = QString::fromLocal8Bit(argv[5]).toInt();
-    ListaKlientow lista;
+    // What "Dodaj do listy" does, row after row.
+    OtwartaLista lista;
+    lista.ustawCzasBlokady(30000);
+    if (const BladIO b = lista.otworz(plik)) {
+        std::printf("BLAD %s\n", qPrintable(b.tekst()));
+        return 1;
+    }
     for (int w = od; w < doW; ++w) {
-        const auto wynik = WspolnaLista::zapiszWiersz(plik, lista, w, wierszPisarza(pisarz, w), 30000);
+        const auto wynik = lista.ustawWiersz(w, wierszPisarza(pisarz, w));
         if (!wynik.ok()) {
             std::printf("BLAD %s\n", qPrintable(wynik.zajeta ? wynik.komunikat : wynik.blad.tekst()));
             return 1;

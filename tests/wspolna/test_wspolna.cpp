@@ -1,8 +1,8 @@
 // One list file changed by several programs: row commands change only their row, the
 // lock, and noticing another program's save.
 #include "obserwatorpliku.h"
+#include "otwartalista.h"
 #include "wiersze_pisarzy.h"
-#include "wspolnalista.h"
 
 #include <QDir>
 #include <QProcess>
@@ -51,9 +51,10 @@ private slots:
         a.kopiujDoWiersza(10, wierszPisarza(1, 10));
         b.kopiujDoWiersza(20, wierszPisarza(2, 20));
         if (wierszami) {
-            const TekstyWiersza wa = a.wiersz(10), wb = b.wiersz(20);
-            QVERIFY(WspolnaLista::zapiszWiersz(m_plik, a, 10, wa).ok());
-            QVERIFY(WspolnaLista::zapiszWiersz(m_plik, b, 20, wb).ok());
+            OtwartaLista oa, ob;
+            QVERIFY(oa.otworz(m_plik).ok() && ob.otworz(m_plik).ok());
+            QVERIFY(oa.ustawWiersz(10, a.wiersz(10)).ok());
+            QVERIFY(ob.ustawWiersz(20, b.wiersz(20)).ok());
         } else {
             QVERIFY(a.zapisz(m_plik).ok() && b.zapisz(m_plik).ok());
         }
@@ -75,23 +76,25 @@ private slots:
     void polecenia()
     {
         QFETCH(int, polecenie);
-        ListaKlientow oczekiwana, lista;
-        QVERIFY(WspolnaLista::zapiszWiersz(m_plik, oczekiwana, 30, wierszPisarza(3, 30)).ok());
+        OtwartaLista lista, inna;
+        QVERIFY(lista.otworz(m_plik).ok() && inna.otworz(m_plik).ok());
+        QVERIFY(inna.ustawWiersz(30, wierszPisarza(3, 30)).ok());
+        ListaKlientow oczekiwana = inna.lista();
         TekstyWiersza krotka;
         krotka[Nazwa1] = QStringLiteral("Krótka");
         WspolnaLista::Wynik wynik;
         if (polecenie == 0) {
             oczekiwana.kopiujDoWiersza(5, krotka);
-            wynik = WspolnaLista::zapiszWiersz(m_plik, lista, 5, krotka);
+            wynik = lista.ustawWiersz(5, krotka);
         } else if (polecenie == 1) {
             oczekiwana.kopiujDoWiersza(4, TekstyWiersza{});
-            wynik = WspolnaLista::usunWiersz(m_plik, lista, 4);
+            wynik = lista.wyczyscWiersz(4);
         } else {
             oczekiwana.sortuj(Kierunek(polecenie - 2));
             oczekiwana = oczekiwana.spakowana();
-            wynik = WspolnaLista::sortuj(m_plik, lista, Kierunek(polecenie - 2));
+            wynik = lista.sortuj(Kierunek(polecenie - 2));
         }
-        QVERIFY(wynik.ok() && lista == oczekiwana);
+        QVERIFY(wynik.ok() && lista.lista() == oczekiwana);
         QCOMPARE(naDysku(), oczekiwana.dane());
         QCOMPARE(wynik.stan, StanPliku::z(m_plik));
     }
@@ -104,17 +107,20 @@ private slots:
         trzymajacy.start(m_pisarz, {QStringLiteral("trzymaj"), m_plik});
         QVERIFY(trzymajacy.waitForReadyRead(10000));
         const QByteArray przed = naDysku();
-        ListaKlientow lista = ListaKlientow::nowa();
-        const auto wynik = WspolnaLista::zapiszWiersz(m_plik, lista, 7, wierszPisarza(1, 7), 50);
+        OtwartaLista lista;
+        QVERIFY(lista.otworz(m_plik).ok());
+        lista.ustawCzasBlokady(50);
+        const auto wynik = lista.ustawWiersz(7, wierszPisarza(1, 7));
         QVERIFY(wynik.zajeta && !wynik.ok());
         QCOMPARE(wynik.komunikat, QStringLiteral("Lista %1 jest właśnie zmieniana przez inny program. "
                                                  "Spróbuj ponownie za chwilę.")
                                       .arg(m_plik));
         QCOMPARE(naDysku(), przed);
-        QVERIFY(lista == ListaKlientow::nowa());
+        QCOMPARE(lista.lista().dane(), przed);
         trzymajacy.kill();
         QVERIFY(trzymajacy.waitForFinished(10000));
-        QVERIFY(WspolnaLista::zapiszWiersz(m_plik, lista, 7, wierszPisarza(1, 7), 2000).ok());
+        lista.ustawCzasBlokady(2000);
+        QVERIFY(lista.ustawWiersz(7, wierszPisarza(1, 7)).ok());
         BlokadaListy pierwsza(m_plik); // two locks in one program exclude each other too
         QVERIFY(BlokadaListy(m_plik, 20).zajeta());
         // The lock file stays out of the list-file dialogs, and every user may lock it.
@@ -122,8 +128,9 @@ private slots:
         QCOMPARE(QDir(m_katalog.path()).entryList({QStringLiteral("*.dat")}, QDir::Files | QDir::Hidden),
                  QStringList{QStringLiteral("lista.dat")});
         // Where no lock file can be made, the change reports the folder's own error.
-        const auto brak =
-            WspolnaLista::zapiszWiersz(m_katalog.filePath(QStringLiteral("brak/l.dat")), lista, 1, {}, 20);
+        ListaKlientow bezPliku;
+        const auto brak = WspolnaLista::zmienPodBlokada(
+            m_katalog.filePath(QStringLiteral("brak/l.dat")), bezPliku, [](ListaKlientow &) { return true; }, 20);
         QVERIFY(!brak.zajeta);
         QCOMPARE(brak.blad.kod, int(BladIO::ZlaNazwa));
     }
@@ -135,8 +142,9 @@ private slots:
         ObserwatorPliku obserwator;
         obserwator.obserwuj(m_plik);
         QSignalSpy sygnaly(&obserwator, &ObserwatorPliku::zmienionaNaDysku);
-        ListaKlientow lista;
-        obserwator.przyjmij(WspolnaLista::zapiszWiersz(m_plik, lista, 1, wierszPisarza(1, 1)).stan);
+        OtwartaLista lista;
+        QVERIFY(lista.otworz(m_plik).ok());
+        obserwator.przyjmij(lista.ustawWiersz(1, wierszPisarza(1, 1)).stan);
         QTest::qWait(100);
         QCOMPARE(sygnaly.count(), 0);
 

@@ -2,7 +2,7 @@
 // and checked at its end (no dialog came unasked for, every prepared answer was used).
 #pragma once
 
-#include "dialogi.h"
+#include "skryptdialogi.h"
 
 #include <QTest>
 

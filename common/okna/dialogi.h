@@ -1,5 +1,5 @@
 // Every question, notice, error box and standard dialog of the program goes through
-// one Dialogi object, so that tests can answer them by script (SkryptDialogi).
+// one Dialogi object, so that tests can answer them by script.
 #pragma once
 
 #include "rekord.h"
@@ -87,59 +87,4 @@ public:
     std::optional<QString> wpisz(QWidget *rodzic, const QString &tytul, const QString &zacheta) override;
     bool drukuj(QWidget *rodzic, QPrinter *drukarka) override;
     std::optional<WyborCzcionki> czcionka(QWidget *rodzic, const WyborCzcionki &poczatkowa) override;
-};
-
-// Answers dialogs from a script, for tests. Every call is recorded. A dialog that needs
-// an answer and finds none (or one of another kind) gets the cancelling answer, and the
-// call is listed in `niespodziewane`, so a test can fail on it instead of hanging.
-class SkryptDialogi : public Dialogi
-{
-public:
-    struct Wywolanie
-    {
-        QString rodzaj; // "pytanie" (all three kinds of question), "informacja", "blad", "otworz", "zapisz", "wpisz",
-                        // "drukuj", "czcionka"
-        QString tekst;  // the message, or the caption/prompt, or the dialog's folder
-        UstawieniaPliku plik;   // for the file dialogs
-        WyborCzcionki czcionka; // for the font dialog: its preset
-    };
-
-    SkryptDialogi &tak();                        // next question: Yes
-    SkryptDialogi &nie();                        // next question: No
-    SkryptDialogi &plik(const QString &sciezka); // next file dialog: this path
-    SkryptDialogi &anuluj();                     // next file, input, print, font or three-way question: Cancel
-    SkryptDialogi &tekst(const QString &t);      // next input box: OK with this text
-    // next print dialog: OK, after `ustaw` has prepared the printer (e.g. PDF output)
-    SkryptDialogi &drukarka(std::function<void(QPrinter *)> ustaw);
-    SkryptDialogi &czcionka(const WyborCzcionki &w); // next font dialog: OK with this font
-
-    QList<Wywolanie> wywolania;
-    QStringList niespodziewane;
-    int pozostaleOdpowiedzi() const { return int(m_odpowiedzi.size()); }
-    // The texts of the recorded calls of one kind.
-    QStringList teksty(const QString &rodzaj) const;
-    void wyczysc();
-
-    bool pytanie(QWidget *rodzic, const QString &tekst) override;
-    bool pytanieDomyslnieNie(QWidget *rodzic, const QString &tekst) override;
-    std::optional<bool> pytanieZAnuluj(QWidget *rodzic, const QString &tekst) override;
-    void informacja(QWidget *rodzic, const QString &tekst) override;
-    void blad(QWidget *rodzic, const QString &tekst) override;
-    QString otworzPlik(QWidget *rodzic, const UstawieniaPliku &u) override;
-    QString zapiszPlik(QWidget *rodzic, const UstawieniaPliku &u) override;
-    std::optional<QString> wpisz(QWidget *rodzic, const QString &tytul, const QString &zacheta) override;
-    bool drukuj(QWidget *rodzic, QPrinter *drukarka) override;
-    std::optional<WyborCzcionki> czcionka(QWidget *rodzic, const WyborCzcionki &poczatkowa) override;
-
-private:
-    enum class Rodzaj { Tak, Nie, Plik, Anuluj, Tekst, Drukarka, Czcionka };
-    struct Odpowiedz
-    {
-        Rodzaj rodzaj;
-        QString tekst;
-        std::function<void(QPrinter *)> ustaw;
-        WyborCzcionki czcionka;
-    };
-    std::optional<Odpowiedz> wez(const QString &rodzaj, std::initializer_list<Rodzaj> pasujace);
-    QList<Odpowiedz> m_odpowiedzi;
 };

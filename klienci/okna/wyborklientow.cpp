@@ -10,9 +10,7 @@ WyborKlientow::WyborKlientow(const ListaKlientow &lista, QWidget *rodzic)
     , m_ui(std::make_unique<Ui::WyborKlientow>())
 {
     m_ui->setupUi(this);
-    for (int w = 0; w < LiczbaWierszy; ++w) {
-        if (!maAdres(lista, w))
-            continue;
+    for (int w : lista.wierszeZAdresem()) {
         auto *pozycja = new QListWidgetItem(tekstWiersza(lista, w), m_ui->wiersze);
         pozycja->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         pozycja->setCheckState(Qt::Unchecked);
@@ -29,14 +27,6 @@ WyborKlientow::WyborKlientow(const ListaKlientow &lista, QWidget *rodzic)
 }
 
 WyborKlientow::~WyborKlientow() = default;
-
-bool WyborKlientow::maAdres(const ListaKlientow &lista, int wiersz)
-{
-    for (int k : {Nazwa1, Nazwa2, Ulica, Miejscowosc})
-        if (!lista.bajty(k, wiersz).isEmpty())
-            return true;
-    return false;
-}
 
 QString WyborKlientow::tekstWiersza(const ListaKlientow &lista, int wiersz)
 {

@@ -3,6 +3,7 @@
 #include "dialogi.h"
 #include "tekst.h"
 #include "wspolnalista.h"
+#include "zakres_wierszy.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -16,7 +17,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -47,28 +47,6 @@ QString zakresyWierszy(const QList<int> &wiersze)
 }
 
 } // namespace
-
-std::optional<QList<int>> parsujZakresWierszy(const QString &tekst)
-{
-    static const QRegularExpression czesc(QStringLiteral(R"(^\s*(\d{1,4})\s*(?:-\s*(\d{1,4})\s*)?$)"));
-    QList<int> wynik;
-    if (tekst.trimmed().isEmpty())
-        return std::nullopt;
-    for (const QString &c : tekst.split(u',')) {
-        const QRegularExpressionMatch m = czesc.match(c);
-        if (!m.hasMatch())
-            return std::nullopt;
-        const int od = m.captured(1).toInt();
-        const int doW = m.captured(2).isEmpty() ? od : m.captured(2).toInt();
-        if (od < 1 || doW > LiczbaWierszy || od > doW)
-            return std::nullopt;
-        for (int w = od; w <= doW; ++w)
-            wynik.append(w - 1);
-    }
-    std::sort(wynik.begin(), wynik.end());
-    wynik.erase(std::unique(wynik.begin(), wynik.end()), wynik.end());
-    return wynik;
-}
 
 // ---- export dialog
 
@@ -146,7 +124,7 @@ std::optional<OpcjeEksportu> OknoEksportu::opcje() const
     } else if (biezacy->isChecked()) {
         wskazane = {m_wiersz};
     } else {
-        const auto z = parsujZakresWierszy(zakres->text());
+        const auto z = parsujWiersze(zakres->text(), LiczbaWierszy, nullptr);
         if (!z)
             return std::nullopt;
         wskazane = *z;
@@ -163,11 +141,13 @@ std::optional<OpcjeEksportu> OknoEksportu::opcje() const
 void OknoEksportu::sprawdz()
 {
     separator->setEnabled(csv->isChecked());
-    const auto o = opcje();
-    if (!o)
-        uwaga->setText(QStringLiteral("Podaj numery wierszy od 1 do %1, np. 1-40,57.").arg(LiczbaWierszy));
-    else
+    if (const auto o = opcje()) {
         uwaga->setText(QStringLiteral("Klientów do zapisania: %1 (puste wiersze są pomijane).").arg(o->wiersze.size()));
+    } else {
+        QString blad;
+        parsujWiersze(zakres->text(), LiczbaWierszy, &blad);
+        uwaga->setText(QStringLiteral("Wiersze: %1.").arg(blad));
+    }
 }
 
 // ---- mapping dialog

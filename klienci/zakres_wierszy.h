@@ -1,4 +1,4 @@
-// Row numbers as typed on the command line: "1-40,57".
+// Row numbers as typed in the export dialog or on the command line: "1-40,57".
 #pragma once
 
 #include <QList>

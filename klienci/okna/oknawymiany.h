@@ -26,10 +26,6 @@ struct OpcjeEksportu
     QChar separator = u';';
 };
 
-// "1-40,57" as 0-based row indexes, ascending, each once; nullopt when the text is not
-// such a list or names a row outside 1..LiczbaWierszy.
-std::optional<QList<int>> parsujZakresWierszy(const QString &tekst);
-
 // "Eksport": which rows, which format, which CSV separator.
 class OknoEksportu : public QDialog
 {

@@ -1,4 +1,5 @@
-// The chooser of "Koperty dla wielu": the list's rows that hold an address, with check
+// The chooser of "Koperty dla wielu": the list's rows that hold an address
+// (ListaKlientow::maAdres), with check
 // boxes, a filter over the shown text, select all/none on the rows shown and the count
 // chosen. The layout is wyborklientow.ui.
 #pragma once
@@ -22,8 +23,6 @@ public:
     explicit WyborKlientow(const ListaKlientow &lista, QWidget *rodzic = nullptr);
     ~WyborKlientow() override;
 
-    // Whether a row is offered: any of nazwa1, nazwa2, ulica, miejscowosc holds text.
-    static bool maAdres(const ListaKlientow &lista, int wiersz);
     // The chooser's line of a row: lp, the name lines and the town.
     static QString tekstWiersza(const ListaKlientow &lista, int wiersz);
 
