@@ -877,14 +877,6 @@ BladIO zapiszPlikWymiany(const QString &sciezka, const QByteArray &tresc)
     return zapiszRekord(sciezka, tresc);
 }
 
-Format formatPliku(const QString &sciezka)
-{
-    return sciezka.endsWith(QLatin1String(".vcf"), Qt::CaseInsensitive)
-                   || sciezka.endsWith(QLatin1String(".vcard"), Qt::CaseInsensitive)
-               ? Format::Vcard
-               : Format::Csv;
-}
-
 BladIO eksportujDoPliku(const QString &sciezka, Format format, const ListaKlientow &lista, const QList<int> &wiersze,
                         const PodpisyPol &podpisy, QChar separator)
 {
@@ -1058,23 +1050,6 @@ void zastosujPlan(ListaKlientow &lista, const PlanImportu &plan)
         for (int k = Nazwa1; k < LiczbaKolumn; ++k)
             zapiszBajtyTekstu(lista.pole(k, plan.wiersze[i]), Pojemnosc[k], plan.bajty[i][k]);
     }
-}
-
-WynikImportu importujDoPliku(const QString &plikListy, const QList<TekstyWiersza> &klienci,
-                             const std::function<bool(const PlanImportu &)> &potwierdz)
-{
-    WynikImportu wynik;
-    ListaKlientow lista;
-    wynik.blad = lista.wczytaj(plikListy);
-    if (wynik.blad)
-        return wynik;
-    wynik.plan = zaplanujImport(lista, klienci);
-    if (wynik.plan.umieszczone() == 0 || (potwierdz && !potwierdz(wynik.plan)))
-        return wynik;
-    zastosujPlan(lista, wynik.plan);
-    wynik.blad = lista.zapisz(plikListy);
-    wynik.zapisano = wynik.blad.ok();
-    return wynik;
 }
 
 } // namespace Wymiana

@@ -11,7 +11,6 @@
 #include <QStringList>
 
 #include <array>
-#include <functional>
 #include <optional>
 
 namespace Wymiana {
@@ -52,9 +51,6 @@ std::array<QString, PodpisyInfo::Liczba> nazwyPolVcard(const PodpisyPol &podpisy
 BladIO zapiszPlikWymiany(const QString &sciezka, const QByteArray &tresc);
 
 enum class Format { Csv, Vcard };
-
-// vCard for a name ending in ".vcf" or ".vcard" (any case), otherwise CSV.
-Format formatPliku(const QString &sciezka);
 
 // Exports the rows in the format and writes the file safely; `separator` is for CSV.
 BladIO eksportujDoPliku(const QString &sciezka, Format format, const ListaKlientow &lista, const QList<int> &wiersze,
@@ -144,18 +140,5 @@ PlanImportu zaplanujImport(const ListaKlientow &lista, const QList<Klienci::Teks
 // Writes the placed clients as "Dodaj do listy" writes a row: only the length bytes
 // and the characters change; lp is untouched.
 void zastosujPlan(ListaKlientow &lista, const PlanImportu &plan);
-
-struct WynikImportu
-{
-    BladIO blad;           // reading or saving the list
-    PlanImportu plan;      // as planned on the list read from the file
-    bool zapisano = false; // the list file was saved
-};
-
-// Reads the list file, plans, asks `potwierdz` (when given; false cancels and nothing is
-// written), applies and saves once, safely. Nothing is saved when no client fits. The
-// whole read-change-save sequence is here, so it can run under the list's file lock.
-WynikImportu importujDoPliku(const QString &plikListy, const QList<Klienci::TekstyWiersza> &klienci,
-                             const std::function<bool(const PlanImportu &)> &potwierdz = {});
 
 } // namespace Wymiana

@@ -91,6 +91,8 @@ struct UstawieniaKoperty
     quint8 rozmiar = 0;
     quint8 logo = 0;
     quint8 poziomo = 0;
+
+    bool operator==(const UstawieniaKoperty &) const = default;
 };
 
 // Field-by-field copies between settings and a record; `baza` is where the record

@@ -1,5 +1,7 @@
-// The open list: which file is current, and what each row command leaves in that file.
+// The open list: which file is current, and what each row command and the import leave in
+// that file.
 #include "../wspolne/pliki.h"
+#include "import_do_listy.h"
 #include "otwartalista.h"
 
 #include <QTemporaryDir>
@@ -18,6 +20,8 @@ private slots:
     void sortuj();
     void cofnij();
     void cofnijPoObcejZmianie();
+    void importuj_data();
+    void importuj();
 
 private:
     // A list file holding rows 1 to 5: four names and a free row 3 with a street.
@@ -176,6 +180,96 @@ void TestOtwartaLista::cofnijPoObcejZmianie()
     // A change saved over someone else's leaves only itself to undo.
     QVERIFY(o.ustawWiersz(8, t).ok() && inny.ustawWiersz(9, t).ok() && o.ustawWiersz(10, t).ok());
     QCOMPARE(o.krokiDoCofniecia(), 1);
+}
+
+void TestOtwartaLista::importuj_data()
+{
+    using I = Wymiana::ImportDoListy;
+    QTest::addColumn<int>("wolne");              // free rows at the top, the rest hold a name
+    QTest::addColumn<QList<bool>>("odpowiedzi"); // to each question in turn
+    QTest::addColumn<bool>("obcyWPodgladzie");   // another program fills the first planned row then
+    QTest::addColumn<bool>("obcyPotem");         // another program saves the list after the import
+    QTest::addColumn<QStringList>("pytania");    // the rows of each plan asked about; "+": asked again
+    QTest::addColumn<int>("koniec");
+    QTest::addColumn<QStringList>("nazwy");       // nazwa1 of rows 1..3 in the file afterwards
+    QTest::addColumn<QStringList>("poCofnieciu"); // ... after "Cofnij"; empty: nothing to undo
+
+    const QStringList puste{"", "", ""};
+    const QStringList zapisani{"A", "B", ""};
+    QTest::newRow("saved") << 501 << QList<bool>{true} << false << false << QStringList{"1 2"} << int(I::Zapisano)
+                           << zapisani << puste;
+    QTest::newRow("cancelled") << 501 << QList<bool>{false} << false << false << QStringList{"1 2"} << int(I::Anulowano)
+                               << puste << QStringList();
+    QTest::newRow("full list") << 0 << QList<bool>{} << false << false << QStringList() << int(I::BrakMiejsca)
+                               << QStringList{"Pełny", "Pełny", "Pełny"} << QStringList();
+    QTest::newRow("changed during the preview")
+        << 501 << QList<bool>{true, true} << true << false << QStringList{"1 2", "2 3 +"} << int(I::Zapisano)
+        << QStringList{"Obcy", "A", "B"} << QStringList{"Obcy", "", ""};
+    QTest::newRow("changed, then cancelled")
+        << 501 << QList<bool>{true, false} << true << false << QStringList{"1 2", "2 3 +"} << int(I::Anulowano)
+        << QStringList{"Obcy", "", ""} << QStringList();
+    QTest::newRow("changed, then full") << 1 << QList<bool>{true} << true << false << QStringList{"1"}
+                                        << int(I::BrakMiejsca) << QStringList{"Obcy", "Pełny", "Pełny"}
+                                        << QStringList();
+    QTest::newRow("undo after a foreign save")
+        << 501 << QList<bool>{true} << false << true << QStringList{"1 2"} << int(I::Zapisano) << zapisani << zapisani;
+}
+
+void TestOtwartaLista::importuj()
+{
+    QFETCH(int, wolne);
+    QFETCH(QList<bool>, odpowiedzi);
+    QFETCH(bool, obcyWPodgladzie);
+    QFETCH(bool, obcyPotem);
+    QFETCH(QStringList, pytania);
+    QFETCH(int, koniec);
+    QFETCH(QStringList, nazwy);
+    QFETCH(QStringList, poCofnieciu);
+
+    ListaKlientow l = ListaKlientow::nowa();
+    for (int w = wolne; w < LiczbaWierszy; ++w)
+        l.ustawTekst(Nazwa1, w, u"Pełny");
+    const QString sciezka = m_tmp.filePath(QStringLiteral("import.dat"));
+    QVERIFY(zapiszPlik(sciezka, l.dane()));
+    OtwartaLista o, inny;
+    QVERIFY(!o.otworz(sciezka) && !inny.otworz(sciezka));
+    const TekstyWiersza obcy{QString(), QStringLiteral("Obcy")};
+
+    QStringList zadane;
+    const Wymiana::ImportDoListy w =
+        Wymiana::importujDoListy(o, {{QString(), QStringLiteral("A")}, {QString(), QStringLiteral("B")}},
+                                 [&](const Wymiana::PlanImportu &plan, bool ponownie) {
+                                     QStringList wiersze;
+                                     for (int r : plan.wiersze)
+                                         wiersze << QString::number(r + 1);
+                                     if (ponownie)
+                                         wiersze << QStringLiteral("+");
+                                     zadane << wiersze.join(u' ');
+                                     if (obcyWPodgladzie && zadane.size() == 1)
+                                         inny.ustawWiersz(plan.wiersze.first(), obcy);
+                                     return odpowiedzi.value(zadane.size() - 1);
+                                 });
+    QCOMPARE(zadane, pytania);
+    QCOMPARE(int(w.koniec), koniec);
+    const auto wPliku = [&] {
+        ListaKlientow z;
+        return z.wczytaj(sciezka) ? QStringList()
+                                  : QStringList{z.tekst(Nazwa1, 0), z.tekst(Nazwa1, 1), z.tekst(Nazwa1, 2)};
+    };
+    QCOMPARE(wPliku(), nazwy);
+    QCOMPARE(o.krokiDoCofniecia(), poCofnieciu.isEmpty() ? 0 : 1);
+    if (poCofnieciu.isEmpty())
+        return;
+    QCOMPARE(o.lista().dane(), czytajPlik(sciezka));
+    if (obcyPotem) // undoing would overwrite the other program's row: nothing is written
+        QVERIFY(inny.ustawWiersz(9, obcy).ok());
+    const QByteArray przed = czytajPlik(sciezka);
+    const OtwartaLista::WynikCofania c = o.cofnij();
+    QCOMPARE(c.obcaZmiana, obcyPotem);
+    QCOMPARE(c.ok(), !obcyPotem);
+    if (obcyPotem)
+        QCOMPARE(czytajPlik(sciezka), przed);
+    QCOMPARE(wPliku(), poCofnieciu);
 }
 
 QTEST_GUILESS_MAIN(TestOtwartaLista)

@@ -385,7 +385,7 @@ void TestRekordyKoperty::magazyn()
     // The set-up creates the missing defaults: the layout with its initial values.
     UstawieniaKoperty u;
     for (R r : {R::Logo, R::Uklad, R::Forma, R::Opcje})
-        QVERIFY(!m.wczytaj(r, u, true));
+        QVERIFY(!m.wczytaj(r, u, MagazynKoperty::Brakujacy::Utworz));
     QCOMPARE(k.czytaj(QStringLiteral("Admini/dane_kop_1.dat")), UkladKoperty::poczatkowy());
     QCOMPARE(k.czytaj(QStringLiteral("Admini/dane_kop_for.dat")), QByteArray(21, '\0'));
     QCOMPARE(u.odLewej[1], QStringLiteral("100"));
