@@ -26,11 +26,12 @@ int main(int argc, char *argv[])
     const QString tytul = QString::fromLocal8Bit(argv[2]);
 
     QApplication app(argc, argv);
+    PrawdziweDialogi dialogi;
     zaladujTlumaczenia(app);
 
     const std::optional<QString> sciezka = sciezkaMagazynu(QStringLiteral("Komentarze"), nazwaPliku);
     if (!sciezka) {
-        dialogi().blad(nullptr, QStringLiteral("Niepoprawna nazwa pliku: ") + nazwaPliku);
+        dialogi.blad(nullptr, QStringLiteral("Niepoprawna nazwa pliku: ") + nazwaPliku);
         return 2;
     }
 
@@ -57,7 +58,7 @@ int main(int argc, char *argv[])
 
     QByteArray dane;
     if (const BladIO blad = czytajMagazyn(*sciezka, dane)) {
-        pokazBlad(&okno, blad);
+        pokazBlad(dialogi, &okno, blad);
         return 1; // do not risk overwriting notes that could not be read
     }
     notatki->setPlainText(QString::fromUtf8(dane));
@@ -65,7 +66,7 @@ int main(int argc, char *argv[])
 
     const auto zapiszNotatki = [&]() {
         if (const BladIO blad = zapiszMagazyn(*sciezka, notatki->toPlainText().toUtf8())) {
-            pokazBlad(&okno, blad);
+            pokazBlad(dialogi, &okno, blad);
             return;
         }
         notatki->document()->setModified(false);

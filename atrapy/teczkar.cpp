@@ -29,11 +29,12 @@ int main(int argc, char *argv[])
     const QString tytul = QString::fromLocal8Bit(argv[2]);
 
     QApplication app(argc, argv);
+    PrawdziweDialogi dialogi;
     zaladujTlumaczenia(app);
 
     const std::optional<QString> sciezka = sciezkaMagazynu(QStringLiteral("Dokumenty"), nazwaPliku);
     if (!sciezka) {
-        dialogi().blad(nullptr, QStringLiteral("Niepoprawna nazwa pliku: ") + nazwaPliku);
+        dialogi.blad(nullptr, QStringLiteral("Niepoprawna nazwa pliku: ") + nazwaPliku);
         return 2;
     }
 
@@ -66,7 +67,7 @@ int main(int argc, char *argv[])
 
     QByteArray dane;
     if (const BladIO blad = czytajMagazyn(*sciezka, dane)) {
-        pokazBlad(&okno, blad);
+        pokazBlad(dialogi, &okno, blad);
         return 1; // do not risk overwriting a list that could not be read
     }
     for (const QString &wiersz : QString::fromUtf8(dane).split(u'\n', Qt::SkipEmptyParts))
@@ -78,18 +79,18 @@ int main(int argc, char *argv[])
         for (int i = 0; i < lista->count(); ++i)
             tekst += lista->item(i)->text() + u'\n';
         if (const BladIO blad = zapiszMagazyn(*sciezka, tekst.toUtf8()))
-            pokazBlad(&okno, blad);
+            pokazBlad(dialogi, &okno, blad);
     };
     const auto otworzBiezacy = [&]() {
         const QListWidgetItem *w = lista->currentItem();
         if (w && !QDesktopServices::openUrl(QUrl::fromLocalFile(w->text())))
-            dialogi().informacja(&okno, QStringLiteral("Nie można otworzyć dokumentu: ") + w->text());
+            dialogi.informacja(&okno, QStringLiteral("Nie można otworzyć dokumentu: ") + w->text());
     };
 
     QObject::connect(dodaj, &QPushButton::clicked, &okno, [&]() {
         UstawieniaPliku u;
         u.filtr = QStringLiteral("Wszystkie pliki (*)");
-        const QString plik = dialogi().otworzPlik(&okno, u);
+        const QString plik = dialogi.otworzPlik(&okno, u);
         if (plik.isEmpty())
             return;
         lista->addItem(plik);

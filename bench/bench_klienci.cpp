@@ -1,8 +1,8 @@
 // Timings of the client list on a full list of 501 named rows, on the window where the
 // operation involves it (offscreen).
-#include "skryptdialogi.h"
 #include "kontekst.h"
 #include "listaklientow.h"
+#include "skryptdialogi.h"
 #include "tdokumenty.h"
 
 #include "lk_bench.h"
@@ -60,15 +60,13 @@ struct Okno
     Okno()
     {
         QDir::setCurrent(katalogBenchmarku());
-        ustawDialogi(&skrypt);
         pelnaLista().zapisz(plikListy());
         kontekst = std::make_unique<Kontekst>(QDir::currentPath());
-        okno = std::make_unique<Tdokumenty>(*kontekst);
+        okno = std::make_unique<Tdokumenty>(*kontekst, skrypt);
         okno->show();
         skrypt.plik(plikListy());
         okno->findChild<QToolButton *>(QStringLiteral("SpeedButton11"))->click();
     }
-    ~Okno() { ustawDialogi(nullptr); }
 };
 
 void BM_Wczytaj(benchmark::State &stan)

@@ -2,9 +2,11 @@
 
 #include "aplikacja.h"
 #include "dialogi.h"
+#include "drukowanie.h"
 #include "katalogdanych.h"
 #include "kontekst.h"
 #include "magazynkoperty.h"
+#include "polaczenia.h"
 #include "polecenia.h"
 #include "tdokumenty.h"
 #include "tform3.h"
@@ -29,24 +31,29 @@ int main(int argc, char *argv[])
 
     // Where the program was started; the windows move the working directory from there.
     Kontekst kontekst(QDir::currentPath());
+    // The dialogs and the printer the windows share.
+    PrawdziweDialogi dialogi;
+    WspolnaDrukarka drukarka;
 
     // The client list window runs its creation handler as it is made. The envelope
     // window is made when "Koperta" first needs it, so that start-up does not pay for it;
     // its defaults files are checked (and those missing created) now, as it always was
     // at start.
     std::unique_ptr<Tkoperta_f> koperta_f;
-    Tdokumenty dokumenty(kontekst);
+    Tdokumenty dokumenty(kontekst, dialogi);
     {
         MagazynKoperty magazyn;
         const KatalogDanych katalog = kontekst.rozwiazKatalogDanych();
         magazyn.ustawKatalog(katalog.katalog);
         if (const BladIO blad = katalog.blad ? katalog.blad : magazyn.utworzBrakujace())
-            pokazBlad(nullptr, blad);
+            pokazBlad(dialogi, nullptr, blad);
     }
-    dokumenty.ustawKoperte([&] {
-        koperta_f = std::make_unique<Tkoperta_f>(kontekst, nullptr, Tkoperta_f::Ustawienia::PrzyPierwszymUzyciu);
-        return koperta_f.get();
-    });
+    dokumenty.ustawKoperte(polaczKoperte([&]() -> Tkoperta_f & {
+        if (!koperta_f)
+            koperta_f = std::make_unique<Tkoperta_f>(kontekst, dialogi, drukarka, nullptr,
+                                                     Tkoperta_f::Ustawienia::PrzyPierwszymUzyciu);
+        return *koperta_f;
+    }));
     Tform3 form3(&dokumenty);
 
     dokumenty.show();

@@ -15,7 +15,6 @@
 #include <QPushButton>
 
 namespace {
-Dialogi *g_dialogi = nullptr;
 
 QMessageBox::StandardButton pokaz(QWidget *rodzic, QMessageBox::Icon ikona, const QString &tytul, const QString &tekst,
                                   QMessageBox::StandardButtons przyciski)
@@ -49,20 +48,9 @@ QString wybierzPlik(QWidget *rodzic, const UstawieniaPliku &u, QFileDialog::Acce
 }
 } // namespace
 
-Dialogi &dialogi()
+void pokazBlad(Dialogi &dialogi, QWidget *rodzic, const BladIO &blad)
 {
-    static PrawdziweDialogi prawdziwe;
-    return g_dialogi ? *g_dialogi : prawdziwe;
-}
-
-void ustawDialogi(Dialogi *d)
-{
-    g_dialogi = d;
-}
-
-void pokazBlad(QWidget *rodzic, const BladIO &blad)
-{
-    dialogi().blad(rodzic, blad.tekst());
+    dialogi.blad(rodzic, blad.tekst());
 }
 
 QString dodajRozszerzenie(const QString &sciezka, const QString &rozszerzenie)

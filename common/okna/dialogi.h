@@ -61,13 +61,8 @@ public:
     virtual std::optional<WyborCzcionki> czcionka(QWidget *rodzic, const WyborCzcionki &poczatkowa) = 0;
 };
 
-// The dialogs in use: the real ones unless a test put others in place.
-Dialogi &dialogi();
-// Puts `d` in place (not owned); nullptr brings back the real dialogs.
-void ustawDialogi(Dialogi *d);
-
 // Reports an input/output error with the standard error box.
-void pokazBlad(QWidget *rodzic, const BladIO &blad);
+void pokazBlad(Dialogi &dialogi, QWidget *rodzic, const BladIO &blad);
 
 // A name typed without an extension gets `rozszerzenie`.
 QString dodajRozszerzenie(const QString &sciezka, const QString &rozszerzenie);

@@ -3,8 +3,9 @@
 #include "kontekst.h"
 #include "rekord.h"
 
-FontyDruku::FontyDruku(const Kontekst &kontekst)
+FontyDruku::FontyDruku(const Kontekst &kontekst, Dialogi &dialogi)
     : m_kontekst(kontekst)
+    , m_dialogi(dialogi)
 {
     QFont f(QStringLiteral("Tahoma"));
     f.setPointSize(8);
@@ -19,7 +20,7 @@ QString FontyDruku::sciezkaPliku(const QString &nazwa) const
 bool FontyDruku::CzytajFonty(QWidget *rodzic, const QString &nazwa)
 {
     if (const BladIO blad = ::CzytajFonty(sciezkaPliku(nazwa), m_czcionka)) {
-        pokazBlad(rodzic, blad);
+        pokazBlad(m_dialogi, rodzic, blad);
         return false;
     }
     return true;
@@ -31,7 +32,7 @@ bool FontyDruku::ZapiszFonty(QWidget *rodzic, const QString &nazwa)
     if (plikIstnieje(sciezka)) {
         // Only the record is read afresh here; the current face and size stay.
         if (const BladIO blad = czytajRekord(sciezka, m_czcionka.rekord, RekordCzcionki::Rozmiar)) {
-            pokazBlad(rodzic, blad);
+            pokazBlad(m_dialogi, rodzic, blad);
             return false;
         }
         // The chooser opens with the stored font: colour, face, size, style.
@@ -44,12 +45,12 @@ bool FontyDruku::ZapiszFonty(QWidget *rodzic, const QString &nazwa)
         RekordCzcionki::ustawStyl(m_dialog.czcionka, m_czcionka.styl());
     }
 
-    const std::optional<WyborCzcionki> wybor = dialogi().czcionka(rodzic, m_dialog);
+    const std::optional<WyborCzcionki> wybor = m_dialogi.czcionka(rodzic, m_dialog);
     if (!wybor)
         return true;
     m_dialog = *wybor;
     if (const BladIO blad = ::ZapiszFonty(sciezka, m_czcionka, m_dialog.czcionka, m_dialog.kolor)) {
-        pokazBlad(rodzic, blad);
+        pokazBlad(m_dialogi, rodzic, blad);
         return false;
     }
     return true;

@@ -1,6 +1,6 @@
 // The print-font state of the envelope window: the print font (record and current face
-// and size) and the font the chooser opens with. Not a widget: the chooser is
-// dialogi().czcionka and errors go to the standard error box.
+// and size) and the font the chooser opens with. Not a widget: the chooser is the dialog
+// interface's font dialog and errors go to its standard error box.
 #pragma once
 
 #include "dialogi.h"
@@ -12,9 +12,9 @@ class QWidget;
 class FontyDruku
 {
 public:
-    // The file is looked for under the working directory of `kontekst`, which must
-    // outlive this object.
-    explicit FontyDruku(const Kontekst &kontekst);
+    // The file is looked for under the working directory of `kontekst`; the chooser and
+    // the error boxes are those of `dialogi`. Both must outlive this object.
+    FontyDruku(const Kontekst &kontekst, Dialogi &dialogi);
 
     // "FONT\" + name under the working directory.
     QString sciezkaPliku(const QString &nazwa) const;
@@ -33,6 +33,7 @@ public:
 
 private:
     const Kontekst &m_kontekst;
+    Dialogi &m_dialogi;
     CzcionkaDruku m_czcionka;
     WyborCzcionki m_dialog;
 };

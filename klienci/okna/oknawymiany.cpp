@@ -292,14 +292,14 @@ OknaWymiany::OknaWymiany()
 
 // ---- the commands
 
-void eksportujKlientow(QWidget *rodzic, const OknaWymiany &okna, const ListaKlientow &lista, int wiersz,
-                       const PodpisyPol &podpisy)
+void eksportujKlientow(QWidget *rodzic, Dialogi &dialogi, const OknaWymiany &okna, const ListaKlientow &lista,
+                       int wiersz, const PodpisyPol &podpisy)
 {
     const auto opcje = okna.eksport(rodzic, wiersz, wierszeZTekstem(lista));
     if (!opcje)
         return;
     if (opcje->wiersze.isEmpty()) {
-        dialogi().informacja(rodzic, QStringLiteral("Wybrane wiersze są puste. Nic nie zapisano."));
+        dialogi.informacja(rodzic, QStringLiteral("Wybrane wiersze są puste. Nic nie zapisano."));
         return;
     }
     const bool vcf = opcje->format == Format::Vcard;
@@ -308,52 +308,53 @@ void eksportujKlientow(QWidget *rodzic, const OknaWymiany &okna, const ListaKlie
     u.rozszerzenie = vcf ? QStringLiteral("vcf") : QStringLiteral("csv");
     u.nazwa = vcf ? QStringLiteral("klienci.vcf") : QStringLiteral("klienci.csv");
     u.obiekt = QStringLiteral("SaveDialogEksport");
-    const QString sciezka = dialogi().zapiszPlik(rodzic, u);
+    const QString sciezka = dialogi.zapiszPlik(rodzic, u);
     if (sciezka.isEmpty())
         return;
     if (const BladIO blad =
             eksportujDoPliku(sciezka, opcje->format, lista, opcje->wiersze, podpisy, opcje->separator)) {
-        pokazBlad(rodzic, blad);
+        pokazBlad(dialogi, rodzic, blad);
         return;
     }
-    dialogi().informacja(
+    dialogi.informacja(
         rodzic, QStringLiteral("Zapisano klientów: %1 do pliku %2.").arg(opcje->wiersze.size()).arg(natywna(sciezka)));
 }
 
 namespace {
 
 // Offers the clients without a row a CSV file of their own.
-void zapiszNiemieszczacych(QWidget *rodzic, const QList<TekstyWiersza> &klienci, const PodpisyPol &podpisy)
+void zapiszNiemieszczacych(QWidget *rodzic, Dialogi &dialogi, const QList<TekstyWiersza> &klienci,
+                           const PodpisyPol &podpisy)
 {
-    if (!dialogi().pytanie(rodzic, QStringLiteral("Klientów, którzy nie zmieścili się na liście: %1. "
-                                                  "Zapisać ich do osobnego pliku CSV ?")
-                                       .arg(klienci.size())))
+    if (!dialogi.pytanie(rodzic, QStringLiteral("Klientów, którzy nie zmieścili się na liście: %1. "
+                                                "Zapisać ich do osobnego pliku CSV ?")
+                                     .arg(klienci.size())))
         return;
     UstawieniaPliku u;
     u.filtr = QStringLiteral("CSV (*.csv)");
     u.rozszerzenie = QStringLiteral("csv");
     u.nazwa = QStringLiteral("niezaimportowani.csv");
     u.obiekt = QStringLiteral("SaveDialogNiemieszczace");
-    const QString sciezka = dialogi().zapiszPlik(rodzic, u);
+    const QString sciezka = dialogi.zapiszPlik(rodzic, u);
     if (sciezka.isEmpty())
         return;
     if (const BladIO blad = zapiszPlikWymiany(sciezka, eksportCsv(klienci, podpisy)))
-        pokazBlad(rodzic, blad);
+        pokazBlad(dialogi, rodzic, blad);
     else
-        dialogi().informacja(
+        dialogi.informacja(
             rodzic, QStringLiteral("Zapisano klientów: %1 do pliku %2.").arg(klienci.size()).arg(natywna(sciezka)));
 }
 
 } // namespace
 
-ImportZOkna importujKlientow(QWidget *rodzic, const OknaWymiany &okna, const QString &plikListy,
+ImportZOkna importujKlientow(QWidget *rodzic, Dialogi &dialogi, const OknaWymiany &okna, const QString &plikListy,
                              const PodpisyPol &podpisy)
 {
     UstawieniaPliku u;
     u.filtr = QStringLiteral("Pliki klientów (*.csv *.vcf *.vcard);;CSV (*.csv);;vCard (*.vcf *.vcard)");
     u.pytajONadpisanie = false;
     u.obiekt = QStringLiteral("OpenDialogImport");
-    const QString plik = dialogi().otworzPlik(rodzic, u);
+    const QString plik = dialogi.otworzPlik(rodzic, u);
     if (plik.isEmpty())
         return {};
 
@@ -365,11 +366,11 @@ ImportZOkna importujKlientow(QWidget *rodzic, const OknaWymiany &okna, const QSt
         wczytane = wczytajPlikKlientow(plik, podpisy, *mapowanie);
     }
     if (!wczytane.ok()) {
-        dialogi().blad(rodzic, wczytane.blad);
+        dialogi.blad(rodzic, wczytane.blad);
         return {};
     }
     if (wczytane.klienci.isEmpty()) {
-        dialogi().informacja(rodzic, QStringLiteral("Plik %1 nie zawiera klientów.").arg(natywna(plik)));
+        dialogi.informacja(rodzic, QStringLiteral("Plik %1 nie zawiera klientów.").arg(natywna(plik)));
         return {};
     }
 
@@ -377,14 +378,13 @@ ImportZOkna importujKlientow(QWidget *rodzic, const OknaWymiany &okna, const QSt
     // read again, planned again and saved.
     ListaKlientow lista;
     if (const BladIO blad = lista.wczytaj(plikListy)) {
-        pokazBlad(rodzic, blad);
+        pokazBlad(dialogi, rodzic, blad);
         return {};
     }
     PlanImportu plan = zaplanujImport(lista, wczytane.klienci);
     for (;;) {
         if (plan.umieszczone() == 0) {
-            dialogi().informacja(rodzic,
-                                 QStringLiteral("Na liście brak wolnego miejsca. Lista nie została zmieniona."));
+            dialogi.informacja(rodzic, QStringLiteral("Na liście brak wolnego miejsca. Lista nie została zmieniona."));
             return {};
         }
         if (!okna.podglad(rodzic, plan, podpisy))
@@ -403,20 +403,20 @@ ImportZOkna importujKlientow(QWidget *rodzic, const OknaWymiany &okna, const QSt
             return true;
         });
         if (wynik.zajeta) {
-            dialogi().informacja(rodzic, wynik.komunikat);
+            dialogi.informacja(rodzic, wynik.komunikat);
             return {};
         }
         if (wynik.blad) {
-            pokazBlad(rodzic, wynik.blad);
+            pokazBlad(dialogi, rodzic, wynik.blad);
             return {};
         }
         if (!zmieniony) {
             if (!plan.niemieszczace.isEmpty())
-                zapiszNiemieszczacych(rodzic, plan.niemieszczace, podpisy);
+                zapiszNiemieszczacych(rodzic, dialogi, plan.niemieszczace, podpisy);
             return {plan.wiersze.first(), przed, wynik};
         }
-        dialogi().informacja(rodzic, QStringLiteral("Lista została w międzyczasie zmieniona przez inny program. "
-                                                    "Sprawdź nowy plan importu."));
+        dialogi.informacja(rodzic, QStringLiteral("Lista została w międzyczasie zmieniona przez inny program. "
+                                                  "Sprawdź nowy plan importu."));
     }
 }
 

@@ -10,6 +10,7 @@
 #include <functional>
 #include <optional>
 
+class Dialogi;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -85,9 +86,9 @@ struct OknaWymiany
 };
 
 // "Eksport" of `lista`, `wiersz` being the row shown. Every question and notice goes
-// through dialogi().
-void eksportujKlientow(QWidget *rodzic, const OknaWymiany &okna, const ListaKlientow &lista, int wiersz,
-                       const Wymiana::PodpisyPol &podpisy);
+// through `dialogi`.
+void eksportujKlientow(QWidget *rodzic, Dialogi &dialogi, const OknaWymiany &okna, const ListaKlientow &lista,
+                       int wiersz, const Wymiana::PodpisyPol &podpisy);
 
 // "Import" into the list file: file dialog, reading, mapping, preview, then under the
 // list's lock the file read again, planned again (a changed plan is shown again) and
@@ -98,5 +99,5 @@ struct ImportZOkna
     ListaKlientow przed;       // the list as it was on disk just before the import
     WspolnaLista::Wynik wynik; // the locked save
 };
-ImportZOkna importujKlientow(QWidget *rodzic, const OknaWymiany &okna, const QString &plikListy,
+ImportZOkna importujKlientow(QWidget *rodzic, Dialogi &dialogi, const OknaWymiany &okna, const QString &plikListy,
                              const Wymiana::PodpisyPol &podpisy);

@@ -9,7 +9,6 @@
 #include "obserwatorpliku.h"
 #include "sciezki.h"
 #include "tekst.h"
-#include "tkoperta_f.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -87,11 +86,12 @@ bool przeniesDoKosza(const QString &sciezka)
 
 } // namespace
 
-Tdokumenty::Tdokumenty(Kontekst &kontekst, QWidget *parent)
+Tdokumenty::Tdokumenty(Kontekst &kontekst, Dialogi &dialogi, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , m_ui(std::make_unique<Ui::Tdokumenty>())
     , m_kontekst(kontekst)
+    , m_dialogi(dialogi)
 {
     zakonczProces = [] { QCoreApplication::exit(0); };
     m_katalogNarzedzi = QCoreApplication::applicationDirPath();
@@ -411,13 +411,13 @@ void Tdokumenty::przyUtworzeniu()
     m_katalogDanych = katalog.katalog;
     m_katalogOtwierania = QStringLiteral("Firmy");
     if (katalog.blad) {
-        pokazBlad(this, katalog.blad);
+        pokazBlad(m_dialogi, this, katalog.blad);
         return;
     }
 
     const Podpisy podpisy = czytajPodpisyInfo(m_katalogDanych);
     if (podpisy.blad) {
-        pokazBlad(this, podpisy.blad);
+        pokazBlad(m_dialogi, this, podpisy.blad);
         return;
     }
     QLabel *etykiety[] = {m_ui->podpisInfo1, m_ui->podpisInfo2, m_ui->podpisInfo3,
@@ -446,7 +446,7 @@ bool Tdokumenty::pytajOKoniec()
 {
     if (!zachowajZmiany())
         return false;
-    if (!dialogi().pytanie(this, QStringLiteral("Koniec pracy ?")))
+    if (!m_dialogi.pytanie(this, QStringLiteral("Koniec pracy ?")))
         return false;
     wygaszaj();
     if (zakonczProces)
@@ -510,7 +510,7 @@ bool Tdokumenty::zachowajZmiany()
 {
     if (!polaZmienione())
         return true;
-    const auto odpowiedz = dialogi().pytanieZAnuluj(
+    const auto odpowiedz = m_dialogi.pytanieZAnuluj(
         this, QStringLiteral("Zmiany w polach edycji nie zostały dodane do listy. Dodać je teraz do wiersza %1?")
                   .arg(m_ui->lp->text()));
     if (!odpowiedz)
@@ -560,7 +560,7 @@ void Tdokumenty::czytajZaznaczonyWiersz()
     if (wiersz < 0 || wiersz >= LiczbaWierszy)
         return;
     if (const BladIO blad = m_otwarta.wczytaj()) {
-        pokazBlad(this, blad);
+        pokazBlad(m_dialogi, this, blad);
         return;
     }
     pokazWiersz(wiersz);
@@ -573,9 +573,9 @@ int Tdokumenty::wierszDocelowy()
     if (numer >= 1 && numer <= LiczbaWierszy)
         return numer - 1;
     if (tekst.trimmed().isEmpty())
-        dialogi().informacja(this, QStringLiteral("Nie podano numeru wiersza w polu Lp. Lista nie została zmieniona."));
+        m_dialogi.informacja(this, QStringLiteral("Nie podano numeru wiersza w polu Lp. Lista nie została zmieniona."));
     else
-        dialogi().informacja(this, QStringLiteral("Na liście nie ma wiersza o numerze %1 (numery od 1 do %2). "
+        m_dialogi.informacja(this, QStringLiteral("Na liście nie ma wiersza o numerze %1 (numery od 1 do %2). "
                                                   "Lista nie została zmieniona.")
                                        .arg(tekst)
                                        .arg(LiczbaWierszy));
@@ -585,24 +585,17 @@ int Tdokumenty::wierszDocelowy()
 bool Tdokumenty::pokazPoZapisie(const WspolnaLista::Wynik &wynik, int wiersz)
 {
     if (wynik.zajeta) {
-        dialogi().informacja(this, wynik.komunikat);
+        m_dialogi.informacja(this, wynik.komunikat);
         return false;
     }
     if (wynik.blad) {
-        pokazBlad(this, wynik.blad);
+        pokazBlad(m_dialogi, this, wynik.blad);
         return false;
     }
     m_obserwator->przyjmij(wynik.stan);
     odbuduj();
     pokazWiersz(wiersz);
     return true;
-}
-
-void Tdokumenty::poZmianieListy(const ListaKlientow &przed, const WspolnaLista::Wynik &wynik)
-{
-    if (wynik.ok())
-        m_otwarta.zapamietajDoCofniecia(przed, wynik.stan);
-    pokazPoZapisie(wynik, std::max(m_wierszPokazany, 0));
 }
 
 bool Tdokumenty::dodajDoListy()
@@ -616,7 +609,7 @@ bool Tdokumenty::dodajDoListy()
     const TekstyWiersza byly = m_otwarta.lista().wiersz(wiersz);
     if (wiersz != m_wierszPokazany && !byly[Nazwa1].isEmpty()
         && !std::equal(byly.begin() + Nazwa1, byly.end(), teksty.begin() + Nazwa1)
-        && !dialogi().pytanieDomyslnieNie(this,
+        && !m_dialogi.pytanieDomyslnieNie(this,
                                           QStringLiteral("Wiersz %1 zawiera: %2. Zastąpić go danymi z pól edycji?")
                                               .arg(numerWiersza(wiersz), byly[Nazwa1])))
         return false;
@@ -632,7 +625,7 @@ void Tdokumenty::usunWpis()
     const QString pytanie = nazwa.isEmpty()
                                 ? QStringLiteral("Usunąć wpis z wiersza %1 ?").arg(numerWiersza(wiersz))
                                 : QStringLiteral("Usunąć wpis z wiersza %1: %2 ?").arg(numerWiersza(wiersz), nazwa);
-    if (!dialogi().pytanieDomyslnieNie(this, pytanie))
+    if (!m_dialogi.pytanieDomyslnieNie(this, pytanie))
         return;
     // The fields empty at once, whether or not the file takes the change; a list that
     // stayed locked gets them back, since nothing was tried.
@@ -649,7 +642,7 @@ void Tdokumenty::cofnijZmiane()
     if (!m_listaOtwarta)
         return;
     if (m_otwarta.krokiDoCofniecia() == 0) {
-        dialogi().informacja(this, QStringLiteral("Nie ma zmian listy do cofnięcia."));
+        m_dialogi.informacja(this, QStringLiteral("Nie ma zmian listy do cofnięcia."));
         return;
     }
     const bool zmienione = polaZmienione();
@@ -657,7 +650,7 @@ void Tdokumenty::cofnijZmiane()
     const int wybrany = m_ui->lista->currentRow();
     const OtwartaLista::WynikCofania w = m_otwarta.cofnij();
     if (w.obcaZmiana) {
-        dialogi().informacja(this, QStringLiteral("Lista %1 została zmieniona przez kogoś innego po ostatniej zmianie "
+        m_dialogi.informacja(this, QStringLiteral("Lista %1 została zmieniona przez kogoś innego po ostatniej zmianie "
                                                   "w tym oknie. Cofnięcie zapisałoby na niej stan sprzed tamtych "
                                                   "zmian, więc nie zostało wykonane.")
                                        .arg(QDir::toNativeSeparators(m_otwarta.biezacaLista())));
@@ -679,7 +672,7 @@ void Tdokumenty::szukajMiejsca()
         return;
     const int wiersz = m_otwarta.pierwszyWolny();
     if (wiersz < 0) {
-        dialogi().informacja(this, QStringLiteral("Na liście brak wolnego miejsca."));
+        m_dialogi.informacja(this, QStringLiteral("Na liście brak wolnego miejsca."));
         return;
     }
     zaznacz(wiersz);
@@ -690,13 +683,13 @@ void Tdokumenty::szukajDanych()
 {
     if (!zachowajZmiany())
         return;
-    const auto tekst = dialogi().wpisz(this, QStringLiteral("Szukaj danych"), QStringLiteral("Podaj ciag znaków"));
+    const auto tekst = m_dialogi.wpisz(this, QStringLiteral("Szukaj danych"), QStringLiteral("Podaj ciag znaków"));
     if (!tekst)
         return;
     m_szukany = *tekst;
     const int wiersz = m_otwarta.szukaj(*tekst);
     if (wiersz < 0) {
-        dialogi().informacja(this, QStringLiteral("Na liście brak danych spełniajacych zadany warunek."));
+        m_dialogi.informacja(this, QStringLiteral("Na liście brak danych spełniajacych zadany warunek."));
         return;
     }
     zaznacz(wiersz);
@@ -715,10 +708,10 @@ void Tdokumenty::szukajDalej()
     if (wiersz < 0) {
         wiersz = m_otwarta.szukaj(m_szukany);
         if (wiersz < 0) {
-            dialogi().informacja(this, QStringLiteral("Na liście brak danych spełniajacych zadany warunek."));
+            m_dialogi.informacja(this, QStringLiteral("Na liście brak danych spełniajacych zadany warunek."));
             return;
         }
-        dialogi().informacja(
+        m_dialogi.informacja(
             this, QStringLiteral("Osiągnięto koniec listy; szukanie „%1” zaczęło się od wiersza 01.").arg(m_szukany));
     }
     zaznacz(wiersz);
@@ -729,7 +722,7 @@ void Tdokumenty::sortuj(Kierunek kierunek)
 {
     if (!zachowajZmiany())
         return;
-    if (dialogi().pytanie(this, QStringLiteral("Sortować listę usług ?")))
+    if (m_dialogi.pytanie(this, QStringLiteral("Sortować listę usług ?")))
         pokazPoZapisie(m_otwarta.sortuj(kierunek), 0);
 }
 
@@ -762,7 +755,7 @@ QString Tdokumenty::wybierzPlikListy(bool zapis, const QString &katalog)
     u.nazwa = ostatni;
     u.pytajONadpisanie = zapis;
     u.obiekt = zapis ? QStringLiteral("SaveDialog1") : QStringLiteral("OpenDialog2");
-    const QString sciezka = zapis ? dialogi().zapiszPlik(this, u) : dialogi().otworzPlik(this, u);
+    const QString sciezka = zapis ? m_dialogi.zapiszPlik(this, u) : m_dialogi.otworzPlik(this, u);
     if (sciezka.isEmpty())
         return {};
     ostatni = QFileInfo(sciezka).absoluteFilePath();
@@ -778,7 +771,7 @@ void Tdokumenty::nowaLista()
     if (sciezka.isEmpty())
         return;
     if (const BladIO blad = m_otwarta.utworzNowa(sciezka))
-        pokazBlad(this, blad);
+        pokazBlad(m_dialogi, this, blad);
     else
         pokazOtwartaListe();
 }
@@ -793,7 +786,7 @@ void Tdokumenty::czytajListe()
         return;
     // A failed read leaves the list, its file and the window as they were.
     if (const BladIO blad = m_otwarta.otworz(sciezka))
-        pokazBlad(this, blad);
+        pokazBlad(m_dialogi, this, blad);
     else
         pokazOtwartaListe();
 }
@@ -811,7 +804,7 @@ void Tdokumenty::usunListe()
     u.obiekt = QStringLiteral("OpenDialog2");
     u.tytul = QStringLiteral("Usuń listę");
     u.przycisk = QStringLiteral("Usuń");
-    const QString wybrana = dialogi().otworzPlik(this, u);
+    const QString wybrana = m_dialogi.otworzPlik(this, u);
     if (wybrana.isEmpty())
         return;
     const QString sciezka = QFileInfo(wybrana).absoluteFilePath();
@@ -819,20 +812,20 @@ void Tdokumenty::usunListe()
 
     const QFileInfo plik(sciezka);
     if (plik.exists() && !plik.isWritable()) {
-        pokazBlad(this, BladIO{BladIO::OdmowaDostepu});
-    } else if (dialogi().pytanieDomyslnieNie(this, QStringLiteral("Usunąć listę %1 ?").arg(nazwa))) {
+        pokazBlad(m_dialogi, this, BladIO{BladIO::OdmowaDostepu});
+    } else if (m_dialogi.pytanieDomyslnieNie(this, QStringLiteral("Usunąć listę %1 ?").arg(nazwa))) {
         // To the trash where the system keeps one; elsewhere for good, after one more question.
         if (przeniesDoKosza(sciezka)) {
-            dialogi().informacja(this, QStringLiteral("Lista została usunięta. Można ją odzyskać z kosza."));
+            m_dialogi.informacja(this, QStringLiteral("Lista została usunięta. Można ją odzyskać z kosza."));
         } else if (!plik.exists()) {
-            dialogi().informacja(this, QStringLiteral("Nie udało się usunąć listy %1.").arg(nazwa));
-        } else if (dialogi().pytanieDomyslnieNie(
+            m_dialogi.informacja(this, QStringLiteral("Nie udało się usunąć listy %1.").arg(nazwa));
+        } else if (m_dialogi.pytanieDomyslnieNie(
                        this,
                        QStringLiteral("Listy %1 nie można przenieść do kosza. Usunąć ją na zawsze?").arg(nazwa))) {
             if (OtwartaLista::usunPlikListy(sciezka))
-                dialogi().informacja(this, QStringLiteral("Lista została usunięta."));
+                m_dialogi.informacja(this, QStringLiteral("Lista została usunięta."));
             else
-                dialogi().informacja(this, QStringLiteral("Nie udało się usunąć listy %1.").arg(nazwa));
+                m_dialogi.informacja(this, QStringLiteral("Nie udało się usunąć listy %1.").arg(nazwa));
         }
     }
     m_kontekst.przejdzDo(m_katalogDanych);
@@ -840,45 +833,38 @@ void Tdokumenty::usunListe()
 
 // ---- the envelope
 
-Tkoperta_f *Tdokumenty::koperta()
-{
-    if (!m_koperta_f && m_tworzKoperte)
-        m_koperta_f = m_tworzKoperte();
-    return m_koperta_f;
-}
-
 void Tdokumenty::pokazKoperte()
 {
-    if (!koperta())
+    if (!m_koperta.pokazDlaKlienta)
         return;
     // A firm record that cannot be read stops here: the envelope window is not shown. A
     // missing one keeps the copy read before (or the empty one).
     if (const BladIO blad = m_firma.czytaj(m_katalogDanych)) {
-        pokazBlad(this, blad);
+        pokazBlad(m_dialogi, this, blad);
         return;
     }
     const WierszeKopertyKlienta wiersze = wierszeKopertyKlienta(m_firma, m_ui->nazwa1->text(), m_ui->nazwa2->text(),
                                                                 m_ui->ulica->text(), m_ui->miejscowosc->text());
-    m_koperta_f->pokazDlaKlienta(wiersze.nadawca, wiersze.odbiorca);
+    m_koperta.pokazDlaKlienta(wiersze.nadawca, wiersze.odbiorca);
 }
 
 // ---- clients in and out
 
 void Tdokumenty::eksportujKlientow()
 {
-    ::eksportujKlientow(this, oknaWymiany, m_otwarta.lista(), m_ui->lista->currentRow(),
+    ::eksportujKlientow(this, m_dialogi, oknaWymiany, m_otwarta.lista(), m_ui->lista->currentRow(),
                         czytajPodpisyInfo(m_katalogDanych).teksty);
 }
 
 void Tdokumenty::importujKlientow()
 {
-    const ImportZOkna w =
-        ::importujKlientow(this, oknaWymiany, m_otwarta.biezacaLista(), czytajPodpisyInfo(m_katalogDanych).teksty);
+    const ImportZOkna w = ::importujKlientow(this, m_dialogi, oknaWymiany, m_otwarta.biezacaLista(),
+                                             czytajPodpisyInfo(m_katalogDanych).teksty);
     if (w.wiersz < 0)
         return;
     // The window shows what was saved, and "Cofnij" can take the import back.
     if (const BladIO blad = m_otwarta.wczytaj()) {
-        pokazBlad(this, blad);
+        pokazBlad(m_dialogi, this, blad);
         return;
     }
     m_otwarta.zapamietajDoCofniecia(w.przed, w.wynik.stan);
@@ -888,10 +874,10 @@ void Tdokumenty::importujKlientow()
 // One job of envelopes for the rows chosen, from the list in memory; nothing is saved.
 void Tdokumenty::kopertyDlaWielu()
 {
-    if (!koperta())
+    if (!m_koperta.drukujDlaKlientow)
         return;
     if (const BladIO blad = m_firma.czytaj(m_katalogDanych)) {
-        pokazBlad(this, blad);
+        pokazBlad(m_dialogi, this, blad);
         return;
     }
     const ListaKlientow &lista = m_otwarta.lista();
@@ -903,7 +889,7 @@ void Tdokumenty::kopertyDlaWielu()
         odbiorcy.append(wierszeKopertyKlienta(m_firma, lista.tekst(Nazwa1, w), lista.tekst(Nazwa2, w),
                                               lista.tekst(Ulica, w), lista.tekst(Miejscowosc, w))
                             .odbiorca);
-    m_koperta_f->drukujDlaKlientow(this, wierszeKopertyKlienta(m_firma, {}, {}, {}, {}).nadawca, odbiorcy);
+    m_koperta.drukujDlaKlientow(this, wierszeKopertyKlienta(m_firma, {}, {}, {}, {}).nadawca, odbiorcy);
 }
 
 #include "moc_tdokumenty.cpp"

@@ -15,21 +15,38 @@
 #include <functional>
 #include <memory>
 
+class Dialogi;
 class Kontekst;
 class ObserwatorPliku;
 class QLineEdit;
 class QTimer;
-class Tkoperta_f;
 
 namespace Ui {
 class Tdokumenty;
 }
 
+// What the client list window asks of the envelope window, which belongs to another unit
+// and is made when first needed: the program main wires it. Unset, "Koperta" and "Koperty
+// dla wielu" do nothing.
+struct OknoKoperty
+{
+    // "Koperta": the envelope window for one client, with the sender lines n1..n4 and the
+    // recipient lines o2..o5.
+    std::function<void(const std::array<QString, 4> &nadawca, const std::array<QString, 4> &odbiorca)> pokazDlaKlienta;
+    // "Koperty dla wielu": one job of envelopes for the recipients (their o2..o5 lines), the
+    // firm's sender lines where the envelope window holds none. True when printed.
+    std::function<bool(QWidget *rodzic, const std::array<QString, 4> &nadawcaFirmy,
+                       const QList<std::array<QString, 4>> &odbiorcy)>
+        drukujDlaKlientow;
+};
+
 class Tdokumenty : public QWidget
 {
     Q_OBJECT
 public:
-    explicit Tdokumenty(Kontekst &kontekst, QWidget *parent = nullptr);
+    // Every question, notice and standard dialog goes through `dialogi`; `kontekst` and
+    // `dialogi` must outlive the window.
+    Tdokumenty(Kontekst &kontekst, Dialogi &dialogi, QWidget *parent = nullptr);
     ~Tdokumenty() override;
 
     // The 36 lines of the help panel.
@@ -43,10 +60,8 @@ public:
     QString biezacaLista() const { return m_otwarta.biezacaLista(); }
     const ListaKlientow &listaKlientow() const { return m_otwarta.lista(); }
 
-    // The envelope window that "Koperta" shows (created after this window).
-    void ustawKoperte(Tkoperta_f *koperta_f) { m_koperta_f = koperta_f; }
-    // Or what makes it when it is first needed: the program starts without it.
-    void ustawKoperte(std::function<Tkoperta_f *()> tworz) { m_tworzKoperte = std::move(tworz); }
+    // The envelope window, as "Koperta" and "Koperty dla wielu" reach it.
+    void ustawKoperte(OknoKoperty okno) { m_koperta = std::move(okno); }
     // What "Koperty dla wielu" asks for the rows to print (none: nothing is printed);
     // the chooser unless a test puts a script here.
     std::function<QList<int>(QWidget *, const ListaKlientow &)> wybierzDoKopert = wybierzKlientow;
@@ -67,10 +82,6 @@ public:
     QString uwagaPol() const { return m_uwagaPol; }
     // How many changes made in this window "Cofnij" can still undo.
     int krokiDoCofniecia() const { return m_otwarta.krokiDoCofniecia(); }
-    // For commands added beside the list ones (an import): keeps a change of the current
-    // list saved elsewhere as a step to undo, and shows the list as saved.
-    void poZmianieListy(const ListaKlientow &przed, const WspolnaLista::Wynik &wynik);
-
     // The last step of quitting, after the fade-out. Ends the event loop unless a test
     // puts something else here.
     std::function<void()> zakonczProces;
@@ -126,8 +137,6 @@ private:
     void nowaLista();
     void czytajListe();
     void usunListe();
-    // The envelope window, made now if it is made on first use; null when there is none.
-    Tkoperta_f *koperta();
     void pokazKoperte();
     void eksportujKlientow();
     void importujKlientow();
@@ -135,6 +144,7 @@ private:
 
     std::unique_ptr<Ui::Tdokumenty> m_ui;
     Kontekst &m_kontekst;
+    Dialogi &m_dialogi;
     OtwartaLista m_otwarta;
     QTimer *m_zegar = nullptr;
     QString m_katalogDanych;
@@ -155,8 +165,7 @@ private:
     QList<QKeySequence> m_skroty;
     int m_wierszPrzedNacisnieciem = -1;
     KopiaFirmy m_firma;
-    Tkoperta_f *m_koperta_f = nullptr;
-    std::function<Tkoperta_f *()> m_tworzKoperte;
+    OknoKoperty m_koperta;
     QString m_katalogNarzedzi;
     QStringList m_sciezkiNarzedzi;
 };

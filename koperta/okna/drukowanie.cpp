@@ -8,36 +8,33 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
-QPrinter &drukarka()
+WspolnaDrukarka::WspolnaDrukarka() = default;
+WspolnaDrukarka::~WspolnaDrukarka() = default;
+
+QPrinter &WspolnaDrukarka::operator()()
 {
-    // Lives until the application object goes, not into static destruction after it.
-    static QPrinter *wlasna = nullptr;
-    if (!wlasna) {
-        wlasna = new QPrinter(QPrinter::HighResolution);
-        qAddPostRoutine([] {
-            delete wlasna;
-            wlasna = nullptr;
-        });
-    }
-    return *wlasna;
+    if (!m_drukarka)
+        m_drukarka = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_drukarka;
 }
 
-bool wykonajDrukKoperty(QWidget *rodzic, QPrinter &dr, const std::function<std::optional<DaneKoperty>()> &zbierzDane)
+bool wykonajDrukKoperty(QWidget *rodzic, Dialogi &dialogi, QPrinter &dr,
+                        const std::function<std::optional<DaneKoperty>()> &zbierzDane)
 {
-    if (!dialogi().drukuj(rodzic, &dr))
+    if (!dialogi.drukuj(rodzic, &dr))
         return false;
     const std::optional<DaneKoperty> dane = zbierzDane();
     if (!dane)
         return false;
     if (const auto blad = drukujNaDrukarce(dr, {*dane})) {
-        dialogi().blad(rodzic, *blad);
+        dialogi.blad(rodzic, *blad);
         return false;
     }
     return true;
 }
 
-QPrintPreviewDialog *podgladKopert(QWidget *rodzic, QPrinter &dr, const QList<DaneKoperty> &koperty, bool bezPytania,
-                                   const std::function<bool()> &drukuj)
+QPrintPreviewDialog *podgladKopert(QWidget *rodzic, Dialogi &dialogi, QPrinter &dr, const QList<DaneKoperty> &koperty,
+                                   bool bezPytania, const std::function<bool()> &drukuj)
 {
     auto *okno = new QPrintPreviewDialog(&dr, rodzic);
     okno->setObjectName(QStringLiteral("PrintPreviewDialog1"));
@@ -52,8 +49,8 @@ QPrintPreviewDialog *podgladKopert(QWidget *rodzic, QPrinter &dr, const QList<Da
             a->setVisible(false);
         } else if (a->text() == drukujTekst) {
             QObject::disconnect(a, &QAction::triggered, okno, nullptr);
-            QObject::connect(a, &QAction::triggered, okno, [okno, &dr, bezPytania, drukuj] {
-                if (!bezPytania && !dialogi().drukuj(okno, &dr))
+            QObject::connect(a, &QAction::triggered, okno, [okno, &dialogi, &dr, bezPytania, drukuj] {
+                if (!bezPytania && !dialogi.drukuj(okno, &dr))
                     return;
                 if (drukuj())
                     okno->accept();

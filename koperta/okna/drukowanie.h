@@ -5,26 +5,43 @@
 #include "zadanie_druku.h"
 
 #include <functional>
+#include <memory>
 #include <optional>
 
+class Dialogi;
 class QPrinter;
 class QPrintPreviewDialog;
 class QWidget;
 
-// The program's one printer object, made at its first use (after the application).
-QPrinter &drukarka();
+// The program's one printer, made at its first use (printing support costs start-up time
+// that most sessions never need). The program main owns it and hands it to the windows
+// that print, so that a printer chosen once stays chosen.
+class WspolnaDrukarka
+{
+public:
+    WspolnaDrukarka();
+    ~WspolnaDrukarka();
+    WspolnaDrukarka(const WspolnaDrukarka &) = delete;
+    WspolnaDrukarka &operator=(const WspolnaDrukarka &) = delete;
+
+    QPrinter &operator()();
+
+private:
+    std::unique_ptr<QPrinter> m_drukarka;
+};
 
 // "Drukuj kopertę" from start to end: the print dialog on `drukarka` (cancel: nothing
 // happens), the envelope's data from `zbierzDane` as the window stands once the dialog
 // has closed (nullopt: the print font could not be read and that has been reported,
 // nothing is printed), the job, and an error box when the job failed.
 // Returns true when an envelope was printed.
-bool wykonajDrukKoperty(QWidget *rodzic, QPrinter &drukarka,
+bool wykonajDrukKoperty(QWidget *rodzic, Dialogi &dialogi, QPrinter &drukarka,
                         const std::function<std::optional<DaneKoperty>()> &zbierzDane);
 
 // A preview of `koperty` on `drukarka`, not shown yet and deleted when closed. Its print
-// command asks for the printer through dialogi() unless `bezPytania`, then runs `drukuj`
+// command asks for the printer through `dialogi` unless `bezPytania`, then runs `drukuj`
 // and closes the preview when that returns true. Its own page set-up is hidden: the
 // envelope's size and orientation rule the page.
-QPrintPreviewDialog *podgladKopert(QWidget *rodzic, QPrinter &drukarka, const QList<DaneKoperty> &koperty,
-                                   bool bezPytania, const std::function<bool()> &drukuj);
+QPrintPreviewDialog *podgladKopert(QWidget *rodzic, Dialogi &dialogi, QPrinter &drukarka,
+                                   const QList<DaneKoperty> &koperty, bool bezPytania,
+                                   const std::function<bool()> &drukuj);

@@ -134,11 +134,14 @@ QImage mapaSwiata()
 
 } // namespace
 
-Tkoperta_f::Tkoperta_f(Kontekst &kontekst, QWidget *parent, Ustawienia kiedy)
+Tkoperta_f::Tkoperta_f(Kontekst &kontekst, Dialogi &dialogi, WspolnaDrukarka &drukarka, QWidget *parent,
+                       Ustawienia kiedy)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , m_ui(new Ui::Tkoperta_f)
     , m_kontekst(kontekst)
-    , m_fonty(kontekst)
+    , m_dialogi(dialogi)
+    , m_drukarka(drukarka)
+    , m_fonty(kontekst, dialogi)
 {
     m_ui->setupUi(this);
     wykonczWyglad();
@@ -344,7 +347,7 @@ bool Tkoperta_f::zaladujObrazkiLogo()
     if (!wynik.ok()) {
         // A picture that cannot be loaded must not leave an earlier logo to be printed.
         oproznijObrazki();
-        dialogi().blad(this, wynik.blad);
+        m_dialogi.blad(this, wynik.blad);
         return false;
     }
     m_obrazPodgladu = wynik.obraz;
@@ -366,7 +369,7 @@ void Tkoperta_f::przejdzDoKataloguDanych()
 bool Tkoperta_f::blad(const BladIO &b)
 {
     if (b)
-        pokazBlad(this, b);
+        pokazBlad(m_dialogi, this, b);
     return bool(b);
 }
 
@@ -475,7 +478,7 @@ void Tkoperta_f::RadioButton4Click()
 
 void Tkoperta_f::SpeedButton12Click()
 {
-    if (!dialogi().pytanie(this, QStringLiteral("Wczytać ustawienia domyślne ?")))
+    if (!m_dialogi.pytanie(this, QStringLiteral("Wczytać ustawienia domyślne ?")))
         return;
     przejdzDoKataloguDanych();
     zaznaczRozmiar(1);
@@ -519,7 +522,7 @@ void Tkoperta_f::SpeedButton10Click()
     ust.rozszerzenie = QStringLiteral("pro");
     ust.katalog = m_magazyn.katalogProfili();
     ust.obiekt = QStringLiteral("OpenDialog2");
-    const QString plik = dialogi().otworzPlik(this, ust);
+    const QString plik = m_dialogi.otworzPlik(this, ust);
     if (plik.isEmpty())
         return;
 
@@ -546,7 +549,7 @@ void Tkoperta_f::SpeedButton11Click()
     ust.katalog = m_magazyn.katalogProfili();
     ust.pytajONadpisanie = true;
     ust.obiekt = QStringLiteral("SaveDialog1");
-    const QString plik = dialogi().zapiszPlik(this, ust);
+    const QString plik = m_dialogi.zapiszPlik(this, ust);
     if (plik.isEmpty())
         return;
     if (blad(m_magazyn.zapiszProfil(plik, ustawienia())))
@@ -562,7 +565,7 @@ void Tkoperta_f::SpeedButton6Click()
     ust.filtr = QStringLiteral("Pliki graficzne (*.jpg *.jpeg *.png)");
     ust.rozszerzenie = QStringLiteral("jpg");
     ust.obiekt = QStringLiteral("OpenDialog1");
-    const QString plik = dialogi().otworzPlik(this, ust);
+    const QString plik = m_dialogi.otworzPlik(this, ust);
     if (plik.isEmpty())
         return;
     m_ui->plikObrazka->setText(QDir::toNativeSeparators(QFileInfo(plik).absoluteFilePath()));
@@ -605,7 +608,7 @@ DaneKoperty Tkoperta_f::daneDruku(const std::array<QString, 4> &odbiorca, const 
 void Tkoperta_f::SpeedButton4Click()
 {
     // The controls are read once the print dialog has closed, as they stand then.
-    wykonajDrukKoperty(this, drukarka(), [this]() -> std::optional<DaneKoperty> {
+    wykonajDrukKoperty(this, m_dialogi, m_drukarka(), [this]() -> std::optional<DaneKoperty> {
         // The print font is read at every print, so a font just chosen counts.
         if (!m_fonty.CzytajFonty(this, PlikCzcionki))
             return std::nullopt;
@@ -618,10 +621,10 @@ void Tkoperta_f::podgladClick()
     if (!m_fonty.CzytajFonty(this, PlikCzcionki))
         return;
     const QList<DaneKoperty> koperty{daneDruku(odbiorcaOkna())};
-    QPrinter &dr = drukarka();
-    QPrintPreviewDialog *okno = podgladKopert(this, dr, koperty, false, [this, &dr, koperty] {
+    QPrinter &dr = m_drukarka();
+    QPrintPreviewDialog *okno = podgladKopert(this, m_dialogi, dr, koperty, false, [this, &dr, koperty] {
         if (const auto blad = drukujNaDrukarce(dr, koperty)) {
-            dialogi().blad(this, *blad);
+            m_dialogi.blad(this, *blad);
             return false;
         }
         return true;
@@ -636,8 +639,8 @@ bool Tkoperta_f::drukujDlaKlientow(QWidget *rodzic, const std::array<QString, 4>
         return false;
     if (!m_ustawione && !FormCreate())
         return false;
-    QPrinter &dr = drukarka();
-    if (!dialogi().drukuj(rodzic, &dr))
+    QPrinter &dr = m_drukarka();
+    if (!m_dialogi.drukuj(rodzic, &dr))
         return false;
     if (!m_fonty.CzytajFonty(rodzic, PlikCzcionki))
         return false;
@@ -652,7 +655,7 @@ bool Tkoperta_f::drukujDlaKlientow(QWidget *rodzic, const std::array<QString, 4>
     for (const auto &odbiorca : odbiorcy)
         koperty.append(daneDruku(odbiorca, &nadawca));
 
-    const auto drukuj = [rodzic, &dr, &koperty] {
+    const auto drukuj = [this, rodzic, &dr, &koperty] {
         // A long job shows its progress and can be cancelled.
         std::unique_ptr<QProgressDialog> postep;
         if (koperty.size() > MaleZadanie) {
@@ -670,15 +673,16 @@ bool Tkoperta_f::drukujDlaKlientow(QWidget *rodzic, const std::array<QString, 4>
         });
         postep.reset();
         if (wynik.blad) {
-            dialogi().blad(rodzic, *wynik.blad);
+            m_dialogi.blad(rodzic, *wynik.blad);
             return false;
         }
         return true;
     };
 
-    if (dialogi().pytanie(rodzic, QStringLiteral("Pokazać podgląd przed drukowaniem?"))) {
+    if (m_dialogi.pytanie(rodzic, QStringLiteral("Pokazać podgląd przed drukowaniem?"))) {
         bool wydrukowane = false;
-        QPrintPreviewDialog *okno = podgladKopert(rodzic, dr, koperty, true, [&] { return wydrukowane = drukuj(); });
+        QPrintPreviewDialog *okno =
+            podgladKopert(rodzic, m_dialogi, dr, koperty, true, [&] { return wydrukowane = drukuj(); });
         okno->exec();
         return wydrukowane;
     }
@@ -699,7 +703,7 @@ void Tkoperta_f::SpeedButton8Click()
 
 void Tkoperta_f::SpeedButton1Click()
 {
-    if (!dialogi().pytanie(this, QStringLiteral("Koniec pracy ?")))
+    if (!m_dialogi.pytanie(this, QStringLiteral("Koniec pracy ?")))
         return;
     if (blad(m_magazyn.zapiszForme(m_ui->forma->text())))
         return;

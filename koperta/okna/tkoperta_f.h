@@ -18,7 +18,9 @@
 class QLineEdit;
 class QRadioButton;
 class QTimer;
+class Dialogi;
 class Kontekst;
+class WspolnaDrukarka;
 
 namespace Ui {
 class Tkoperta_f;
@@ -34,8 +36,10 @@ public:
     enum class Ustawienia { Teraz, PrzyPierwszymUzyciu };
 
     // Builds the window hidden. The data root and the print-font file are found through
-    // `kontekst`, which must outlive the window.
-    explicit Tkoperta_f(Kontekst &kontekst, QWidget *parent = nullptr, Ustawienia kiedy = Ustawienia::Teraz);
+    // `kontekst`; every question, notice and standard dialog goes through `dialogi`; it
+    // prints on `drukarka`. All three must outlive the window.
+    Tkoperta_f(Kontekst &kontekst, Dialogi &dialogi, WspolnaDrukarka &drukarka, QWidget *parent = nullptr,
+               Ustawienia kiedy = Ustawienia::Teraz);
     ~Tkoperta_f() override;
 
     // The logo picture at its own size, as the print routine draws it;
@@ -136,6 +140,8 @@ private:
     std::unique_ptr<Ui::Tkoperta_f> m_ui;
     QTimer *m_zegar = nullptr;
     Kontekst &m_kontekst;
+    Dialogi &m_dialogi;
+    WspolnaDrukarka &m_drukarka;
     MagazynKoperty m_magazyn;
     FontyDruku m_fonty;
     QImage m_obrazDruku;

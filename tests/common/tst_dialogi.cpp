@@ -2,8 +2,8 @@
 // drawn button pictures.
 
 #include "aplikacja.h"
-#include "skryptdialogi.h"
 #include "ikony.h"
+#include "skryptdialogi.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -34,34 +34,32 @@ private slots:
 void TstDialogi::skryptOdpowiadaPoKolei()
 {
     SkryptDialogi s;
-    ustawDialogi(&s);
+    Dialogi &dialogi = s;
     s.tak().nie().plik("/tmp/a").tekst("Łódź").anuluj();
-    QVERIFY(dialogi().pytanie(nullptr, "Pierwsze ?"));
-    QVERIFY(!dialogi().pytanie(nullptr, "Drugie ?"));
-    QCOMPARE(dialogi().zapiszPlik(nullptr, {"Lista klientów (*.dat)", "dat", "Firmy", {}, true, {}, {}, {}}),
+    QVERIFY(dialogi.pytanie(nullptr, "Pierwsze ?"));
+    QVERIFY(!dialogi.pytanie(nullptr, "Drugie ?"));
+    QCOMPARE(dialogi.zapiszPlik(nullptr, {"Lista klientów (*.dat)", "dat", "Firmy", {}, true, {}, {}, {}}),
              "/tmp/a.dat");
-    QCOMPARE(dialogi().wpisz(nullptr, "Szukaj danych", "Podaj ciag znaków"), std::optional<QString>("Łódź"));
-    QCOMPARE(dialogi().otworzPlik(nullptr, {}), QString());
-    dialogi().informacja(nullptr, "Komunikat");
+    QCOMPARE(dialogi.wpisz(nullptr, "Szukaj danych", "Podaj ciag znaków"), std::optional<QString>("Łódź"));
+    QCOMPARE(dialogi.otworzPlik(nullptr, {}), QString());
+    dialogi.informacja(nullptr, "Komunikat");
     QCOMPARE(s.teksty("pytanie"), (QStringList{"Pierwsze ?", "Drugie ?"}));
     QCOMPARE(s.teksty("informacja"), QStringList{"Komunikat"});
     QCOMPARE(s.teksty("wpisz"), QStringList{"Szukaj danych|Podaj ciag znaków"});
     QVERIFY(s.niespodziewane.isEmpty());
     QCOMPARE(s.pozostaleOdpowiedzi(), 0);
-    ustawDialogi(nullptr);
 }
 
 void TstDialogi::brakOdpowiedziNieZawiesza()
 {
     SkryptDialogi s;
-    ustawDialogi(&s);
+    Dialogi &dialogi = s;
     s.plik("/x"); // a file answer where a question comes: the question gets No
-    QVERIFY(!dialogi().pytanie(nullptr, "Usunąć ?"));
+    QVERIFY(!dialogi.pytanie(nullptr, "Usunąć ?"));
     QCOMPARE(s.niespodziewane.size(), 1);
     QCOMPARE(s.pozostaleOdpowiedzi(), 1);
-    QVERIFY(!dialogi().wpisz(nullptr, "a", "b").has_value());
+    QVERIFY(!dialogi.wpisz(nullptr, "a", "b").has_value());
     QCOMPARE(s.niespodziewane.size(), 2);
-    ustawDialogi(nullptr);
 }
 
 void TstDialogi::rozszerzenieDodawaneDoGolejNazwy_data()

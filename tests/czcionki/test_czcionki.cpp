@@ -137,7 +137,7 @@ void TestCzcionki::poczatek()
     // Nothing read yet, and a missing file changes nothing and creates nothing.
     KatalogTestu k({QStringLiteral("FONT")});
     Kontekst kt(QDir::currentPath());
-    FontyDruku f(kt);
+    FontyDruku f(kt, s);
     QVERIFY(f.CzytajFonty(nullptr, Plik));
     QVERIFY(!QFile::exists(k.sciezka(WFont)));
     QCOMPARE(f.czcionka().rekord, QByteArray(76, '\0'));
@@ -154,7 +154,7 @@ void TestCzcionki::zapiszPierwszyRaz()
 {
     KatalogTestu k({QStringLiteral("FONT")});
     Kontekst kt(QDir::currentPath());
-    FontyDruku f(kt);
+    FontyDruku f(kt, s);
     // A first save without a colour choice keeps the window-text colour.
     s.czcionka({czcionka(QString(61, u'x'), 14, RekordCzcionki::Pogrubiona | RekordCzcionki::Podkreslona),
                 qint32(0xFF000008u)});
@@ -187,7 +187,7 @@ void TestCzcionki::dluzszyPlik()
     const QByteArray r = rekord(0x0000FF, QStringLiteral("Arial"), 10, RekordCzcionki::Kursywa, '\xAA');
     QVERIFY(k.zapisz(WFont, r + QByteArray(24, '\x55')));
     Kontekst kt(QDir::currentPath());
-    FontyDruku f(kt);
+    FontyDruku f(kt, s);
     QVERIFY(f.CzytajFonty(nullptr, Plik));
     QCOMPARE(f.czcionka().rekord, r);
     QCOMPARE(f.czcionka().kroj, QStringLiteral("Arial"));
@@ -213,7 +213,7 @@ void TestCzcionki::presetZPliku()
     QVERIFY(k.zapisz(WFont, rekord(0x00FF00, QStringLiteral("Courier New"), 16,
                                    RekordCzcionki::Pogrubiona | RekordCzcionki::Przekreslona)));
     Kontekst kt(QDir::currentPath());
-    FontyDruku f(kt);
+    FontyDruku f(kt, s);
     s.anuluj();
     QVERIFY(f.ZapiszFonty(nullptr, Plik));
     const WyborCzcionki &w = s.wywolania.constFirst().czcionka;
@@ -227,7 +227,7 @@ void TestCzcionki::anulowanie()
 {
     KatalogTestu k({QStringLiteral("FONT")});
     Kontekst kt(QDir::currentPath());
-    FontyDruku f(kt);
+    FontyDruku f(kt, s);
     s.czcionka({czcionka(QStringLiteral("Arial"), 10), 0});
     QVERIFY(f.ZapiszFonty(nullptr, Plik));
     // Another program changed the file; cancelling writes nothing and keeps the current
@@ -246,7 +246,7 @@ void TestCzcionki::brakFolderuFONT()
 {
     KatalogTestu k(QStringList{});
     Kontekst kt(QDir::currentPath());
-    FontyDruku f(kt);
+    FontyDruku f(kt, s);
     s.czcionka({czcionka(QStringLiteral("Arial"), 10), 0});
     QVERIFY(!f.ZapiszFonty(nullptr, Plik));
     QCOMPARE(s.teksty(QStringLiteral("blad")), QStringList{QStringLiteral("Invalid filename")});
@@ -269,7 +269,7 @@ void TestCzcionki::bladOdczytu()
     QFETCH(int, rozmiar);
     KatalogTestu k({QStringLiteral("FONT")});
     Kontekst kt(QDir::currentPath());
-    FontyDruku f(kt);
+    FontyDruku f(kt, s);
     s.czcionka({czcionka(QStringLiteral("Arial"), 10), 0});
     QVERIFY(f.ZapiszFonty(nullptr, Plik));
     const QByteArray przed = f.czcionka().rekord;
@@ -289,7 +289,7 @@ void TestCzcionki::wzgledemKataloguRoboczego()
     // The file is found from the working directory, whatever the folder's letter case.
     KatalogTestu k({QStringLiteral("font"), QStringLiteral("drugi/FONT")});
     Kontekst kt(QDir::currentPath());
-    FontyDruku f(kt);
+    FontyDruku f(kt, s);
     s.czcionka({czcionka(QStringLiteral("Arial"), 10), 0});
     QVERIFY(f.ZapiszFonty(nullptr, Plik));
     QVERIFY(QFile::exists(k.sciezka(QStringLiteral("font/") + Plik)));
@@ -316,7 +316,6 @@ void TestCzcionki::prawdziweOkno()
 {
     QFETCH(QString, kolor);
     QFETCH(qint32, oczekiwany);
-    ustawDialogi(nullptr);
     bool znaleziony = false;
     QTimer::singleShot(0, [&] {
         QWidget *okno = QApplication::activeModalWidget();
@@ -337,7 +336,6 @@ void TestCzcionki::prawdziweOkno()
     });
     PrawdziweDialogi prawdziwe;
     const auto wynik = prawdziwe.czcionka(nullptr, {czcionka(QStringLiteral("Tahoma"), 8), qint32(0xFF000008u)});
-    ustawDialogi(&s);
     QVERIFY(znaleziony);
     QCOMPARE(wynik.has_value(), !kolor.isEmpty());
     if (wynik) {

@@ -12,6 +12,7 @@
 #include "../wspolne/skrypt.h"
 #include "drukowanie.h"
 #include "kontekst.h"
+#include "polaczenia.h"
 #include "polenip.h"
 #include "rekordczcionki.h"
 #include "tdokumenty.h"
@@ -74,6 +75,7 @@ private:
     QString m_logo;
     QTemporaryDir m_obrazki;
     SkryptDialogi m_skrypt;
+    WspolnaDrukarka m_drukarka;
     std::unique_ptr<Kontekst> m_kontekst;
     std::unique_ptr<Tdokumenty> m_okno;
     std::unique_ptr<Tkoperta_f> m_koperta;
@@ -99,10 +101,10 @@ void TestDroga::init()
     zacznijSkrypt(m_skrypt);
     // The windows in the program's order, wired as the program wires them.
     m_kontekst = std::make_unique<Kontekst>(QDir::currentPath());
-    m_okno = std::make_unique<Tdokumenty>(*m_kontekst);
+    m_okno = std::make_unique<Tdokumenty>(*m_kontekst, m_skrypt);
     m_okno->zakonczProces = [] {};
-    m_koperta = std::make_unique<Tkoperta_f>(*m_kontekst);
-    m_okno->ustawKoperte(m_koperta.get());
+    m_koperta = std::make_unique<Tkoperta_f>(*m_kontekst, m_skrypt, m_drukarka);
+    m_okno->ustawKoperte(polaczKoperte([this]() -> Tkoperta_f & { return *m_koperta; }));
     m_okno->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_okno.get()));
     QVERIFY(!m_koperta->isVisible());
@@ -114,7 +116,7 @@ void TestDroga::cleanup()
     m_okno.reset();
     m_koperta.reset();
     m_kontekst.reset();
-    drukarka().setPageOrientation(QPageLayout::Portrait);
+    m_drukarka().setPageOrientation(QPageLayout::Portrait);
     m_katalog.reset();
     sprawdzSkrypt(m_skrypt);
 }
@@ -403,7 +405,7 @@ void TestDroga::wydruk()
     });
     QTest::mouseClick(kontrolka<QToolButton>(m_koperta.get(), "SpeedButton4"), Qt::LeftButton);
     QVERIFY(m_skrypt.teksty(QStringLiteral("blad")).isEmpty());
-    QCOMPARE(drukarka().pageLayout().orientation(), QPageLayout::Portrait);
+    QCOMPARE(m_drukarka().pageLayout().orientation(), QPageLayout::Portrait);
 
     const StronaPdf s = czytajStrone(pdf);
     QCOMPARE(s.szerokosc > s.wysokosc, poziomo);

@@ -3,8 +3,8 @@
 // logo; the font, the opaque text cells, failures and the "Drukuj kopertę" sequence.
 
 #include "../wspolne/pdf.h"
-#include "skryptdialogi.h"
 #include "drukowanie.h"
+#include "skryptdialogi.h"
 
 #include <QApplication>
 #include <QFile>
@@ -105,7 +105,6 @@ void TestDrukKoperty::initTestCase()
     QVERIFY(m_katalog.isValid());
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         QSKIP("poppler-utils (pdftotext) is not installed");
-    ustawDialogi(&m_skrypt);
 }
 
 void TestDrukKoperty::wiersze_data()
@@ -334,7 +333,9 @@ void TestDrukKoperty::wieleKopertWPdf()
 
 void TestDrukKoperty::drukarkaProgramu()
 {
-    // The orientation operations act on the device given, here the program's one printer.
+    // The orientation operations act on the device given, here the program's one printer,
+    // which is made once, at its first use.
+    WspolnaDrukarka drukarka;
     UstawPoziomo(drukarka());
     QCOMPARE(drukarka().pageLayout().orientation(), QPageLayout::Landscape);
     UstawPionowo(drukarka());
@@ -350,7 +351,7 @@ void TestDrukKoperty::drukujKoperte_anulowane()
     QPrinter drukarka(QPrinter::HighResolution);
     const QString pdf = plik(QStringLiteral("anulowane.pdf"));
     doPdf(drukarka, pdf);
-    QVERIFY(!wykonajDrukKoperty(nullptr, drukarka, [&]() -> std::optional<DaneKoperty> {
+    QVERIFY(!wykonajDrukKoperty(nullptr, m_skrypt, drukarka, [&]() -> std::optional<DaneKoperty> {
         czytano = true;
         return przyklad();
     }));
@@ -368,7 +369,7 @@ void TestDrukKoperty::drukujKoperte_czcionkaNieudana()
     m_skrypt.drukarka([&](QPrinter *d) { doPdf(*d, pdf); });
     QPrinter drukarka(QPrinter::HighResolution);
     drukarka.setPageOrientation(QPageLayout::Landscape);
-    QVERIFY(!wykonajDrukKoperty(nullptr, drukarka, []() { return std::optional<DaneKoperty>{}; }));
+    QVERIFY(!wykonajDrukKoperty(nullptr, m_skrypt, drukarka, []() { return std::optional<DaneKoperty>{}; }));
     QVERIFY(!QFile::exists(pdf));
     QVERIFY(m_skrypt.teksty(QStringLiteral("blad")).isEmpty());
     QCOMPARE(drukarka.pageLayout().orientation(), QPageLayout::Landscape);
@@ -384,7 +385,7 @@ void TestDrukKoperty::drukujKoperte_bladPokazany()
     DaneKoperty d = przyklad();
     d.poziomo = true;
     QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
-    QVERIFY(!wykonajDrukKoperty(nullptr, drukarka, [&d]() { return std::optional{d}; }));
+    QVERIFY(!wykonajDrukKoperty(nullptr, m_skrypt, drukarka, [&d]() { return std::optional{d}; }));
     QCOMPARE(m_skrypt.teksty(QStringLiteral("blad")),
              QStringList{QStringLiteral("Błąd drukowania. Koperta nie została wydrukowana.")});
     QCOMPARE(drukarka.pageLayout().orientation(), QPageLayout::Portrait);
@@ -408,7 +409,8 @@ void TestDrukKoperty::drukujKoperte_udany()
     UstawieniaKoperty u;
     u.nadawca = przyklad().nadawca;
     u.nadawcaOdLewej = u.nadawcaOdGory = QStringLiteral("10");
-    QVERIFY(wykonajDrukKoperty(nullptr, drukarka, [&]() { return std::optional{daneKoperty(u, {}, {}, czcionka)}; }));
+    QVERIFY(wykonajDrukKoperty(nullptr, m_skrypt, drukarka,
+                               [&]() { return std::optional{daneKoperty(u, {}, {}, czcionka)}; }));
     QVERIFY(m_skrypt.niespodziewane.isEmpty());
     QCOMPARE(czcionkiPdf(pdf), QStringList{QStringLiteral("DejaVuSerif-Bold")});
     const StronaPdf s = czytajStrone(pdf);

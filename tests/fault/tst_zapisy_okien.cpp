@@ -7,8 +7,9 @@
 #include "../wspolne/innyuzytkownik.h"
 
 #include "../wspolne/kontrolki.h"
-#include "skryptdialogi.h"
+#include "drukowanie.h"
 #include "kontekst.h"
+#include "skryptdialogi.h"
 #include "tdokumenty.h"
 #include "tkoperta_f.h"
 
@@ -119,18 +120,17 @@ private:
     bool wPelnymDysku(const char *funkcja);
     QString m_start;
     SkryptDialogi m_skrypt;
+    WspolnaDrukarka m_drukarka;
 };
 
 void TestZapisyOkien::init()
 {
     m_start = QDir::currentPath();
     m_skrypt.wyczysc();
-    ustawDialogi(&m_skrypt);
 }
 
 void TestZapisyOkien::cleanup()
 {
-    ustawDialogi(nullptr);
     QDir::setCurrent(m_start);
     QVERIFY2(m_skrypt.niespodziewane.isEmpty(), qPrintable(m_skrypt.niespodziewane.join(u'\n')));
 }
@@ -198,7 +198,7 @@ void TestZapisyOkien::listaPrzyPelnymDysku()
     QVERIFY(QDir::setCurrent(k));
 
     Kontekst kontekst(QDir::currentPath());
-    Tdokumenty o(kontekst);
+    Tdokumenty o(kontekst, m_skrypt);
     o.zakonczProces = [] {};
     o.show();
     m_skrypt.plik(plik);
@@ -262,7 +262,7 @@ void TestZapisyOkien::kopertaPrzyPelnymDysku()
     const QString profil = k + QStringLiteral("/Koperty/profil.pro");
 
     Kontekst kontekstW(QDir::currentPath());
-    Tkoperta_f w(kontekstW); // creates the defaults files
+    Tkoperta_f w(kontekstW, m_skrypt, m_drukarka); // creates the defaults files
     QVERIFY(m_skrypt.teksty(QStringLiteral("blad")).isEmpty());
     if (polecenie == u"profil istniejacy") {
         m_skrypt.plik(profil);
@@ -329,7 +329,7 @@ void TestZapisyOkien::listaTylkoDoOdczytu()
     QVERIFY(QDir::setCurrent(k));
 
     Kontekst kontekst(QDir::currentPath());
-    Tdokumenty o(kontekst);
+    Tdokumenty o(kontekst, m_skrypt);
     o.zakonczProces = [] {};
     o.show();
     m_skrypt.plik(plik);

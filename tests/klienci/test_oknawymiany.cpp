@@ -76,7 +76,7 @@ void TestOknaWymiany::init()
     m_katalog = std::make_unique<KatalogTestu>(QStringList{"Admini", "Firmy"});
     zacznijSkrypt(m_skrypt);
     m_kontekst = std::make_unique<Kontekst>(QDir::currentPath());
-    m_okno = std::make_unique<Tdokumenty>(*m_kontekst);
+    m_okno = std::make_unique<Tdokumenty>(*m_kontekst, m_skrypt);
     o = m_okno.get();
     o->show();
     QVERIFY(QTest::qWaitForWindowExposed(o));

@@ -145,7 +145,7 @@ void TestTdokumenty::cleanup()
 bool TestTdokumenty::utworz()
 {
     m_kontekst = std::make_unique<Kontekst>(QDir::currentPath());
-    m_okno = std::make_unique<Tdokumenty>(*m_kontekst);
+    m_okno = std::make_unique<Tdokumenty>(*m_kontekst, m_skrypt);
     o = m_okno.get();
     o->zakonczProces = [this] { ++m_zakonczenia; };
     o->show();

@@ -7,6 +7,7 @@
 #include "../wspolne/skrypt.h"
 #include "drukowanie.h"
 #include "kontekst.h"
+#include "polaczenia.h"
 #include "rekordczcionki.h"
 #include "tdokumenty.h"
 #include "tkoperta_f.h"
@@ -125,9 +126,10 @@ void TestWyborKlientow::koperty()
     SkryptDialogi skrypt;
     zacznijSkrypt(skrypt);
     Kontekst kontekst(QDir::currentPath());
-    Tdokumenty okno(kontekst);
-    Tkoperta_f koperta(kontekst);
-    okno.ustawKoperte(&koperta);
+    WspolnaDrukarka drukarka;
+    Tdokumenty okno(kontekst, skrypt);
+    Tkoperta_f koperta(kontekst, skrypt, drukarka);
+    okno.ustawKoperte(polaczKoperte([&]() -> Tkoperta_f & { return koperta; }));
     QTest::mouseClick(kontrolka<QRadioButton>(&koperta, "RadioButton1"), Qt::LeftButton);
     skrypt.plik(katalog.sciezka(QStringLiteral("Firmy/klienci.dat")));
     QTest::mouseClick(kontrolka<QToolButton>(&okno, "SpeedButton11"), Qt::LeftButton);
@@ -154,7 +156,6 @@ void TestWyborKlientow::koperty()
         QVERIFY2(strony[i].contains(u"Nadawca") && strony[i].contains(lista().tekst(Ulica, wybrane[i])),
                  qPrintable(strony[i]));
     sprawdzSkrypt(skrypt);
-    drukarka().setOutputFileName({});
 }
 
 QTEST_MAIN(TestWyborKlientow)

@@ -4,6 +4,7 @@
 #include "../wspolne/pdf.h"
 #include "../wspolne/pliki.h"
 #include "../wspolne/skrypt.h"
+#include "drukowanie.h"
 #include "kontekst.h"
 #include "rekordykoperty.h"
 #include "tekst.h"
@@ -92,6 +93,7 @@ private slots:
 
 private:
     SkryptDialogi s;
+    WspolnaDrukarka m_drukarka;
 };
 
 void TestOknoKoperty::init()
@@ -108,7 +110,7 @@ void TestOknoKoperty::oknoIPierwszeUstawienie()
 {
     Katalog k;
     Kontekst kontekstW(QDir::currentPath());
-    Tkoperta_f w(kontekstW);
+    Tkoperta_f w(kontekstW, s, m_drukarka);
     QCOMPARE(w.size(), QSize(824, 548));
     QCOMPARE(w.minimumSize(), w.maximumSize());
     QVERIFY(!(w.windowFlags() & Qt::WindowSystemMenuHint));
@@ -171,7 +173,7 @@ void TestOknoKoperty::ustawienieZostawiaNadawceIOdbiorce()
 {
     Katalog k;
     Kontekst kontekstW(QDir::currentPath());
-    Tkoperta_f w(kontekstW);
+    Tkoperta_f w(kontekstW, s, m_drukarka);
     // Stored sender lines and a form of address.
     QByteArray uklad = UkladKoperty::poczatkowy();
     zapiszTekst(uklad, 0, 80, u"Zapisana firma");
@@ -213,7 +215,7 @@ void TestOknoKoperty::czytajDomyslne()
     Katalog k;
     const QString obrazek = k.kopiujObrazek(QStringLiteral("logo.jpg"), QStringLiteral("logo.jpg"));
     Kontekst kontekstW(QDir::currentPath());
-    Tkoperta_f w(kontekstW);
+    Tkoperta_f w(kontekstW, s, m_drukarka);
     kontrolka<QRadioButton>(&w, "RadioButton3")->click();
     kontrolka<QLineEdit>(&w, "l3")->setText(QStringLiteral("33"));
     kontrolka<QLineEdit>(&w, "g3")->setText(QStringLiteral("44"));
@@ -264,7 +266,7 @@ void TestOknoKoperty::czytajDomyslne()
 
     // The set-up shows the stored preset too.
     Kontekst kontekstDrugie(QDir::currentPath());
-    Tkoperta_f drugie(kontekstDrugie);
+    Tkoperta_f drugie(kontekstDrugie, s, m_drukarka);
     QVERIFY(kontrolka<QRadioButton>(&drugie, "RadioButton3")->isChecked());
     QCOMPARE(kontrolka<QLabel>(&drugie, "Label7")->text(), QStringLiteral("Rozmiar 33X44"));
 }
@@ -292,7 +294,7 @@ void TestOknoKoperty::koniec()
     QFETCH(int, sposob);
     Katalog k;
     Kontekst kontekstW(QDir::currentPath());
-    Tkoperta_f w(kontekstW);
+    Tkoperta_f w(kontekstW, s, m_drukarka);
     w.show();
     kontrolka<QLineEdit>(&w, "o1")->setText(forma);
     w.SpeedButton2Click(); // saving the defaults leaves the form of address alone
@@ -322,7 +324,7 @@ void TestOknoKoperty::profilTamIZPowrotem()
     QDir(k.korzen()).mkdir(QStringLiteral("Koperty"));
     const QString obrazek = k.kopiujObrazek(QStringLiteral("logo.jpg"), QStringLiteral("firma.jpg"));
     Kontekst kontekstW(QDir::currentPath());
-    Tkoperta_f w(kontekstW);
+    Tkoperta_f w(kontekstW, s, m_drukarka);
     QLineEdit *pola[] = {
         kontrolka<QLineEdit>(&w, "n1"),    kontrolka<QLineEdit>(&w, "n2"),   kontrolka<QLineEdit>(&w, "n3"),
         kontrolka<QLineEdit>(&w, "n4"),    kontrolka<QLineEdit>(&w, "l1"),   kontrolka<QLineEdit>(&w, "l2"),
@@ -397,7 +399,7 @@ void TestOknoKoperty::profilZleBajty()
     QFETCH(char, flaga);
     Katalog k;
     Kontekst kontekstW(QDir::currentPath());
-    Tkoperta_f w(kontekstW);
+    Tkoperta_f w(kontekstW, s, m_drukarka);
     kontrolka<QRadioButton>(&w, "RadioButton2")->click();
     kontrolka<QLineEdit>(&w, "l2")->setText(QStringLiteral("12"));
     kontrolka<QCheckBox>(&w, "poziomo")->setChecked(true);
@@ -421,7 +423,7 @@ void TestOknoKoperty::profilLosowy()
 {
     Katalog k;
     Kontekst kontekstW(QDir::currentPath());
-    Tkoperta_f w(kontekstW);
+    Tkoperta_f w(kontekstW, s, m_drukarka);
     QRandomGenerator los(77);
     for (int i = 0; i < 40; ++i) {
         QByteArray r(726 + (i % 4) * 100, '\0');
@@ -454,7 +456,7 @@ void TestOknoKoperty::profilBledy()
     if (rozmiar >= 0)
         k.zapisz(QStringLiteral("zly.pro"), QByteArray(rozmiar, '\x03'));
     Kontekst kontekstW(QDir::currentPath());
-    Tkoperta_f w(kontekstW);
+    Tkoperta_f w(kontekstW, s, m_drukarka);
     kontrolka<QLineEdit>(&w, "n1")->setText(QStringLiteral("bez zmian"));
     k.wejdz(QStringLiteral("inny"));
     s.plik(k.sciezka(QStringLiteral("zly.pro")));
@@ -482,7 +484,7 @@ void TestOknoKoperty::anulowanie()
     QFETCH(QString, dialog);
     Katalog k;
     Kontekst kontekstW(QDir::currentPath());
-    Tkoperta_f w(kontekstW);
+    Tkoperta_f w(kontekstW, s, m_drukarka);
     kontrolka<QLineEdit>(&w, "l1")->setText(QStringLiteral("1"));
     k.wejdz(QStringLiteral("inny"));
     const QStringList pliki = QDir(k.korzen()).entryList(QDir::Files);
@@ -524,7 +526,7 @@ void TestOknoKoperty::obrazekZWindows()
     QVERIFY(QImage(QStringLiteral(LK_TEST_DATA "/logo.jpg")).save(sciezka));
     const QString zWindows = QStringLiteral("C:") + QDir::toNativeSeparators(sciezka).replace(u'/', u'\\').toUpper();
     Kontekst kontekstW(QDir::currentPath());
-    Tkoperta_f w(kontekstW);
+    Tkoperta_f w(kontekstW, s, m_drukarka);
     kontrolka<QLineEdit>(&w, "nazwa")->setText(zWindows);
     kontrolka<QCheckBox>(&w, "logo")->setChecked(true);
     w.SpeedButton2Click();
@@ -542,7 +544,7 @@ void TestOknoKoperty::rozmiarObokRekordow()
     Katalog k;
     QDir(k.korzen()).mkdir(QStringLiteral("Koperty"));
     Kontekst kontekstW(QDir::currentPath());
-    Tkoperta_f w(kontekstW);
+    Tkoperta_f w(kontekstW, s, m_drukarka);
     QComboBox *rozmiar = kontrolka<QComboBox>(&w, "rozmiar");
     QCOMPARE(rozmiar->currentText(), QStringLiteral("Jak w drukarce"));
     QCOMPARE(rozmiar->count(), RozmiaryKopert::wszystkie().size());
@@ -603,7 +605,7 @@ void TestOknoKoperty::podgladJakWydruk()
     Katalog k;
     const QString obrazek = k.kopiujObrazek(QStringLiteral("logo.jpg"), QStringLiteral("logo.jpg"));
     Kontekst kontekstW(QDir::currentPath());
-    Tkoperta_f w(kontekstW);
+    Tkoperta_f w(kontekstW, s, m_drukarka);
     kontrolka<QLineEdit>(&w, "nazwa")->setText(obrazek);
     w.SpeedButton2Click();
     przygotujDoDruku(w, obrazek);
@@ -667,7 +669,7 @@ void TestOknoKoperty::wieleKopertWJednymZadaniu()
     // the firm's sender lines only while the window's are empty. No data file changes.
     Katalog k;
     Kontekst kontekstW(QDir::currentPath());
-    Tkoperta_f w(kontekstW);
+    Tkoperta_f w(kontekstW, s, m_drukarka);
     const QByteArray uklad = k.czytaj(Uklad);
     const QString pdf = k.sciezka(QStringLiteral("wiele.pdf"));
     s.drukarka([&](QPrinter *d) { doPdf(*d, pdf); }).nie();
@@ -709,7 +711,7 @@ void TestOknoKoperty::obrazek()
     Katalog k;
     const QString obrazek = k.kopiujObrazek(QStringLiteral("logo_cmyk.jpg"), QStringLiteral("inny/logo.jpg"));
     Kontekst kontekstW(QDir::currentPath());
-    Tkoperta_f w(kontekstW);
+    Tkoperta_f w(kontekstW, s, m_drukarka);
     const QImage zastepczy = w.obrazPodgladu();
     QVERIFY(!zastepczy.isNull());
     k.wejdz(QStringLiteral("inny"));
@@ -760,7 +762,7 @@ void TestOknoKoperty::obrazekZly()
     const QString dobry = k.kopiujObrazek(QStringLiteral("logo.jpg"), QStringLiteral("dobry.jpg"));
     k.zapisz(QStringLiteral("zly.jpg"), dane);
     Kontekst kontekstW(QDir::currentPath());
-    Tkoperta_f w(kontekstW);
+    Tkoperta_f w(kontekstW, s, m_drukarka);
     s.plik(dobry);
     w.SpeedButton6Click();
     kontrolka<QCheckBox>(&w, "logo")->setChecked(true);
@@ -784,7 +786,7 @@ void TestOknoKoperty::dlugaSciezkaObrazka()
     QCOMPARE(sciezka.size(), 231);
     QVERIFY(QFile::copy(QStringLiteral(LK_TEST_DATA "/logo.jpg"), sciezka));
     Kontekst kontekstW(QDir::currentPath());
-    Tkoperta_f w(kontekstW);
+    Tkoperta_f w(kontekstW, s, m_drukarka);
     s.plik(sciezka);
     w.SpeedButton6Click();
     QVERIFY(kontrolka<QCheckBox>(&w, "logo")->isEnabled());
@@ -809,7 +811,7 @@ void TestOknoKoperty::profilBezPlikuObrazka()
     QFETCH(QString, nazwa);
     Katalog k;
     Kontekst kontekstW(QDir::currentPath());
-    Tkoperta_f w(kontekstW);
+    Tkoperta_f w(kontekstW, s, m_drukarka);
     UstawieniaKoperty u;
     u.nazwaObrazka = nazwa.startsWith(u'/') ? nazwa : k.sciezka(nazwa);
     u.rozmiar = 1;
@@ -830,7 +832,7 @@ void TestOknoKoperty::brakPlikuDomyslnego()
 {
     Katalog k;
     Kontekst kontekstW(QDir::currentPath());
-    Tkoperta_f w(kontekstW);
+    Tkoperta_f w(kontekstW, s, m_drukarka);
     k.zapisz(Opcje, QByteArray("\x02\x00\x01", 3));
     QFile::remove(k.sciezka(Logo));
     kontrolka<QLineEdit>(&w, "l1")->setText(QStringLiteral("bez zmian"));
@@ -857,11 +859,10 @@ void TestOknoKoperty::uszkodzonyObrazekNieBlokujeOkna()
     wpiszLogo(logo, 0, u);
     k.zapisz(Logo, logo);
     Kontekst kontekstW(QDir::currentPath());
-    Tkoperta_f w(kontekstW);
+    Tkoperta_f w(kontekstW, s, m_drukarka);
     QCOMPARE(s.teksty(QStringLiteral("blad")).size(), 1);
     QVERIFY(s.teksty(QStringLiteral("blad")).constFirst().startsWith(QStringLiteral("Nie można wczytać obrazka")));
     s.wyczysc();
-    ustawDialogi(&s);
     QVERIFY(w.FormCreate());
     QCOMPARE(w.windowTitle(), QStringLiteral("Adresowanie kopert - profil domyślny"));
     QCOMPARE(kontrolka<QLineEdit>(&w, "nazwa")->text(), obrazek);
@@ -879,14 +880,13 @@ void TestOknoKoperty::krotkiPlikPrzyUstawieniu()
     k.zapisz(Logo, logo);
     k.zapisz(Uklad, QByteArray(100, '\0'));
     Kontekst kontekstW(QDir::currentPath());
-    Tkoperta_f w(kontekstW); // the set-up reports the error and stops
+    Tkoperta_f w(kontekstW, s, m_drukarka); // the set-up reports the error and stops
     QCOMPARE(s.teksty(QStringLiteral("blad")), QStringList{QStringLiteral("Read beyond end of file")});
     QCOMPARE(kontrolka<QLineEdit>(&w, "l_log")->text(), QStringLiteral("17"));
     QVERIFY(kontrolka<QLineEdit>(&w, "l1")->text().isEmpty());
     QCOMPARE(w.windowTitle(), QStringLiteral("Wydruk kopert"));
     QVERIFY(!QFile::exists(k.sciezka(Forma)));
     s.wyczysc();
-    ustawDialogi(&s);
     QVERIFY(!w.FormCreate());
     QCOMPARE(QFileInfo(k.sciezka(Uklad)).size(), 100);
 }
@@ -902,7 +902,7 @@ void TestOknoKoperty::brakFolderuADMINI()
     zapiszTekst(siec, 1, 200, inny.path());
     k.zapisz(QStringLiteral("Admini/siec.dat"), siec);
     Kontekst kontekstW(QDir::currentPath());
-    Tkoperta_f w(kontekstW);
+    Tkoperta_f w(kontekstW, s, m_drukarka);
     QCOMPARE(s.teksty(QStringLiteral("blad")), QStringList{QStringLiteral("Invalid filename")});
     QCOMPARE(w.katalogDanych(), inny.path());
     QVERIFY(kontrolka<QLineEdit>(&w, "l1")->text().isEmpty());
@@ -916,12 +916,12 @@ void TestOknoKoperty::tylkoDoOdczytu()
     Katalog k;
     {
         Kontekst kontekstW(QDir::currentPath());
-        Tkoperta_f w(kontekstW); // creates the defaults files
+        Tkoperta_f w(kontekstW, s, m_drukarka); // creates the defaults files
     }
     QVERIFY(QFile::remove(k.sciezka(Opcje)) && QDir(k.korzen()).mkpath(Opcje));
     QVERIFY(QDir(k.korzen()).mkpath(QStringLiteral("ro.pro")));
     Kontekst kontekstW(QDir::currentPath());
-    Tkoperta_f w(kontekstW);
+    Tkoperta_f w(kontekstW, s, m_drukarka);
     QCOMPARE(s.teksty(QStringLiteral("blad")), QStringList{QStringLiteral("File access denied")});
     QVERIFY(!kontrolka<QCheckBox>(&w, "logo")->isEnabled());
     QCOMPARE(kontrolka<QLineEdit>(&w, "l1")->text(), QStringLiteral("50"));
@@ -944,7 +944,7 @@ void TestOknoKoperty::pomocZegarIRozmiar()
 {
     Katalog k;
     Kontekst kontekstW(QDir::currentPath());
-    Tkoperta_f w(kontekstW);
+    Tkoperta_f w(kontekstW, s, m_drukarka);
     w.show();
     kontrolka<QToolButton>(&w, "SpeedButton9")->click();
     QVERIFY(kontrolka<QFrame>(&w, "Panel3")->isVisible());
@@ -995,7 +995,7 @@ void TestOknoKoperty::czcionkaDruku()
     // "Czcionka druku" opens the chooser and stores the print font.
     Katalog k({QStringLiteral("Admini"), QStringLiteral("FONT")});
     Kontekst kontekstW(QDir::currentPath());
-    Tkoperta_f w(kontekstW);
+    Tkoperta_f w(kontekstW, s, m_drukarka);
     QFont czcionka(QStringLiteral("DejaVu Sans"), 11);
     czcionka.setItalic(true);
     s.czcionka({czcionka, 0x00FF00});

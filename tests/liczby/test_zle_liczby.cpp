@@ -3,9 +3,9 @@
 // parse, and nothing crashes.
 #include "../wspolne/kontrolki.h"
 #include "../wspolne/pdf.h"
-#include "skryptdialogi.h"
 #include "drukowanie.h"
 #include "kontekst.h"
+#include "skryptdialogi.h"
 #include "tdokumenty.h"
 #include "tkoperta_f.h"
 
@@ -41,6 +41,7 @@ private:
     std::unique_ptr<QTemporaryDir> m_tmp;
     QString m_start;
     SkryptDialogi m_skrypt;
+    WspolnaDrukarka m_drukarka;
 };
 
 void TestZleLiczby::init()
@@ -51,13 +52,11 @@ void TestZleLiczby::init()
         QVERIFY(QDir(m_tmp->path()).mkdir(QLatin1String(d)));
     QVERIFY(QDir::setCurrent(m_tmp->path()));
     m_skrypt.wyczysc();
-    ustawDialogi(&m_skrypt);
 }
 
 void TestZleLiczby::cleanup()
 {
-    ustawDialogi(nullptr);
-    drukarka().setPageOrientation(QPageLayout::Portrait);
+    m_drukarka().setPageOrientation(QPageLayout::Portrait);
     QDir::setCurrent(m_start);
     m_tmp.reset();
     QVERIFY2(m_skrypt.niespodziewane.isEmpty(), qPrintable(m_skrypt.niespodziewane.join(u'\n')));
@@ -98,7 +97,7 @@ void TestZleLiczby::wierszLp()
     const QString plik = m_tmp->filePath(QStringLiteral("Firmy/lista.dat"));
     QVERIFY(ListaKlientow::nowa().zapisz(plik).ok());
     Kontekst kontekst(QDir::currentPath());
-    Tdokumenty o(kontekst);
+    Tdokumenty o(kontekst, m_skrypt);
     o.zakonczProces = [] {};
     o.show();
     m_skrypt.plik(plik);
@@ -107,7 +106,6 @@ void TestZleLiczby::wierszLp()
 
     for (bool usun : {false, true}) {
         m_skrypt.wyczysc();
-        ustawDialogi(&m_skrypt);
         kontrolka<QLineEdit>(&o, "lp")->setText(lp);
         kontrolka<QLineEdit>(&o, "nazwa1")->setText(QStringLiteral("Źdźbło"));
         if (usun) {
@@ -177,7 +175,7 @@ void TestZleLiczby::polozeniaKoperty()
         QSKIP("pdftotext is not installed");
 
     Kontekst kontekstW(QDir::currentPath());
-    Tkoperta_f w(kontekstW);
+    Tkoperta_f w(kontekstW, m_skrypt, m_drukarka);
     w.show();
     QVERIFY(m_skrypt.teksty(QStringLiteral("blad")).isEmpty());
     const QStringList nadawcy{QStringLiteral("Nadawca1"), QStringLiteral("Nadawca2"), QStringLiteral("Nadawca3")};
@@ -263,7 +261,7 @@ void TestZleLiczby::wydrukPoOgromnychLiczbach()
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         QSKIP("pdftotext is not installed");
     Kontekst kontekstW(QDir::currentPath());
-    Tkoperta_f w(kontekstW);
+    Tkoperta_f w(kontekstW, m_skrypt, m_drukarka);
     kontrolka<QLineEdit>(&w, "n1")->setText(QStringLiteral("Nadawca1"));
     kontrolka<QLineEdit>(&w, "o2")->setText(QStringLiteral("Odbiorca2"));
     kontrolka<QRadioButton>(&w, "RadioButton1")->click();

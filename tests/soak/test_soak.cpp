@@ -7,8 +7,8 @@
 // LK_SOAK_KROKI=N runs N steps (default 3000); LK_SOAK_ZIARNO=S repeats the run of seed S
 // (printed at the start and with every failure).
 #include "../wspolne/kontrolki.h"
-#include "skryptdialogi.h"
 #include "kontekst.h"
+#include "skryptdialogi.h"
 #include "tdokumenty.h"
 
 #include <QCollator>
@@ -229,13 +229,11 @@ void TestSoak::init()
     QVERIFY(QDir(m_tmp->path()).mkpath(QStringLiteral("Admini")));
     QVERIFY(QDir(m_tmp->path()).mkpath(QStringLiteral("Firmy")));
     QVERIFY(QDir::setCurrent(m_tmp->path()));
-    ustawDialogi(&m_skrypt);
 }
 
 void TestSoak::cleanup()
 {
     m_okno.reset();
-    ustawDialogi(nullptr);
     QDir::setCurrent(m_start);
     m_tmp.reset();
 }
@@ -356,7 +354,7 @@ void TestSoak::losoweOperacje()
     qInfo("soak: seed %u, %d steps (LK_SOAK_ZIARNO=%u repeats this run)", m_ziarno, kroki, m_ziarno);
 
     m_kontekst = std::make_unique<Kontekst>(QDir::currentPath());
-    m_okno = std::make_unique<Tdokumenty>(*m_kontekst);
+    m_okno = std::make_unique<Tdokumenty>(*m_kontekst, m_skrypt);
     m_okno->zakonczProces = [] {};
     m_okno->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_okno.get()));
