@@ -54,9 +54,6 @@ public:
     };
     int krokiDoCofniecia() const { return int(m_cofanie.size()); }
     WynikCofania cofnij();
-    // Keeps a change saved by other code (an import) as a step to undo: `przed` is the list
-    // as the file held it before, `po` the file's state right after the save.
-    void zapamietajDoCofniecia(const ListaKlientow &przed, const StanPliku &po);
     static constexpr int NajwiecejKrokow = 30;
 
     // The lowest row from `od` on holding the text (see ListaKlientow::szukaj), or -1.
@@ -68,6 +65,10 @@ public:
     static bool usunPlikListy(const QString &sciezka);
 
 private:
+    // Keeps a change as a step to undo: `przed` is the list as the file held it before,
+    // `po` the file's state right after the save.
+    void zapamietajDoCofniecia(const ListaKlientow &przed, const StanPliku &po);
+
     struct KrokCofania
     {
         ListaKlientow przed;

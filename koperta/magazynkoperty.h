@@ -32,10 +32,6 @@ public:
     // with its sender lines). The initial record is the layout with its initial values,
     // the others zero-filled.
     BladIO wczytaj(Rekord r, UstawieniaKoperty &u, Brakujacy brakujacy = Brakujacy::Blad);
-    BladIO wczytaj(Rekord r, UstawieniaKoperty &u, bool utworz) // TYMCZASOWE
-    {
-        return wczytaj(r, u, utworz ? Brakujacy::Utworz : Brakujacy::Blad);
-    }
     // Reads the four defaults records in the window's set-up order (logo, layout, form of
     // address, print options), creating those missing; stops at the first error.
     BladIO utworzBrakujace();

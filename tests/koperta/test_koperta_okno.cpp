@@ -6,6 +6,7 @@
 #include "../wspolne/skrypt.h"
 #include "drukowanie.h"
 #include "kontekst.h"
+#include "koperty_wsadowe.h"
 #include "rekordykoperty.h"
 #include "tekst.h"
 #include "tkoperta_f.h"
@@ -14,6 +15,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -90,6 +92,8 @@ private slots:
     void tylkoDoOdczytu();
     void pomocZegarIRozmiar();
     void czcionkaDruku();
+    void jakPolecenie_data();
+    void jakPolecenie();
 
 private:
     SkryptDialogi s;
@@ -1004,6 +1008,162 @@ void TestOknoKoperty::czcionkaDruku()
     QCOMPARE(k.czytaj(QStringLiteral("FONT/font_zentar.dat")).size(), 76);
     QCOMPARE(w.fonty().czcionka().rozmiar, 11);
     QCOMPARE(w.windowTitle(), Domyslny);
+}
+
+namespace {
+
+QByteArray profilKoperty(const UstawieniaKoperty &u)
+{
+    QByteArray r(726, '\0');
+    wpiszProfil(r, u);
+    return r;
+}
+
+QStringList plikiPod(const QString &katalog)
+{
+    QStringList pliki;
+    for (QDirIterator it(katalog, QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
+        pliki << it.next();
+    pliki.sort();
+    return pliki;
+}
+
+} // namespace
+
+void TestOknoKoperty::jakPolecenie_data()
+{
+    QTest::addColumn<QByteArray>("opcje");       // the print options record; empty: no defaults files
+    QTest::addColumn<QString>("obrazek");        // the picture the defaults name
+    QTest::addColumn<bool>("krotkiUklad");       // a layout record of 100 bytes
+    QTest::addColumn<QString>("rozmiar");        // the size kept with the defaults
+    QTest::addColumn<QByteArray>("profil");      // read after "Koperta"; "-": a name of no file
+    QTest::addColumn<QString>("rozmiarProfilu"); // the size kept with the profile
+    QTest::addColumn<int>("wzorzec");            // the preset the envelopes take,
+    QTest::addColumn<bool>("logo");              // whether the logo is printed,
+    QTest::addColumn<QString>("koperta");        // the envelope size,
+    QTest::addColumn<QString>("nadawca");        // the first sender line,
+    QTest::addColumn<QString>("blad");           // the error the window reports
+
+    const QByteArray zapisane("\x03\x01\x01", 3);
+    UstawieniaKoperty p;
+    p.nadawca = {QStringLiteral("Biuro z profilu"), QStringLiteral("ul. Krótka 2"), QString(), QString()};
+    p.odLewej = {QStringLiteral("11"), QStringLiteral("22"), QStringLiteral("33"), QStringLiteral("44")};
+    p.odGory = p.odLewej;
+    p.nazwaObrazka = QStringLiteral("logo.jpg");
+    p.rozmiar = 2;
+    UstawieniaKoperty bezNadawcy = p;
+    bezNadawcy.nadawca = {};
+    bezNadawcy.rozmiar = 4;
+    UstawieniaKoperty zleBajty = p;
+    zleBajty.rozmiar = 9;
+    zleBajty.logo = 5;
+    zleBajty.poziomo = 5;
+    UstawieniaKoperty bezObrazka = p;
+    bezObrazka.nazwaObrazka = QStringLiteral("brak.jpg");
+    bezObrazka.logo = 1;
+    const QString firma = QStringLiteral("Firma Sp. z o.o.");
+    const QString zlyObrazek =
+        QStringLiteral("Nie można wczytać obrazka: nieznany format obrazka (obsługiwane: JPEG, PNG)");
+
+    QTest::newRow("no defaults files") << QByteArray() << QString() << false << QString() << QByteArray() << QString()
+                                       << 1 << false << QString() << firma << QString();
+    QTest::newRow("stored defaults") << zapisane << "logo.jpg" << false << "DL" << QByteArray() << QString() << 3
+                                     << true << "DL" << firma << QString();
+    QTest::newRow("damaged values") << QByteArray("\x07\x02\x09", 3) << "logo.jpg" << false << "DL" << QByteArray()
+                                    << QString() << 1 << false << "DL" << firma << QString();
+    QTest::newRow("short layout record") << zapisane << "logo.jpg" << true << QString() << QByteArray() << QString()
+                                         << 0 << false << QString() << firma << "Read beyond end of file";
+    QTest::newRow("picture that cannot be loaded") << zapisane << "zly.jpg" << false << QString() << QByteArray()
+                                                   << QString() << 3 << false << QString() << firma << zlyObrazek;
+    QTest::newRow("profile with its size")
+        << zapisane << "logo.jpg" << false << "DL" << profilKoperty(p) << "C5" << 2 << false << "C5"
+        << "Biuro z profilu" << QString();
+    QTest::newRow("profile without its size") << zapisane << "logo.jpg" << false << "DL" << profilKoperty(bezNadawcy)
+                                              << QString() << 4 << false << QString() << firma << QString();
+    QTest::newRow("profile with damaged values")
+        << zapisane << QString() << false << QString() << profilKoperty(zleBajty) << QString() << 3 << true << QString()
+        << "Biuro z profilu" << QString();
+    QTest::newRow("profile's picture missing")
+        << zapisane << "logo.jpg" << false << QString() << profilKoperty(bezObrazka) << QString() << 2 << false
+        << QString() << "Biuro z profilu" << QString();
+    QTest::newRow("no profile file") << zapisane << "logo.jpg" << false << QString() << QByteArray("-") << QString()
+                                     << 0 << false << QString() << firma << "File not found";
+}
+
+void TestOknoKoperty::jakPolecenie()
+{
+    // The settings the command line's `koperty` prints with are those the window shows
+    // after "Koperta" (and "Czytaj profil"), and both stop at the same error.
+    QFETCH(QByteArray, opcje);
+    QFETCH(QString, obrazek);
+    QFETCH(bool, krotkiUklad);
+    QFETCH(QString, rozmiar);
+    QFETCH(QByteArray, profil);
+    QFETCH(QString, rozmiarProfilu);
+    QFETCH(int, wzorzec);
+    QFETCH(bool, logo);
+    QFETCH(QString, koperta);
+    QFETCH(QString, nadawca);
+    QFETCH(QString, blad);
+
+    Katalog k;
+    k.kopiujObrazek(QStringLiteral("logo.jpg"), QStringLiteral("logo.jpg"));
+    QVERIFY(k.zapisz(QStringLiteral("zly.jpg"), "to nie jest obrazek"));
+    if (!opcje.isEmpty()) {
+        UstawieniaKoperty d;
+        d.nadawca[0] = QStringLiteral("Zapisana firma");
+        d.nazwaObrazka = obrazek;
+        d.logoOdLewej = QStringLiteral("30");
+        QByteArray uklad = UkladKoperty::poczatkowy(), rekordLogo(243, '\0');
+        wpiszUklad(uklad, 0, d); // the presets emptied, then back
+        uklad.replace(324, 156, UkladKoperty::poczatkowy().mid(324));
+        wpiszLogo(rekordLogo, 0, d);
+        QVERIFY(k.zapisz(Uklad, krotkiUklad ? uklad.left(100) : uklad) && k.zapisz(Logo, rekordLogo)
+                && k.zapisz(Opcje, opcje) && k.zapisz(Forma, formaAdresu(QStringLiteral("Pani"))));
+    }
+    if (!rozmiar.isEmpty())
+        QVERIFY(k.zapisz(QStringLiteral("Admini/koperta_rozmiar.txt"), rozmiar.toLatin1() + '\n'));
+    const QString plikProfilu = profil.isEmpty() ? QString() : k.sciezka(QStringLiteral("p.pro"));
+    if (profil.size() > 1)
+        QVERIFY(k.zapisz(QStringLiteral("p.pro"), profil));
+    if (!rozmiarProfilu.isEmpty())
+        QVERIFY(k.zapisz(QStringLiteral("p.pro.rozmiar"), rozmiarProfilu.toLatin1() + '\n'));
+    const std::array<QString, 4> firmy{QStringLiteral("Firma Sp. z o.o."), QStringLiteral("ul. Długa 1"),
+                                       QStringLiteral("00-001 Warszawa"), QString()};
+
+    // The command line first: it writes nothing.
+    const QStringList pliki = plikiPod(k.korzen());
+    UstawieniaWsadowe u;
+    const std::optional<QString> bladPolecenia =
+        wczytajUstawieniaWsadowe(k.korzen(), k.sciezka(QStringLiteral("FONT/font_zentar.dat")), plikProfilu, firmy, u);
+    QCOMPARE(plikiPod(k.korzen()), pliki);
+
+    Kontekst kontekstW(QDir::currentPath());
+    Tkoperta_f w(kontekstW, s, m_drukarka, nullptr, Tkoperta_f::Ustawienia::PrzyPierwszymUzyciu);
+    if (w.pokazDlaKlienta(firmy, {QStringLiteral("Odbiorca")}) && !plikProfilu.isEmpty()) {
+        s.plik(plikProfilu);
+        w.SpeedButton10Click();
+    }
+    QCOMPARE(s.teksty(QStringLiteral("blad")).join(u'\n'), blad);
+    if (wzorzec == 0) { // a record the window could not read stops the command line too
+        QVERIFY(bladPolecenia && bladPolecenia->endsWith(QStringLiteral(": ") + blad));
+        return;
+    }
+    QVERIFY2(!bladPolecenia, qPrintable(bladPolecenia.value_or(QString())));
+    QCOMPARE(u.uwagi.join(u'\n'), blad);
+
+    // What the window holds, as a job for many clients prints it.
+    UstawieniaKoperty wOknie = w.ustawienia();
+    wOknie.logo = w.drukujLogo() && !w.obrazDruku().isNull() ? 1 : 0;
+    wOknie.nadawca = nadawcaDlaWielu(wOknie.nadawca, firmy);
+    QVERIFY(u.ustawienia == wOknie);
+    QCOMPARE(u.logo, logo ? w.obrazDruku() : QImage());
+    QCOMPARE(u.rozmiar, w.rozmiarKoperty());
+    QCOMPARE(int(u.ustawienia.rozmiar), wzorzec);
+    QCOMPARE(u.ustawienia.logo == 1 && !u.logo.isNull(), logo);
+    QCOMPARE(RozmiaryKopert::nazwa(u.rozmiar), koperta);
+    QCOMPARE(u.ustawienia.nadawca[0], nadawca);
+    QCOMPARE(u.ustawienia.formaAdresu, opcje.isEmpty() ? QString() : QStringLiteral("Pani"));
 }
 
 QTEST_MAIN(TestOknoKoperty)
