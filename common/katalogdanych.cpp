@@ -47,8 +47,3 @@ KatalogDanych rozwiazKatalogDanych(const QString &katalogStartowy)
     }
     return wynik;
 }
-
-KatalogDanych rozwiazKatalogDanych()
-{
-    return rozwiazKatalogDanych(QDir::currentPath());
-}

@@ -161,11 +161,6 @@ QStringList ListaKlientow::linie() const
     return wynik;
 }
 
-void ListaKlientow::wyczysc()
-{
-    m_dane.fill('\0');
-}
-
 void ListaKlientow::numeruj()
 {
     for (int w = 0; w < LiczbaWierszy; ++w)
