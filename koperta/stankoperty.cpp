@@ -45,6 +45,18 @@ void ustawOpcje(StanKoperty &s, const UstawieniaKoperty &z)
         s.ustawienia.poziomo = z.poziomo;
 }
 
+// The last steps of reading the defaults or a profile: the pictures, then the logo box; a
+// picture that cannot be loaded stops before the box.
+WynikUstawien zakonczZObrazkiem(StanKoperty &s, WynikUstawien &w)
+{
+    w.bladObrazka = zaladujObrazekLogo(s);
+    if (!w.bladObrazka.isEmpty())
+        return w;
+    ustawPoleLogo(s);
+    w.dokonczone = true;
+    return w;
+}
+
 // Preset 1 checked, no logo, portrait: how the set-up and reading the defaults begin.
 void zacznij(StanKoperty &s)
 {
@@ -150,12 +162,7 @@ WynikUstawien czytajDomyslne(MagazynKoperty &m, StanKoperty &s)
     if (u.rozmiar >= 1 && u.rozmiar <= 4)
         s.etykieta = etykietaRozmiaru(u, u.rozmiar);
     s.rozmiar = RozmiaryKopert::czytaj(RozmiaryKopert::plikDomyslny(m.katalog()));
-    w.bladObrazka = zaladujObrazekLogo(s);
-    if (!w.bladObrazka.isEmpty())
-        return w;
-    ustawPoleLogo(s);
-    w.dokonczone = true;
-    return w;
+    return zakonczZObrazkiem(s, w);
 }
 
 WynikUstawien czytajProfil(MagazynKoperty &m, const QString &plik, StanKoperty &s)
@@ -171,12 +178,7 @@ WynikUstawien czytajProfil(MagazynKoperty &m, const QString &plik, StanKoperty &
     ustawUklad(s.ustawienia, p, true);
     ustawLogo(s.ustawienia, p);
     ustawOpcje(s, p);
-    w.bladObrazka = zaladujObrazekLogo(s);
-    if (!w.bladObrazka.isEmpty())
-        return w;
-    ustawPoleLogo(s);
-    w.dokonczone = true;
-    return w;
+    return zakonczZObrazkiem(s, w);
 }
 
 std::array<QString, 4> nadawcaDlaWielu(const std::array<QString, 4> &ustawione, const std::array<QString, 4> &firmy)
