@@ -187,53 +187,56 @@ void TestOtwartaLista::importuj_data()
     using I = Wymiana::ImportDoListy;
     QTest::addColumn<int>("wolne");              // free rows at the top, the rest hold a name
     QTest::addColumn<QList<bool>>("odpowiedzi"); // to each question in turn
-    QTest::addColumn<bool>("obcyWPodgladzie");   // another program fills the first planned row then
-    QTest::addColumn<bool>("obcyPotem");         // another program saves the list after the import
-    QTest::addColumn<QStringList>("pytania");    // the rows of each plan asked about; "+": asked again
+    QTest::addColumn<int>("obcy");               // another program saves the list: 1 during the first question, 2 after
+    QTest::addColumn<QString>("pytania");        // the rows of each plan asked about; "+": asked again
     QTest::addColumn<int>("koniec");
-    QTest::addColumn<QStringList>("nazwy");       // nazwa1 of rows 1..3 in the file afterwards
-    QTest::addColumn<QStringList>("poCofnieciu"); // ... after "Cofnij"; empty: nothing to undo
+    QTest::addColumn<QString>("nazwy");       // nazwa1 of rows 1..3 in the file afterwards,
+    QTest::addColumn<QString>("poCofnieciu"); // and after "Cofnij"; empty: nothing to undo
 
-    const QStringList puste{"", "", ""};
-    const QStringList zapisani{"A", "B", ""};
-    QTest::newRow("saved") << 501 << QList<bool>{true} << false << false << QStringList{"1 2"} << int(I::Zapisano)
-                           << zapisani << puste;
-    QTest::newRow("cancelled") << 501 << QList<bool>{false} << false << false << QStringList{"1 2"} << int(I::Anulowano)
-                               << puste << QStringList();
-    QTest::newRow("full list") << 0 << QList<bool>{} << false << false << QStringList() << int(I::BrakMiejsca)
-                               << QStringList{"Pełny", "Pełny", "Pełny"} << QStringList();
+    QTest::newRow("saved") << 501 << QList<bool>{true} << 0 << "1 2" << int(I::Zapisano) << "A B -"
+                           << "- - -";
+    QTest::newRow("cancelled") << 501 << QList<bool>{false} << 0 << "1 2" << int(I::Anulowano) << "- - -"
+                               << "";
+    QTest::newRow("full list") << 0 << QList<bool>{} << 0 << "" << int(I::BrakMiejsca) << "P P P"
+                               << "";
     QTest::newRow("changed during the preview")
-        << 501 << QList<bool>{true, true} << true << false << QStringList{"1 2", "2 3 +"} << int(I::Zapisano)
-        << QStringList{"Obcy", "A", "B"} << QStringList{"Obcy", "", ""};
+        << 501 << QList<bool>{true, true} << 1 << "1 2|2 3 +" << int(I::Zapisano) << "Obcy A B"
+        << "Obcy - -";
     QTest::newRow("changed, then cancelled")
-        << 501 << QList<bool>{true, false} << true << false << QStringList{"1 2", "2 3 +"} << int(I::Anulowano)
-        << QStringList{"Obcy", "", ""} << QStringList();
-    QTest::newRow("changed, then full") << 1 << QList<bool>{true} << true << false << QStringList{"1"}
-                                        << int(I::BrakMiejsca) << QStringList{"Obcy", "Pełny", "Pełny"}
-                                        << QStringList();
-    QTest::newRow("undo after a foreign save")
-        << 501 << QList<bool>{true} << false << true << QStringList{"1 2"} << int(I::Zapisano) << zapisani << zapisani;
+        << 501 << QList<bool>{true, false} << 1 << "1 2|2 3 +" << int(I::Anulowano) << "Obcy - -"
+        << "";
+    QTest::newRow("changed, then full") << 1 << QList<bool>{true} << 1 << "1" << int(I::BrakMiejsca) << "Obcy P P"
+                                        << "";
+    QTest::newRow("undo after a foreign save") << 501 << QList<bool>{true} << 2 << "1 2" << int(I::Zapisano) << "A B -"
+                                               << "A B -";
 }
 
 void TestOtwartaLista::importuj()
 {
     QFETCH(int, wolne);
     QFETCH(QList<bool>, odpowiedzi);
-    QFETCH(bool, obcyWPodgladzie);
-    QFETCH(bool, obcyPotem);
-    QFETCH(QStringList, pytania);
+    QFETCH(int, obcy);
+    QFETCH(QString, pytania);
     QFETCH(int, koniec);
-    QFETCH(QStringList, nazwy);
-    QFETCH(QStringList, poCofnieciu);
+    QFETCH(QString, nazwy);
+    QFETCH(QString, poCofnieciu);
 
     ListaKlientow l = ListaKlientow::nowa();
     for (int w = wolne; w < LiczbaWierszy; ++w)
-        l.ustawTekst(Nazwa1, w, u"Pełny");
+        l.ustawTekst(Nazwa1, w, u"P");
     const QString sciezka = m_tmp.filePath(QStringLiteral("import.dat"));
     QVERIFY(zapiszPlik(sciezka, l.dane()));
     OtwartaLista o, inny;
     QVERIFY(!o.otworz(sciezka) && !inny.otworz(sciezka));
-    const TekstyWiersza obcy{QString(), QStringLiteral("Obcy")};
+    const TekstyWiersza obcyWiersz{QString(), QStringLiteral("Obcy")};
+    const auto wPliku = [&] {
+        ListaKlientow z;
+        QStringList n;
+        if (!z.wczytaj(sciezka))
+            for (int w = 0; w < 3; ++w)
+                n << (z.tekst(Nazwa1, w).isEmpty() ? QStringLiteral("-") : z.tekst(Nazwa1, w));
+        return n.join(u' ');
+    };
 
     QStringList zadane;
     const Wymiana::ImportDoListy w =
@@ -242,33 +245,23 @@ void TestOtwartaLista::importuj()
                                      QStringList wiersze;
                                      for (int r : plan.wiersze)
                                          wiersze << QString::number(r + 1);
-                                     if (ponownie)
-                                         wiersze << QStringLiteral("+");
-                                     zadane << wiersze.join(u' ');
-                                     if (obcyWPodgladzie && zadane.size() == 1)
-                                         inny.ustawWiersz(plan.wiersze.first(), obcy);
+                                     zadane << wiersze.join(u' ') + (ponownie ? QStringLiteral(" +") : QString());
+                                     if (obcy == 1 && zadane.size() == 1)
+                                         inny.ustawWiersz(plan.wiersze.first(), obcyWiersz);
                                      return odpowiedzi.value(zadane.size() - 1);
                                  });
-    QCOMPARE(zadane, pytania);
+    QCOMPARE(zadane.join(u'|'), pytania);
     QCOMPARE(int(w.koniec), koniec);
-    const auto wPliku = [&] {
-        ListaKlientow z;
-        return z.wczytaj(sciezka) ? QStringList()
-                                  : QStringList{z.tekst(Nazwa1, 0), z.tekst(Nazwa1, 1), z.tekst(Nazwa1, 2)};
-    };
     QCOMPARE(wPliku(), nazwy);
     QCOMPARE(o.krokiDoCofniecia(), poCofnieciu.isEmpty() ? 0 : 1);
     if (poCofnieciu.isEmpty())
         return;
     QCOMPARE(o.lista().dane(), czytajPlik(sciezka));
-    if (obcyPotem) // undoing would overwrite the other program's row: nothing is written
-        QVERIFY(inny.ustawWiersz(9, obcy).ok());
+    if (obcy == 2) // undoing would overwrite the other program's row: nothing is written
+        QVERIFY(inny.ustawWiersz(9, obcyWiersz).ok());
     const QByteArray przed = czytajPlik(sciezka);
-    const OtwartaLista::WynikCofania c = o.cofnij();
-    QCOMPARE(c.obcaZmiana, obcyPotem);
-    QCOMPARE(c.ok(), !obcyPotem);
-    if (obcyPotem)
-        QCOMPARE(czytajPlik(sciezka), przed);
+    QCOMPARE(o.cofnij().obcaZmiana, obcy == 2);
+    QVERIFY(obcy != 2 || czytajPlik(sciezka) == przed);
     QCOMPARE(wPliku(), poCofnieciu);
 }
 

@@ -1012,19 +1012,11 @@ void TestOknoKoperty::czcionkaDruku()
 
 namespace {
 
-QByteArray profilKoperty(const UstawieniaKoperty &u)
-{
-    QByteArray r(726, '\0');
-    wpiszProfil(r, u);
-    return r;
-}
-
 QStringList plikiPod(const QString &katalog)
 {
     QStringList pliki;
     for (QDirIterator it(katalog, QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
         pliki << it.next();
-    pliki.sort();
     return pliki;
 }
 
@@ -1032,62 +1024,27 @@ QStringList plikiPod(const QString &katalog)
 
 void TestOknoKoperty::jakPolecenie_data()
 {
-    QTest::addColumn<QByteArray>("opcje");       // the print options record; empty: no defaults files
-    QTest::addColumn<QString>("obrazek");        // the picture the defaults name
-    QTest::addColumn<bool>("krotkiUklad");       // a layout record of 100 bytes
-    QTest::addColumn<QString>("rozmiar");        // the size kept with the defaults
-    QTest::addColumn<QByteArray>("profil");      // read after "Koperta"; "-": a name of no file
-    QTest::addColumn<QString>("rozmiarProfilu"); // the size kept with the profile
-    QTest::addColumn<int>("wzorzec");            // the preset the envelopes take,
-    QTest::addColumn<bool>("logo");              // whether the logo is printed,
-    QTest::addColumn<QString>("koperta");        // the envelope size,
-    QTest::addColumn<QString>("nadawca");        // the first sender line,
-    QTest::addColumn<QString>("blad");           // the error the window reports
+    QTest::addColumn<QByteArray>("opcje"); // the print options record; empty: no defaults files
+    QTest::addColumn<QString>("obrazek");  // the picture the defaults name ("-": a layout record cut short)
+    QTest::addColumn<QString>("rozmiar");  // the size kept with the defaults
+    QTest::addColumn<int>("profil");       // read after "Koperta": 0 none, else a preset (the rest below)
+    QTest::addColumn<QString>("wynik");    // preset, logo printed, size, first sender line
+    QTest::addColumn<QString>("blad");     // what the window reports
 
     const QByteArray zapisane("\x03\x01\x01", 3);
-    UstawieniaKoperty p;
-    p.nadawca = {QStringLiteral("Biuro z profilu"), QStringLiteral("ul. Krótka 2"), QString(), QString()};
-    p.odLewej = {QStringLiteral("11"), QStringLiteral("22"), QStringLiteral("33"), QStringLiteral("44")};
-    p.odGory = p.odLewej;
-    p.nazwaObrazka = QStringLiteral("logo.jpg");
-    p.rozmiar = 2;
-    UstawieniaKoperty bezNadawcy = p;
-    bezNadawcy.nadawca = {};
-    bezNadawcy.rozmiar = 4;
-    UstawieniaKoperty zleBajty = p;
-    zleBajty.rozmiar = 9;
-    zleBajty.logo = 5;
-    zleBajty.poziomo = 5;
-    UstawieniaKoperty bezObrazka = p;
-    bezObrazka.nazwaObrazka = QStringLiteral("brak.jpg");
-    bezObrazka.logo = 1;
-    const QString firma = QStringLiteral("Firma Sp. z o.o.");
-    const QString zlyObrazek =
-        QStringLiteral("Nie można wczytać obrazka: nieznany format obrazka (obsługiwane: JPEG, PNG)");
-
-    QTest::newRow("no defaults files") << QByteArray() << QString() << false << QString() << QByteArray() << QString()
-                                       << 1 << false << QString() << firma << QString();
-    QTest::newRow("stored defaults") << zapisane << "logo.jpg" << false << "DL" << QByteArray() << QString() << 3
-                                     << true << "DL" << firma << QString();
-    QTest::newRow("damaged values") << QByteArray("\x07\x02\x09", 3) << "logo.jpg" << false << "DL" << QByteArray()
-                                    << QString() << 1 << false << "DL" << firma << QString();
-    QTest::newRow("short layout record") << zapisane << "logo.jpg" << true << QString() << QByteArray() << QString()
-                                         << 0 << false << QString() << firma << "Read beyond end of file";
-    QTest::newRow("picture that cannot be loaded") << zapisane << "zly.jpg" << false << QString() << QByteArray()
-                                                   << QString() << 3 << false << QString() << firma << zlyObrazek;
-    QTest::newRow("profile with its size")
-        << zapisane << "logo.jpg" << false << "DL" << profilKoperty(p) << "C5" << 2 << false << "C5"
-        << "Biuro z profilu" << QString();
-    QTest::newRow("profile without its size") << zapisane << "logo.jpg" << false << "DL" << profilKoperty(bezNadawcy)
-                                              << QString() << 4 << false << QString() << firma << QString();
-    QTest::newRow("profile with damaged values")
-        << zapisane << QString() << false << QString() << profilKoperty(zleBajty) << QString() << 3 << true << QString()
-        << "Biuro z profilu" << QString();
-    QTest::newRow("profile's picture missing")
-        << zapisane << "logo.jpg" << false << QString() << profilKoperty(bezObrazka) << QString() << 2 << false
-        << QString() << "Biuro z profilu" << QString();
-    QTest::newRow("no profile file") << zapisane << "logo.jpg" << false << QString() << QByteArray("-") << QString()
-                                     << 0 << false << QString() << firma << "File not found";
+    const QString zly = QStringLiteral("Nie można wczytać obrazka: nieznany format obrazka (obsługiwane: JPEG, PNG)");
+    const QString logo = QStringLiteral("logo.jpg"), dl = QStringLiteral("DL"), nic;
+    QTest::newRow("no defaults files") << QByteArray() << nic << nic << 0 << "1 - - Firma" << nic;
+    QTest::newRow("stored defaults") << zapisane << logo << dl << 0 << "3 logo DL Firma" << nic;
+    QTest::newRow("damaged values") << QByteArray("\x07\x02\x09", 3) << logo << dl << 0 << "1 - DL Firma" << nic;
+    QTest::newRow("layout cut short") << zapisane << "-" << nic << 0 << nic << "Read beyond end of file";
+    QTest::newRow("picture that cannot be loaded") << zapisane << "zly.jpg" << nic << 0 << "3 - - Firma" << zly;
+    // Profiles: 2 with its size C5 and sender lines; 4 without either; 9 with flags of 5,
+    // which leave the defaults' ticks; 1 ticking a picture that is not there.
+    QTest::newRow("profile with its size") << zapisane << logo << dl << 2 << "2 - C5 Biuro" << nic;
+    QTest::newRow("profile without its size") << zapisane << logo << dl << 4 << "4 - - Firma" << nic;
+    QTest::newRow("profile with damaged values") << zapisane << nic << nic << 9 << "3 logo - Biuro" << nic;
+    QTest::newRow("profile's picture missing") << zapisane << logo << nic << 1 << "1 - - Biuro" << nic;
 }
 
 void TestOknoKoperty::jakPolecenie()
@@ -1096,74 +1053,75 @@ void TestOknoKoperty::jakPolecenie()
     // after "Koperta" (and "Czytaj profil"), and both stop at the same error.
     QFETCH(QByteArray, opcje);
     QFETCH(QString, obrazek);
-    QFETCH(bool, krotkiUklad);
     QFETCH(QString, rozmiar);
-    QFETCH(QByteArray, profil);
-    QFETCH(QString, rozmiarProfilu);
-    QFETCH(int, wzorzec);
-    QFETCH(bool, logo);
-    QFETCH(QString, koperta);
-    QFETCH(QString, nadawca);
+    QFETCH(int, profil);
+    QFETCH(QString, wynik);
     QFETCH(QString, blad);
 
     Katalog k;
     k.kopiujObrazek(QStringLiteral("logo.jpg"), QStringLiteral("logo.jpg"));
     QVERIFY(k.zapisz(QStringLiteral("zly.jpg"), "to nie jest obrazek"));
-    if (!opcje.isEmpty()) {
-        UstawieniaKoperty d;
-        d.nadawca[0] = QStringLiteral("Zapisana firma");
-        d.nazwaObrazka = obrazek;
-        d.logoOdLewej = QStringLiteral("30");
-        QByteArray uklad = UkladKoperty::poczatkowy(), rekordLogo(243, '\0');
-        wpiszUklad(uklad, 0, d); // the presets emptied, then back
-        uklad.replace(324, 156, UkladKoperty::poczatkowy().mid(324));
-        wpiszLogo(rekordLogo, 0, d);
-        QVERIFY(k.zapisz(Uklad, krotkiUklad ? uklad.left(100) : uklad) && k.zapisz(Logo, rekordLogo)
+    UstawieniaKoperty u;
+    u.nadawca[0] = QStringLiteral("Zapisana"); // the set-up leaves the window's sender lines
+    u.nazwaObrazka = obrazek;
+    QByteArray uklad = UkladKoperty::poczatkowy(), rekordLogo(243, '\0');
+    wpiszUklad(uklad, 0, u);
+    uklad.replace(324, 156, UkladKoperty::poczatkowy().mid(324));
+    wpiszLogo(rekordLogo, 0, u);
+    if (!opcje.isEmpty())
+        QVERIFY(k.zapisz(Uklad, obrazek == u"-" ? uklad.left(100) : uklad) && k.zapisz(Logo, rekordLogo)
                 && k.zapisz(Opcje, opcje) && k.zapisz(Forma, formaAdresu(QStringLiteral("Pani"))));
-    }
     if (!rozmiar.isEmpty())
-        QVERIFY(k.zapisz(QStringLiteral("Admini/koperta_rozmiar.txt"), rozmiar.toLatin1() + '\n'));
-    const QString plikProfilu = profil.isEmpty() ? QString() : k.sciezka(QStringLiteral("p.pro"));
-    if (profil.size() > 1)
-        QVERIFY(k.zapisz(QStringLiteral("p.pro"), profil));
-    if (!rozmiarProfilu.isEmpty())
-        QVERIFY(k.zapisz(QStringLiteral("p.pro.rozmiar"), rozmiarProfilu.toLatin1() + '\n'));
-    const std::array<QString, 4> firmy{QStringLiteral("Firma Sp. z o.o."), QStringLiteral("ul. Długa 1"),
-                                       QStringLiteral("00-001 Warszawa"), QString()};
+        QVERIFY(k.zapisz(QStringLiteral("Admini/koperta_rozmiar.txt"), rozmiar.toLatin1()));
+    const QString plikProfilu = profil ? k.sciezka(QStringLiteral("p.pro")) : QString();
+    if (profil) {
+        u.nadawca = {profil == 4 ? QString() : QStringLiteral("Biuro")};
+        u.odLewej = u.odGory = {QStringLiteral("11"), QStringLiteral("22"), QStringLiteral("33"), QStringLiteral("44")};
+        u.nazwaObrazka = QString::fromLatin1(profil == 1 ? "brak.jpg" : "logo.jpg");
+        u.rozmiar = quint8(profil);
+        u.logo = u.poziomo = profil == 9 ? 5 : profil == 1 ? 1 : 0;
+        QByteArray r(726, '\0');
+        wpiszProfil(r, u);
+        QVERIFY(k.zapisz(QStringLiteral("p.pro"), r)
+                && (profil != 2 || k.zapisz(QStringLiteral("p.pro.rozmiar"), "C5")));
+    }
+    const std::array<QString, 4> firmy{QStringLiteral("Firma"), QStringLiteral("ul. Długa 1")};
 
     // The command line first: it writes nothing.
     const QStringList pliki = plikiPod(k.korzen());
-    UstawieniaWsadowe u;
-    const std::optional<QString> bladPolecenia =
-        wczytajUstawieniaWsadowe(k.korzen(), k.sciezka(QStringLiteral("FONT/font_zentar.dat")), plikProfilu, firmy, u);
+    UstawieniaWsadowe z;
+    const auto bladPolecenia =
+        wczytajUstawieniaWsadowe(k.korzen(), k.sciezka(QStringLiteral("FONT/x.dat")), plikProfilu, firmy, z);
     QCOMPARE(plikiPod(k.korzen()), pliki);
 
     Kontekst kontekstW(QDir::currentPath());
     Tkoperta_f w(kontekstW, s, m_drukarka, nullptr, Tkoperta_f::Ustawienia::PrzyPierwszymUzyciu);
-    if (w.pokazDlaKlienta(firmy, {QStringLiteral("Odbiorca")}) && !plikProfilu.isEmpty()) {
+    if (w.pokazDlaKlienta(firmy, {QStringLiteral("Odbiorca")}) && profil) {
         s.plik(plikProfilu);
         w.SpeedButton10Click();
     }
     QCOMPARE(s.teksty(QStringLiteral("blad")).join(u'\n'), blad);
-    if (wzorzec == 0) { // a record the window could not read stops the command line too
+    if (wynik.isEmpty()) { // a record the window could not read stops the command line too
         QVERIFY(bladPolecenia && bladPolecenia->endsWith(QStringLiteral(": ") + blad));
         return;
     }
     QVERIFY2(!bladPolecenia, qPrintable(bladPolecenia.value_or(QString())));
-    QCOMPARE(u.uwagi.join(u'\n'), blad);
+    QCOMPARE(z.uwagi.join(u'\n'), blad);
 
     // What the window holds, as a job for many clients prints it.
     UstawieniaKoperty wOknie = w.ustawienia();
     wOknie.logo = w.drukujLogo() && !w.obrazDruku().isNull() ? 1 : 0;
     wOknie.nadawca = nadawcaDlaWielu(wOknie.nadawca, firmy);
-    QVERIFY(u.ustawienia == wOknie);
-    QCOMPARE(u.logo, logo ? w.obrazDruku() : QImage());
-    QCOMPARE(u.rozmiar, w.rozmiarKoperty());
-    QCOMPARE(int(u.ustawienia.rozmiar), wzorzec);
-    QCOMPARE(u.ustawienia.logo == 1 && !u.logo.isNull(), logo);
-    QCOMPARE(RozmiaryKopert::nazwa(u.rozmiar), koperta);
-    QCOMPARE(u.ustawienia.nadawca[0], nadawca);
-    QCOMPARE(u.ustawienia.formaAdresu, opcje.isEmpty() ? QString() : QStringLiteral("Pani"));
+    QVERIFY(z.ustawienia == wOknie);
+    QCOMPARE(z.logo, wOknie.logo ? w.obrazDruku() : QImage());
+    QCOMPARE(z.rozmiar, w.rozmiarKoperty());
+    const QString nazwa = RozmiaryKopert::nazwa(z.rozmiar);
+    QCOMPARE(QStringLiteral("%1 %2 %3 %4")
+                 .arg(z.ustawienia.rozmiar)
+                 .arg(z.logo.isNull() ? QStringLiteral("-") : QStringLiteral("logo"), nazwa.isEmpty() ? u"-"_qs : nazwa,
+                      z.ustawienia.nadawca[0]),
+             wynik);
+    QCOMPARE(z.ustawienia.formaAdresu, opcje.isEmpty() ? QString() : QStringLiteral("Pani"));
 }
 
 QTEST_MAIN(TestOknoKoperty)
