@@ -82,6 +82,34 @@ ListaKlientow listaProbna()
     return l;
 }
 
+// Hands out its bytes, then fails instead of ending; takes no write.
+class ZepsuteUrzadzenie : public QIODevice
+{
+public:
+    explicit ZepsuteUrzadzenie(const QByteArray &dane)
+        : m_dane(dane)
+    {
+        open(QIODevice::ReadWrite | QIODevice::Unbuffered);
+        setErrorString(u"urządzenie odmówiło"_qs);
+    }
+
+protected:
+    qint64 readData(char *dane, qint64 ile) override
+    {
+        ile = std::min(ile, m_dane.size() - m_pozycja);
+        if (ile <= 0)
+            return -1;
+        memcpy(dane, m_dane.constData() + m_pozycja, ile);
+        m_pozycja += ile;
+        return ile;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    QByteArray m_dane;
+    qint64 m_pozycja = 0;
+};
+
 // ---- Golden files: tests/wymiana/zlote/<case>/, see README.md there.
 
 QByteArray czytaj(const QString &sciezka)
@@ -314,6 +342,29 @@ private slots:
         QCOMPARE(poTym.tekst(Nazwa1, 1), u"C"_qs);
     }
 
+    void zepsuteUrzadzenie_data()
+    {
+        QTest::addColumn<bool>("vcard");
+        QTest::newRow("CSV") << false;
+        QTest::newRow("vCard") << true;
+    }
+
+    // A device that fails is reported as the failure it is, never as a file written or
+    // read, even when the bytes before the failure make a whole file.
+    void zepsuteUrzadzenie()
+    {
+        QFETCH(bool, vcard);
+        const QList<TekstyWiersza> klienci{klient({u"Łódź"_qs})};
+        ZepsuteUrzadzenie u(vcard ? eksportVcard(klienci, kPodpisy) : eksportCsv(klienci, kPodpisy));
+        PisarzCsv csv(kPodpisy);
+        PisarzVcard vcf(kPodpisy);
+        QVERIFY(vcard ? !vcf.zapisz(u, klienci) : !csv.zapisz(u, klienci));
+        QCOMPARE(vcard ? vcf.blad() : csv.blad(), u"Błąd zapisu: urządzenie odmówiło"_qs);
+        const WynikWczytania w = vcard ? CzytnikVcard(kPodpisy).czytaj(u) : CzytnikCsv(kPodpisy).czytaj(u);
+        QCOMPARE(w.blad, u"Błąd odczytu: urządzenie odmówiło"_qs);
+        QVERIFY(w.klienci.isEmpty());
+    }
+
     void zleDane_data()
     {
         QTest::addColumn<QByteArray>("dane");
@@ -362,8 +413,8 @@ private slots:
         const QList<int> wiersze = wierszeZTekstem(l);
         QTemporaryDir dir;
         const QString csv = dir.filePath(u"k.csv"_qs), vcf = dir.filePath(u"k.vcf"_qs);
-        QVERIFY(eksportujDoPliku(csv, formatPliku(csv), l, wiersze, kPodpisy).ok());
-        QVERIFY(eksportujDoPliku(vcf, formatPliku(vcf), l, wiersze, kPodpisy).ok());
+        QVERIFY(eksportujDoPliku(csv, Format::Csv, l, wiersze, kPodpisy).ok());
+        QVERIFY(eksportujDoPliku(vcf, Format::Vcard, l, wiersze, kPodpisy).ok());
         QProcess py;
         py.start(u"/usr/bin/python3"_qs, {QStringLiteral(LK_PEER_PY), csv, vcf});
         QVERIFY(py.waitForFinished(60000));
