@@ -1,5 +1,6 @@
-// Clients in and out: CSV and vCard round trips, real-world shaped inputs, the import
-// plan on a full list, bad inputs, and peers reading what we write.
+// Clients in and out: CSV and vCard round trips, golden files of exports and of real-world
+// shaped inputs (zlote/), a failing device, the import plan on a full list, bad inputs,
+// and peers reading what we write.
 #include "wymiana.h"
 
 #include "tekst.h"
