@@ -6,6 +6,7 @@
 #include "../wspolne/skrypt.h"
 #include "kontekst.h"
 #include "tdokumenty.h"
+#include "zakres_wierszy.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -125,13 +126,14 @@ void TestOknaWymiany::import()
 
     const auto sprawdz = [&](OknoImportu &okno) {
         // Rows 4 to 6 (row 3 holds a street), names as stored.
-        const auto tekst = [&](int w, int k) { return okno.tabela->item(w, k)->text(); };
+        const auto tekst = [&](int w, int k) { return kontrolka<QTableWidget>(&okno, "tabela")->item(w, k)->text(); };
         QStringList tabela{tekst(0, 0), tekst(2, 0), tekst(0, 1), tekst(0, 3), tekst(2, 1)};
         QCOMPARE(tabela, (QStringList{"4", "6", "Żółć Sp. z o.o.", "00-950 Łódź", "???? Kowalczyk"}));
-        QVERIFY(okno.podsumowanie->text().contains(QStringLiteral("wierszach: 4-6.")));
-        QCOMPARE(okno.uwagi->toPlainText(), "Wiersz 5, Nazwa 1: skrócone do „" + DlugaNazwa.left(80)
-                                                + "”\nWiersz 6, Nazwa 1: znaki spoza Windows-1250, zapisane jako "
-                                                  "„???? Kowalczyk”");
+        QVERIFY(kontrolka<QLabel>(&okno, "podsumowanie")->text().contains(QStringLiteral("wierszach: 4-6.")));
+        QCOMPARE(kontrolka<QPlainTextEdit>(&okno, "uwagi")->toPlainText(),
+                 "Wiersz 5, Nazwa 1: skrócone do „" + DlugaNazwa.left(80)
+                     + "”\nWiersz 6, Nazwa 1: znaki spoza Windows-1250, zapisane jako "
+                       "„???? Kowalczyk”");
         if (!qEnvironmentVariableIsEmpty("LK_ZRZUT_PODGLADU")) { // the README's picture
             okno.show();
             QVERIFY(QTest::qWaitForWindowExposed(&okno));
@@ -142,7 +144,7 @@ void TestOknaWymiany::import()
         o->oknaWymiany.podglad = [&](QWidget *rodzic, const PlanImportu &plan, const PodpisyPol &podpisy) {
             OknoImportu okno(plan, podpisy, rodzic);
             sprawdz(okno);
-            (importuj ? okno.importuj : okno.anuluj)->click();
+            kontrolka<QPushButton>(&okno, importuj ? "importuj" : "anuluj")->click();
             return okno.result() == QDialog::Accepted;
         };
     kliknij("SpeedButton20");
@@ -161,10 +163,10 @@ void TestOknaWymiany::mapowanieKolumn()
     o->oknaWymiany.mapowanie = [&](QWidget *rodzic, const WynikWczytania &w) {
         OknoMapowania okno(w.naglowek, w.mapowanie, w.nierozpoznane, rodzic);
         // Preset with the automatic mapping; the unknown column marked and skipped.
-        if (okno.mapowanie() != QList<int>{Nazwa1, Pomin, Miejscowosc}
-            || okno.wybory[1]->accessibleName() != "Komorka *")
+        auto *komorka = kontrolka<QComboBox>(&okno, "kolumna2");
+        if (okno.mapowanie() != QList<int>{Nazwa1, Pomin, Miejscowosc} || komorka->accessibleName() != "Komorka *")
             return std::optional<QList<int>>();
-        okno.wybory[1]->setCurrentIndex(okno.wybory[1]->findData(int(Info2)));
+        komorka->setCurrentIndex(komorka->findData(int(Info2)));
         return std::optional(okno.mapowanie());
     };
     o->oknaWymiany.podglad = [](auto &&...) { return true; };
@@ -188,7 +190,8 @@ void TestOknaWymiany::innyProgramZajalWiersz()
     l.ustawTekst(Nazwa1, 3, QStringLiteral("Inny program"));
     QStringList pokazane;
     o->oknaWymiany.podglad = [&](QWidget *rodzic, const PlanImportu &plan, const PodpisyPol &podpisy) {
-        pokazane.append(OknoImportu(plan, podpisy, rodzic).podsumowanie->text());
+        const OknoImportu okno(plan, podpisy, rodzic);
+        pokazane.append(kontrolka<QLabel>(&okno, "podsumowanie")->text());
         return pokazane.size() > 1 || zapiszPlik(plikListy, l.dane());
     };
     const QString reszta = m_katalog->sciezka(QStringLiteral("reszta.csv"));
@@ -231,13 +234,16 @@ void TestOknaWymiany::eksport()
     otworz(l);
     m_skrypt.wyczysc();
     const QChar separator = zakres.isEmpty() ? u';' : u',';
+    QString uwaga;
     o->oknaWymiany.eksport = [&](QWidget *rodzic, int wiersz, const QList<int> &zTekstem) {
         OknoEksportu okno(wiersz, zTekstem, rodzic);
-        QRadioButton *wybory[] = {okno.wszystkie, okno.biezacy, okno.wybrane};
-        wybory[wybor]->setChecked(true);
-        okno.zakres->setText(zakres);
-        (vcard ? okno.vcard : okno.csv)->setChecked(true);
-        okno.separator->setCurrentIndex(okno.separator->findData(separator));
+        QTest::keyClicks(kontrolka<QLineEdit>(&okno, "zakres"), zakres);
+        const char *wybory[] = {"wszystkie", "biezacy", "wybrane"};
+        kontrolka<QRadioButton>(&okno, wybory[wybor])->setChecked(true);
+        kontrolka<QRadioButton>(&okno, vcard ? "vcard" : "csv")->setChecked(true);
+        auto *separatory = kontrolka<QComboBox>(&okno, "separator");
+        separatory->setCurrentIndex(separatory->findData(separator));
+        uwaga = kontrolka<QLabel>(&okno, "uwaga")->text();
         return okno.opcje();
     };
     const QString plik = m_katalog->sciezka(vcard ? QStringLiteral("k.vcf") : QStringLiteral("k.csv"));
@@ -246,8 +252,13 @@ void TestOknaWymiany::eksport()
     kliknij("SpeedButton19");
 
     QCOMPARE(m_skrypt.wywolania.isEmpty(), wiersze == QList<int>{-1});
-    if (wiersze == QList<int>{-1})
+    if (wiersze == QList<int>{-1}) {
+        // Refused with the core's word on the typed rows.
+        QString blad;
+        QVERIFY(!parsujWiersze(zakres, LiczbaWierszy, &blad));
+        QCOMPARE(uwaga, QStringLiteral("Wiersze: %1.").arg(blad));
         return;
+    }
     QCOMPARE(m_skrypt.wywolania.value(0).plik.filtr,
              vcard ? QStringLiteral("vCard (*.vcf)") : QStringLiteral("CSV (*.csv)"));
     QCOMPARE(m_skrypt.teksty("informacja"),

@@ -1,9 +1,11 @@
-// Clients in and out: CSV and vCard round trips, real-world shaped inputs, the import
-// plan on a full list, bad inputs, and peers reading what we write.
+// Clients in and out: CSV and vCard round trips, golden files of exports and of real-world
+// shaped inputs (zlote/), a failing device, the import plan on a full list, bad inputs,
+// and peers reading what we write.
 #include "wymiana.h"
 
 #include "tekst.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -81,6 +83,100 @@ ListaKlientow listaProbna()
     return l;
 }
 
+// Hands out its bytes, then fails instead of ending; takes no write.
+class ZepsuteUrzadzenie : public QIODevice
+{
+public:
+    explicit ZepsuteUrzadzenie(const QByteArray &dane)
+        : m_dane(dane)
+    {
+        open(QIODevice::ReadWrite | QIODevice::Unbuffered);
+        setErrorString(u"urządzenie odmówiło"_qs);
+    }
+
+protected:
+    qint64 readData(char *dane, qint64 ile) override
+    {
+        ile = std::min(ile, m_dane.size() - m_pozycja);
+        if (ile <= 0)
+            return -1;
+        memcpy(dane, m_dane.constData() + m_pozycja, ile);
+        m_pozycja += ile;
+        return ile;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    QByteArray m_dane;
+    qint64 m_pozycja = 0;
+};
+
+// ---- Golden files: tests/wymiana/zlote/<case>/, see README.md there.
+
+QByteArray czytaj(const QString &sciezka)
+{
+    QFile f(sciezka);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+PodpisyPol podpisyZJson(const QJsonObject &o)
+{
+    PodpisyPol p;
+    const QJsonArray a = o[u"podpisy"].toArray();
+    for (int i = 0; i < PodpisyInfo::Liczba; ++i)
+        p[i] = a[i].toString();
+    return p;
+}
+
+QJsonArray klienciDoJson(const QList<TekstyWiersza> &klienci)
+{
+    QJsonArray a;
+    for (const TekstyWiersza &t : klienci) {
+        QJsonObject o;
+        for (int k = Nazwa1; k < LiczbaKolumn; ++k)
+            if (!t[k].isEmpty())
+                o.insert(QLatin1String(NazwyKolumn[k]), t[k]);
+        a.append(o);
+    }
+    return a;
+}
+
+// Compares line by line and names the first line that differs. With LK_ZLOTE_ZAPISZ set
+// the file is written instead (for a new case: then read it by eye).
+QString porownajZPlikiem(const QByteArray &wynik, const QString &sciezka)
+{
+    if (qEnvironmentVariableIsSet("LK_ZLOTE_ZAPISZ")) {
+        QFile f(sciezka);
+        return f.open(QIODevice::WriteOnly) && f.write(wynik) == wynik.size() ? QString() : u"nie zapisano"_qs;
+    }
+    const QList<QByteArray> a = wynik.split('\n'), b = czytaj(sciezka).split('\n');
+    for (qsizetype i = 0; i < std::max(a.size(), b.size()); ++i)
+        if (a.value(i) != b.value(i))
+            return QStringLiteral("%1, linia %2:\n  jest:    %3\n  powinno: %4")
+                .arg(sciezka)
+                .arg(i + 1)
+                .arg(QString::fromUtf8(a.value(i)), QString::fromUtf8(b.value(i)));
+    return {};
+}
+
+QStringList przypadki(const QString &kierunek)
+{
+    QStringList p;
+    for (const QString &n : QDir(QStringLiteral(LK_ZLOTE)).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        if (n.startsWith(kierunek + u'-'))
+            p.append(n);
+    if (p.isEmpty())
+        qFatal("no %s cases in %s", qPrintable(kierunek), LK_ZLOTE);
+    return p;
+}
+
+// The case's file: plik.csv or plik.vcf.
+QString plikPrzypadku(const QString &katalog)
+{
+    const QStringList p = QDir(katalog).entryList({QStringLiteral("plik.*")}, QDir::Files);
+    return p.size() == 1 ? katalog + u'/' + p[0] : QString();
+}
+
 } // namespace
 
 class TestWymiana : public QObject
@@ -131,71 +227,60 @@ private slots:
         QCOMPARE(cel, zrodlo);
     }
 
-    void przyklady_data()
+    void zloteEksporty_data()
     {
-        QTest::addColumn<QByteArray>("dane");
-        QTest::addColumn<QStringList>("klienci");
-
-        QTest::newRow("arkusz ; Windows-1250")
-            << doCp1250(
-                   u"Nazwa;Ulica;Kod pocztowy;Miasto;NIP;Notatki;Telefon;Faks\r\n"
-                   u"Zakład Usług Różnych;ul. Łąkowa 5;00-950;Warszawa;123-456-32-18;stały klient;22 555 12 12;\r\n"
-                   u";;;;;;;\r\n"
-                   u"Źródło s.c.;;;Żary;;;;\r\n")
-            << QStringList{
-                   u"Zakład Usług Różnych||ul. Łąkowa 5|00-950 Warszawa|123-456-32-18|stały klient|22 555 12 12"_qs,
-                   u"Źródło s.c.|||Żary"_qs};
-        QTest::newRow("UTF-8 z BOM, przecinki, łamane wiersze")
-            << QByteArray("\xEF\xBB\xBF")
-                   + QStringLiteral(
-                         "Company,First Name,Last Name,Business Street,Business City,Business Postal Code,Notes\r\n"
-                         "\"Firma \"\"Ąę\"\", s.c.\",Jan,Kowalski,\"ul. Długa 1\nlok. 2\",Kraków,30-001,\"a\r\nb\"\r\n"
-                         ",Ewa,Nowak,,,,\r\n")
-                         .toUtf8()
-            << QStringList{u"Firma \"Ąę\", s.c.|Jan Kowalski|ul. Długa 1 lok. 2|30-001 Kraków||a b"_qs,
-                           u"Ewa Nowak"_qs};
-        QTest::newRow("vCard 2.1 quoted-printable")
-            << QByteArray(
-                   "BEGIN:VCARD\r\nVERSION:2.1\r\n"
-                   "N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:Kowalski;Jan;;;\r\n"
-                   "FN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:Jan Kowalski\r\n"
-                   "ORG;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:=C5=81=C3=B3d=C5=BA=\r\nka Sp. z o.o.\r\n"
-                   "ADR;HOME:;;ul. Domowa 1;Gdynia;;81-001;Polska\r\n"
-                   "ADR;WORK;CHARSET=windows-1250;ENCODING=QUOTED-PRINTABLE:;;ul. =A3=B9kowa 3;Pozna=F1;;60-001;\r\n"
-                   "TEL;CELL:+48600100200\r\n"
-                   "NOTE;ENCODING=QUOTED-PRINTABLE:Pierwsza=0D=0Adruga\r\n"
-                   "END:VCARD\r\n")
-            << QStringList{u"Łódźka Sp. z o.o.|Jan Kowalski|ul. Łąkowa 3|60-001 Poznań||Pierwsza druga"_qs};
-        QTest::newRow("vCard 3.0 zawijana, dwie karty")
-            << QStringLiteral(
-                   "BEGIN:VCARD\nVERSION:3.0\nFN:Anna Nowak\nN:Nowak;Anna;;;\n"
-                   "item1.ADR;TYPE=HOME:;;ul. Polna 2;Lublin;;20-001;\n"
-                   "NOTE:Spotkanie 5.05\\, godz. 10\\; sala 2\nX-NIP:111-222-33-44\nX-TELEFON:81 1\nEND:VCARD\n"
-                   "BEGIN:VCARD\nVERSION:3.0\n"
-                   "FN:Przedsiębiorstwo Wielobranżowe „Sokół” Spółka Jawna Oddział w Bydgoszc\n zy\n"
-                   "END:VCARD\n")
-                   .toUtf8()
-            << QStringList{
-                   u"Anna Nowak||ul. Polna 2|20-001 Lublin|111-222-33-44|Spotkanie 5.05, godz. 10; sala 2|81 1"_qs,
-                   u"Przedsiębiorstwo Wielobranżowe „Sokół” Spółka Jawna Oddział w Bydgoszczy"_qs};
-        QTest::newRow("vCard 4.0")
-            << QStringLiteral(
-                   "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Piotr Zieliński\r\nORG:Hurtownia Opole;Dział zakupów\r\n"
-                   "ADR;type=home:;;ul. Domowa 9;Nysa;;48-300;\r\n"
-                   "ADR;TYPE=\"work,pref\";LABEL=\"ul. Krótka 7: parter\":;;ul. Krótka 7;Opole;;45-001;Polska\r\n"
-                   "EMAIL:p@example.pl\r\nEND:VCARD\r\n")
-                   .toUtf8()
-            << QStringList{u"Hurtownia Opole|Dział zakupów|ul. Krótka 7|45-001 Opole"_qs};
+        QTest::addColumn<QString>("katalog");
+        for (const QString &p : przypadki(u"eksport"_qs))
+            QTest::newRow(qPrintable(p)) << QStringLiteral(LK_ZLOTE "/") + p;
     }
 
-    // Inputs shaped like what spreadsheets, e-mail programs and phones write.
-    void przyklady()
+    // The clients of lista.json put into a new list from its first row on and exported:
+    // the file written is plik.csv or plik.vcf byte for byte.
+    void zloteEksporty()
     {
-        QFETCH(QByteArray, dane);
-        QFETCH(QStringList, klienci);
-        const WynikWczytania w = wczytajKlientow(dane, kPodpisy);
+        QFETCH(QString, katalog);
+        const QJsonObject o = QJsonDocument::fromJson(czytaj(katalog + QStringLiteral("/lista.json"))).object();
+        QVERIFY(!o.isEmpty());
+        ListaKlientow l = ListaKlientow::nowa();
+        const QJsonArray klienci = o[u"klienci"].toArray();
+        for (int w = 0; w < klienci.size(); ++w)
+            for (int k = Nazwa1; k < LiczbaKolumn; ++k)
+                l.ustawTekst(k, w, klienci[w].toObject()[QLatin1String(NazwyKolumn[k])].toString());
+        const QString plik = plikPrzypadku(katalog);
+        const bool vcard = plik.endsWith(u".vcf");
+        QVERIFY2(vcard || plik.endsWith(u".csv"), qPrintable(katalog));
+        const QByteArray wynik =
+            vcard ? eksportVcard(l, wierszeZTekstem(l), podpisyZJson(o))
+                  : eksportCsv(l, wierszeZTekstem(l), podpisyZJson(o), o[u"separator"].toString(u";"_qs).front());
+        const QString roznica = porownajZPlikiem(wynik, plik);
+        QVERIFY2(roznica.isEmpty(), qPrintable(roznica));
+    }
+
+    void zloteImporty_data()
+    {
+        QTest::addColumn<QString>("katalog");
+        for (const QString &p : przypadki(u"import"_qs))
+            QTest::newRow(qPrintable(p)) << QStringLiteral(LK_ZLOTE "/") + p;
+    }
+
+    // plik.csv or plik.vcf read with the captions of lista.json: the clients, and for CSV
+    // the encoding and the columns not recognised, are those of lista.json.
+    void zloteImporty()
+    {
+        QFETCH(QString, katalog);
+        QJsonObject o = QJsonDocument::fromJson(czytaj(katalog + QStringLiteral("/lista.json"))).object();
+        const WynikWczytania w = wczytajKlientow(czytaj(plikPrzypadku(katalog)), podpisyZJson(o));
         QVERIFY2(w.ok(), qPrintable(w.blad));
-        QCOMPARE(opisz(w.klienci), klienci);
+        o[u"klienci"] = klienciDoJson(w.klienci);
+        if (w.format == Format::Csv) {
+            o[u"kodowanie"] = w.kodowanie;
+            QJsonArray nierozpoznane;
+            for (int k : w.nierozpoznane)
+                nierozpoznane.append(w.naglowek[k]);
+            o[u"nierozpoznane"] = nierozpoznane;
+        }
+        const QString roznica = porownajZPlikiem(QJsonDocument(o).toJson(), katalog + QStringLiteral("/lista.json"));
+        QVERIFY2(roznica.isEmpty(), qPrintable(roznica));
     }
 
     // Unknown CSV columns are reported, and a mapping given by the user replaces the
@@ -239,6 +324,29 @@ private slots:
         QCOMPARE(p.umieszczone(), 0);
         QCOMPARE(p.niemieszczace.size(), 2);
         QVERIFY(wczytajKlientow(eksportCsv(p.niemieszczace, kPodpisy), kPodpisy).klienci.size() == 2);
+    }
+
+    void zepsuteUrzadzenie_data()
+    {
+        QTest::addColumn<bool>("vcard");
+        QTest::newRow("CSV") << false;
+        QTest::newRow("vCard") << true;
+    }
+
+    // A device that fails is reported as the failure it is, never as a file written or
+    // read, even when the bytes before the failure make a whole file.
+    void zepsuteUrzadzenie()
+    {
+        QFETCH(bool, vcard);
+        const QList<TekstyWiersza> klienci{klient({u"Łódź"_qs})};
+        ZepsuteUrzadzenie u(vcard ? eksportVcard(klienci, kPodpisy) : eksportCsv(klienci, kPodpisy));
+        PisarzCsv csv(kPodpisy);
+        PisarzVcard vcf(kPodpisy);
+        QVERIFY(vcard ? !vcf.zapisz(u, klienci) : !csv.zapisz(u, klienci));
+        QCOMPARE(vcard ? vcf.blad() : csv.blad(), u"Błąd zapisu: urządzenie odmówiło"_qs);
+        const WynikWczytania w = vcard ? CzytnikVcard(kPodpisy).czytaj(u) : CzytnikCsv(kPodpisy).czytaj(u);
+        QCOMPARE(w.blad, u"Błąd odczytu: urządzenie odmówiło"_qs);
+        QVERIFY(w.klienci.isEmpty());
     }
 
     void zleDane_data()

@@ -1,0 +1,166 @@
+#include "wymiana_tekst.h"
+
+#include "tekst.h"
+
+#include <QIODevice>
+
+#include <algorithm>
+
+using namespace Klienci;
+
+namespace Wymiana {
+
+QChar bezOgonka(QChar c)
+{
+    static const QString z = QStringLiteral("ąćęłńóśźżĄĆĘŁŃÓŚŹŻ");
+    static const QString na = QStringLiteral("acelnoszzACELNOSZZ");
+    const qsizetype i = z.indexOf(c);
+    return i >= 0 ? na[i] : c;
+}
+
+QString uproscNazwe(QStringView s)
+{
+    QString wynik;
+    wynik.reserve(s.size());
+    for (QChar c : s) {
+        c = bezOgonka(c);
+        if ((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9'))
+            wynik.append(c.toLower());
+    }
+    return wynik;
+}
+
+QByteArrayView bezBomUtf8(QByteArrayView b)
+{
+    return b.startsWith("\xEF\xBB\xBF") ? b.sliced(3) : b;
+}
+
+std::optional<QString> zUtf16(QByteArrayView b)
+{
+    if (!b.startsWith("\xFF\xFE") && !b.startsWith("\xFE\xFF"))
+        return std::nullopt;
+    QStringDecoder d(b.startsWith("\xFF\xFE") ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
+    return QString(d.decode(b.sliced(2)));
+}
+
+std::optional<QString> zUtf8(QByteArrayView b)
+{
+    QStringDecoder d(QStringDecoder::Utf8);
+    QString s = d.decode(b);
+    if (d.hasError())
+        return std::nullopt;
+    return s;
+}
+
+QString jednaLinia(QString s)
+{
+    s.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    for (QChar &c : s)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            c = u' ';
+    return s;
+}
+
+QString dolacz(const QString &a, const QString &b)
+{
+    if (a.isEmpty())
+        return b;
+    if (b.isEmpty())
+        return a;
+    return a + u' ' + b;
+}
+
+bool pustyKlient(const TekstyWiersza &t)
+{
+    return std::all_of(t.begin() + Nazwa1, t.end(), [](const QString &s) { return s.isEmpty(); });
+}
+
+void nazwyZFirmyIOsoby(TekstyWiersza &t, const QString &osoba)
+{
+    if (osoba.isEmpty())
+        return;
+    if (t[Nazwa1].isEmpty() && t[Nazwa2].isEmpty())
+        t[Nazwa1] = osoba;
+    else if (t[Nazwa2].isEmpty() && t[Nazwa1] != osoba)
+        t[Nazwa2] = osoba;
+}
+
+WynikWczytania bladWczytania(const QString &blad, Format format)
+{
+    WynikWczytania w;
+    w.blad = blad;
+    w.format = format;
+    return w;
+}
+
+QString bladRozmiaru()
+{
+    return QStringLiteral("Plik jest za duży (ponad %1 MB)").arg(MaksRozmiarPliku / (1024 * 1024));
+}
+
+std::optional<QByteArray> czytajCalosc(QIODevice &urzadzenie, QString &blad)
+{
+    constexpr qsizetype Kawalek = 64 * 1024;
+    QByteArray dane;
+    for (;;) {
+        const qsizetype przed = dane.size();
+        dane.resize(przed + Kawalek);
+        const qint64 n = urzadzenie.read(dane.data() + przed, Kawalek);
+        dane.resize(przed + std::max<qint64>(n, 0));
+        if (n < 0) {
+            blad = QStringLiteral("Błąd odczytu: %1").arg(urzadzenie.errorString());
+            return std::nullopt;
+        }
+        if (dane.size() > MaksRozmiarPliku) {
+            blad = bladRozmiaru();
+            return std::nullopt;
+        }
+        if (n == 0)
+            return dane;
+    }
+}
+
+bool zapiszCalosc(QIODevice &urzadzenie, const QByteArray &dane, QString &blad)
+{
+    if (urzadzenie.write(dane) == dane.size())
+        return true;
+    blad = QStringLiteral("Błąd zapisu: %1").arg(urzadzenie.errorString());
+    return false;
+}
+
+QByteArray Cp1250::koduj(QStringView s, bool &brak)
+{
+    // The error flag of an ICU converter survives resetState(), so the bytes are
+    // checked by decoding them back.
+    const QByteArray b = m_koder.encode(s);
+    brak = dekoduj(b) != s;
+    return brak ? doCp1250(s) : b;
+}
+
+QString Cp1250::dekoduj(QByteArrayView b)
+{
+    m_dekoder.resetState();
+    return m_dekoder.decode(b);
+}
+
+TekstyWiersza Cp1250::wiersz(const ListaKlientow &lista, int w)
+{
+    TekstyWiersza t;
+    for (int k = 0; k < LiczbaKolumn; ++k) {
+        const char *p = lista.pole(k, w);
+        t[k] = dekoduj(QByteArrayView(p + 1, std::min<int>(static_cast<unsigned char>(p[0]), Pojemnosc[k])));
+    }
+    return t;
+}
+
+QList<TekstyWiersza> klienciZListy(const ListaKlientow &lista, const QList<int> &wiersze)
+{
+    QList<TekstyWiersza> klienci;
+    klienci.reserve(wiersze.size());
+    Cp1250 cp;
+    for (int w : wiersze)
+        klienci.append(cp.wiersz(lista, w));
+    return klienci;
+}
+
+} // namespace Wymiana
