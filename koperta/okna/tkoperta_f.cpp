@@ -299,19 +299,24 @@ StanKoperty Tkoperta_f::stan() const
 void Tkoperta_f::pokaz(const StanKoperty &s)
 {
     const UstawieniaKoperty &u = s.ustawienia;
+    // A field whose text stays keeps its cursor and its undo steps.
+    const auto ustaw = [](QLineEdit *pole, const QString &tekst) {
+        if (pole->text() != tekst)
+            pole->setText(tekst);
+    };
     QLineEdit *const nadawca[] = {m_ui->nadawca1, m_ui->nadawca2, m_ui->nadawca3, m_ui->nadawca4};
     for (int i = 1; i <= 4; ++i) {
-        nadawca[i - 1]->setText(u.nadawca[i - 1]);
-        poleOdLewej(i)->setText(u.odLewej[i - 1]);
-        poleOdGory(i)->setText(u.odGory[i - 1]);
+        ustaw(nadawca[i - 1], u.nadawca[i - 1]);
+        ustaw(poleOdLewej(i), u.odLewej[i - 1]);
+        ustaw(poleOdGory(i), u.odGory[i - 1]);
     }
-    m_ui->odstepWierszy->setText(u.odstep);
-    m_ui->nadawcaOdLewej->setText(u.nadawcaOdLewej);
-    m_ui->nadawcaOdGory->setText(u.nadawcaOdGory);
-    m_ui->plikObrazka->setText(u.nazwaObrazka);
-    m_ui->logoOdLewej->setText(u.logoOdLewej);
-    m_ui->logoOdGory->setText(u.logoOdGory);
-    m_ui->forma->setText(u.formaAdresu);
+    ustaw(m_ui->odstepWierszy, u.odstep);
+    ustaw(m_ui->nadawcaOdLewej, u.nadawcaOdLewej);
+    ustaw(m_ui->nadawcaOdGory, u.nadawcaOdGory);
+    ustaw(m_ui->plikObrazka, u.nazwaObrazka);
+    ustaw(m_ui->logoOdLewej, u.logoOdLewej);
+    ustaw(m_ui->logoOdGory, u.logoOdGory);
+    ustaw(m_ui->forma, u.formaAdresu);
     // Checked from code, the radio buttons run no click operation: the label is the state's.
     if (QRadioButton *przycisk = przyciskRozmiaru(u.rozmiar))
         przycisk->setChecked(true);
