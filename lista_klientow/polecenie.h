@@ -71,6 +71,7 @@ std::optional<int> wybierzWiersze(const Polecenie &p, const QCommandLineParser &
 
 // The commands.
 int koperty(const QStringList &argumenty);
+int etykiety(const QStringList &argumenty);
 int eksport(const QStringList &argumenty);
 int import(const QStringList &argumenty);
 
