@@ -55,11 +55,15 @@ struct Odczyt
 void czytajSzablon(QXmlStreamReader &xml, Odczyt &wynik)
 {
     const QXmlStreamAttributes a = xml.attributes();
-    const QString nazwa = a.value(QLatin1String("brand")).toString().simplified() + u' '
-                          + a.value(QLatin1String("part")).toString().simplified();
+    const QString marka = a.value(QLatin1String("brand")).toString().simplified();
+    const QString nazwa = (marka + u' ' + a.value(QLatin1String("part")).toString()).simplified();
+    // A template is named by its maker and part number; one without a part has no name.
+    if (a.value(QLatin1String("part")).trimmed().isEmpty()) {
+        xml.skipCurrentElement();
+        return;
+    }
     if (a.hasAttribute(QLatin1String("equiv"))) {
-        wynik.rownowazne.append({nazwa, a.value(QLatin1String("brand")).toString().simplified() + u' '
-                                            + a.value(QLatin1String("equiv")).toString().simplified()});
+        wynik.rownowazne.append({nazwa, (marka + u' ' + a.value(QLatin1String("equiv")).toString()).simplified()});
         xml.skipCurrentElement();
         return;
     }
