@@ -11,63 +11,72 @@
 namespace {
 
 constexpr double MmNaCal = 25.4;
-// Fonts are measured at the resolution jobs are printed at, so a fit decided before
-// printing holds on the paper.
+// Fonts are measured at the resolution jobs are printed at.
 constexpr int DpiPomiaru = 600;
+// Shrunk sizes go down in steps of a quarter point: few sizes in a job, each a font of
+// its own in the PDF.
+constexpr double KrokRozmiaru = 0.25;
 
-// A device to measure fonts on.
-QImage obrazPomiaru()
+// The print font measured once at its own size on a 600 dpi device, in millimetres.
+// Without hinting, text at another size scales in proportion, so one measurement serves
+// every size, before printing and on any printer.
+class Pomiar
 {
-    QImage obraz(1, 1, QImage::Format_Mono);
-    obraz.setDotsPerMeterX(qRound(DpiPomiaru / MmNaCal * 1000));
-    obraz.setDotsPerMeterY(qRound(DpiPomiaru / MmNaCal * 1000));
-    return obraz;
-}
+public:
+    explicit Pomiar(const CzcionkaEtykiet &c)
+        : m_rozmiar(c.rozmiar > 0 ? std::min<double>(c.rozmiar, DrukEtykiet::NajwiekszyRozmiar)
+                                  : DrukEtykiet::DomyslnyRozmiar)
+        , m_czcionka(czcionka(c, m_rozmiar))
+        , m_obraz(obraz())
+        , m_metryki(m_czcionka, &m_obraz)
+    {}
+    const QFont &czcionka() const { return m_czcionka; }
+    double rozmiar() const { return m_rozmiar; }
+    double szerokosc(const QString &t) const { return m_metryki.horizontalAdvance(t) * Mm; }
+    double wznios() const { return m_metryki.ascent() * Mm; }
+    double odstep() const { return m_metryki.lineSpacing() * Mm; }
+    // The height of `n` lines.
+    double wysokosc(qsizetype n) const
+    {
+        return n > 0 ? ((n - 1) * m_metryki.lineSpacing() + m_metryki.ascent() + m_metryki.descent()) * Mm : 0;
+    }
 
-QFont czcionkaBazowa(const CzcionkaEtykiet &c)
-{
-    QFont f;
-    if (!c.kroj.isEmpty())
-        f.setFamilies({c.kroj});
-    f.setBold(c.styl & 0x01);
-    f.setItalic(c.styl & 0x02);
-    f.setUnderline(c.styl & 0x04);
-    f.setStrikeOut(c.styl & 0x08);
-    return f;
-}
+private:
+    static constexpr double Mm = MmNaCal / DpiPomiaru;
 
-double rozmiarBazowy(const CzcionkaEtykiet &c)
-{
-    return c.rozmiar > 0 ? std::min<double>(c.rozmiar, DrukEtykiet::NajwiekszyRozmiar) : DrukEtykiet::DomyslnyRozmiar;
-}
+    static QFont czcionka(const CzcionkaEtykiet &c, double rozmiar)
+    {
+        QFont f;
+        if (!c.kroj.isEmpty())
+            f.setFamilies({c.kroj});
+        f.setBold(c.styl & 0x01);
+        f.setItalic(c.styl & 0x02);
+        f.setUnderline(c.styl & 0x04);
+        f.setStrikeOut(c.styl & 0x08);
+        f.setHintingPreference(QFont::PreferNoHinting);
+        f.setPointSizeF(rozmiar);
+        return f;
+    }
+    static QImage obraz()
+    {
+        QImage o(1, 1, QImage::Format_Mono);
+        o.setDotsPerMeterX(qRound(DpiPomiaru / MmNaCal * 1000));
+        o.setDotsPerMeterY(qRound(DpiPomiaru / MmNaCal * 1000));
+        return o;
+    }
 
-// A label's lines at one size, mm.
-struct Wymiary
-{
-    QList<double> szerokosci;
-    double szerokosc = 0;
-    double wysokosc = 0;
+    double m_rozmiar;
+    QFont m_czcionka;
+    QImage m_obraz;
+    QFontMetricsF m_metryki;
 };
 
-Wymiary zmierz(const QStringList &wiersze, QFont f, double rozmiar, const QPaintDevice &d)
-{
-    f.setPointSizeF(rozmiar);
-    const QFontMetricsF m(f, &d);
-    const double mm = MmNaCal / d.logicalDpiY();
-    Wymiary w;
-    for (const QString &t : wiersze) {
-        w.szerokosci.append(m.horizontalAdvance(t) * mm);
-        w.szerokosc = std::max(w.szerokosc, w.szerokosci.back());
-    }
-    if (!wiersze.isEmpty())
-        w.wysokosc = ((wiersze.size() - 1) * m.lineSpacing() + m.ascent() + m.descent()) * mm;
-    return w;
-}
-
-// The size a label's lines are printed at, and what does not fit at it.
+// The size a label's lines are printed at, their block's height at it (mm), and what
+// does not fit at it.
 struct Uklad
 {
     double rozmiar = 0;
+    double wysokosc = 0;
     QList<int> zaSzerokie; // lines, from 0
     bool zaWysokie = false;
     bool miesci() const { return zaSzerokie.isEmpty() && !zaWysokie; }
@@ -75,30 +84,28 @@ struct Uklad
 
 // The print font's size when the lines fit inside the margin; else the whole block
 // shrunk until they do, but never below the smallest size.
-Uklad dopasuj(const QStringList &wiersze, const QFont &f, double bazowy, const QSizeF &wnetrze, const QPaintDevice &d)
+Uklad dopasuj(const QStringList &wiersze, const Pomiar &p, const QSizeF &wnetrze)
 {
-    const auto miesci = [&](const Wymiary &w) {
-        return w.szerokosc <= wnetrze.width() && w.wysokosc <= wnetrze.height();
-    };
-    const double najmniejszy = std::min(bazowy, DrukEtykiet::NajmniejszyRozmiar);
-    Uklad u;
-    u.rozmiar = bazowy;
-    Wymiary w = zmierz(wiersze, f, bazowy, d);
-    if (!miesci(w)) {
-        // Sizes scale the text nearly in proportion; hinting may want a little more.
-        u.rozmiar = std::max(najmniejszy, bazowy
-                                              * std::min(wnetrze.width() / std::max(w.szerokosc, 1e-9),
-                                                         wnetrze.height() / std::max(w.wysokosc, 1e-9)));
-        w = zmierz(wiersze, f, u.rozmiar, d);
-        while (!miesci(w) && u.rozmiar > najmniejszy) {
-            u.rozmiar = std::max(najmniejszy, u.rozmiar * 0.98);
-            w = zmierz(wiersze, f, u.rozmiar, d);
-        }
+    QList<double> szerokosci;
+    double szerokosc = 0;
+    for (const QString &t : wiersze) {
+        szerokosci.append(p.szerokosc(t));
+        szerokosc = std::max(szerokosc, szerokosci.back());
     }
-    for (int i = 0; i < w.szerokosci.size(); ++i)
-        if (w.szerokosci[i] > wnetrze.width())
+    const double wysokosc = p.wysokosc(wiersze.size());
+    Uklad u;
+    u.rozmiar = p.rozmiar();
+    const double skala =
+        std::min({1.0, wnetrze.width() / std::max(szerokosc, 1e-9), wnetrze.height() / std::max(wysokosc, 1e-9)});
+    if (skala < 1)
+        u.rozmiar = std::max(std::min(p.rozmiar(), DrukEtykiet::NajmniejszyRozmiar),
+                             std::floor(p.rozmiar() * skala / KrokRozmiaru) * KrokRozmiaru);
+    const double k = u.rozmiar / p.rozmiar();
+    for (int i = 0; i < szerokosci.size(); ++i)
+        if (szerokosci[i] * k > wnetrze.width())
             u.zaSzerokie.append(i);
-    u.zaWysokie = w.wysokosc > wnetrze.height();
+    u.wysokosc = wysokosc * k;
+    u.zaWysokie = u.wysokosc > wnetrze.height();
     return u;
 }
 
@@ -151,9 +158,13 @@ struct Skala
 {
     double x, y;
     QPointF przesuniecie;
+    QPointF operator()(const QPointF &mm) const
+    {
+        return {(mm.x() + przesuniecie.x()) * x, (mm.y() + przesuniecie.y()) * y};
+    }
     QRectF operator()(const QRectF &mm) const
     {
-        return {(mm.x() + przesuniecie.x()) * x, (mm.y() + przesuniecie.y()) * y, mm.width() * x, mm.height() * y};
+        return {(*this)(mm.topLeft()), QSizeF(mm.width() * x, mm.height() * y)};
     }
 };
 
@@ -162,20 +173,19 @@ Skala skala(const QPainter &p, QPointF przesuniecie)
     return {p.device()->logicalDpiX() / MmNaCal, p.device()->logicalDpiY() / MmNaCal, przesuniecie};
 }
 
-void rysujEtykiete(QPainter &p, const QStringList &wiersze, const Uklad &u, const QRectF &etykieta,
-                   const QRectF &wnetrze, QFont f)
+void rysujEtykiete(QPainter &p, const Skala &mm, const QStringList &wiersze, const Uklad &u, const Pomiar &pomiar,
+                   const QRectF &etykieta, double margines)
 {
-    f.setPointSizeF(u.rozmiar);
-    p.setFont(f);
-    const QFontMetricsF m(f, p.device());
-    const double wysokosc = (wiersze.size() - 1) * m.lineSpacing() + m.ascent() + m.descent();
-    double y = wnetrze.top() + std::max(0.0, (wnetrze.height() - wysokosc) / 2) + m.ascent();
+    const double k = u.rozmiar / pomiar.rozmiar();
+    const QRectF wnetrze = etykieta.adjusted(margines, margines, -margines, -margines);
+    // Centred down; a block too tall starts at the top.
+    double y = wnetrze.top() + std::max(0.0, (wnetrze.height() - u.wysokosc) / 2) + pomiar.wznios() * k;
     // What does not fit is cut at the label's own edge.
     if (!u.miesci())
-        p.setClipRect(etykieta);
+        p.setClipRect(mm(etykieta));
     for (const QString &t : wiersze) {
-        p.drawText(QPointF(wnetrze.left(), y), t);
-        y += m.lineSpacing();
+        p.drawText(mm(QPointF(wnetrze.left(), y)), t);
+        y += pomiar.odstep() * k;
     }
     if (!u.miesci())
         p.setClipping(false);
@@ -247,13 +257,12 @@ QList<Problem> problemy(const ZadanieEtykiet &z)
     QList<Problem> wynik;
     if (sprawdz(z))
         return wynik;
-    const QImage pomiar = obrazPomiaru();
-    const QFont f = czcionkaBazowa(z.czcionka);
+    const Pomiar pomiar(z.czcionka);
     for (qsizetype i = 0; i < z.etykiety.size(); ++i) {
         const Etykieta &e = z.etykiety[i];
         if (i > 0 && z.etykiety[i - 1].wiersze == e.wiersze && z.etykiety[i - 1].kto == e.kto)
             continue;
-        const Uklad u = dopasuj(e.wiersze, f, rozmiarBazowy(z.czcionka), wnetrze(z), pomiar);
+        const Uklad u = dopasuj(e.wiersze, pomiar, wnetrze(z));
         for (int w : u.zaSzerokie)
             wynik.append({i, w + 1,
                           QStringLiteral("%1: %2. wiersz etykiety „%3” jest za długi nawet w %4 pt")
@@ -279,8 +288,7 @@ std::optional<QString> rysuj(QPagedPaintDevice &urzadzenie, const ZadanieEtykiet
     const qsizetype strony = liczbaStron(z);
     if (strony == 0)
         return std::nullopt;
-    const QImage pomiar = obrazPomiaru();
-    const QFont f = czcionkaBazowa(z.czcionka);
+    const Pomiar pomiar(z.czcionka);
     const int naArkuszu = z.arkusz.naArkuszu();
     // Label i, copy k stands at position od − 1 + i·kopie + k counted over all sheets.
     return rysujStrony(urzadzenie, strony, postep, [&](QPainter &p, qsizetype s) {
@@ -290,15 +298,20 @@ std::optional<QString> rysuj(QPagedPaintDevice &urzadzenie, const ZadanieEtykiet
         const qsizetype ostatnia = std::min<qsizetype>((s + 1) * naArkuszu - (z.od - 1), z.etykiety.size() * z.kopie);
         Uklad u;
         const QStringList *zmierzone = nullptr;
+        double rozmiar = 0; // of the painter's font
         for (qsizetype n = pierwsza; n < ostatnia; ++n) {
             const Etykieta &e = z.etykiety[n / z.kopie];
             if (!zmierzone || *zmierzone != e.wiersze) {
-                u = dopasuj(e.wiersze, f, rozmiarBazowy(z.czcionka), wnetrze(z), pomiar);
+                u = dopasuj(e.wiersze, pomiar, wnetrze(z));
                 zmierzone = &e.wiersze;
             }
-            const QRectF etykieta = z.arkusz.etykieta(int((z.od - 1 + n) % naArkuszu));
-            rysujEtykiete(p, e.wiersze, u, mm(etykieta),
-                          mm(etykieta.adjusted(z.margines, z.margines, -z.margines, -z.margines)), f);
+            if (u.rozmiar != rozmiar) {
+                QFont f = pomiar.czcionka();
+                f.setPointSizeF(u.rozmiar);
+                p.setFont(f);
+                rozmiar = u.rozmiar;
+            }
+            rysujEtykiete(p, mm, e.wiersze, u, pomiar, z.arkusz.etykieta(int((z.od - 1 + n) % naArkuszu)), z.margines);
         }
     });
 }
