@@ -141,22 +141,9 @@ int etykiety(const QStringList &argumenty)
 
     ListaKlientow l;
     QList<int> zAdresem;
-    if (!parser.isSet(nadawca)) {
-        const QString sciezkaListy = parser.isSet(lista) ? sciezkaBezwzgledna(parser.value(lista)) : QString();
-        if (const auto s = wczytajListe(p, sciezkaListy, l))
+    if (!parser.isSet(nadawca))
+        if (const auto s = wierszeZAdresem(p, parser, lista, wiersze, Blad, l, zAdresem))
             return *s;
-        QList<int> wybrane;
-        if (wybierzWiersze(p, parser, wiersze, l.wierszeZAdresem(), wybrane))
-            return Blad;
-        // The rows "Koperty dla wielu" offers: those holding any address line.
-        for (int w : wybrane)
-            if (l.maAdres(w))
-                zAdresem.append(w);
-        if (zAdresem.isEmpty())
-            return p.blad(QStringLiteral("w wybranych wierszach listy nie ma żadnego klienta"));
-        if (zAdresem.size() < wybrane.size())
-            p.uwaga(QStringLiteral("pominięto wiersze bez nazwy i adresu: %1").arg(wybrane.size() - zAdresem.size()));
-    }
 
     UstawieniaWsadowe u;
     const QString plikProfilu = parser.isSet(profil) ? sciezkaBezwzgledna(parser.value(profil)) : QString();
