@@ -154,8 +154,11 @@ int etykiety(const QStringList &argumenty)
     };
     z.czcionka = DrukEtykiet::czcionka(dane({}));
     if (parser.isSet(nadawca)) {
+        const Etykieta e = DrukEtykiet::etykietaNadawcy(dane({}));
+        if (e.wiersze.isEmpty())
+            return p.blad(QStringLiteral("dane firmy nie zawierają adresu nadawcy"));
         // The copies of a sender's label are whole sheets.
-        DrukEtykiet::arkuszeJednejEtykiety(z, DrukEtykiet::etykietaNadawcy(dane({})), z.kopie);
+        DrukEtykiet::arkuszeJednejEtykiety(z, e, z.kopie);
     } else {
         z.etykiety.reserve(zAdresem.size());
         for (int w : zAdresem) {

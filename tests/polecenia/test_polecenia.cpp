@@ -95,6 +95,8 @@ void TestPolecenia::bledy_data()
     QTest::newRow("labels, lines that do not fit")
         << QStringList{"etykiety", lista, "--arkusz=38.1x21.2", "--margines=10.5", pdf} << 1
         << "wiersz 1 listy (Żabiński Łukasz): wiersze nie mieszczą się na wysokość etykiety nawet w 6 pt";
+    QTest::newRow("labels, a firm without an address")
+        << QStringList{"etykiety", "--nadawca", pdf} << 1 << "dane firmy nie zawierają adresu nadawcy";
     QTest::newRow("export, two outputs") << QStringList{"eksport", lista, "--csv=a.csv", "--vcard=a.vcf"} << 2
                                          << "--csv <plik>, --vcard <plik>";
     QTest::newRow("import, not a client file") << QStringList{"import", lista, "Firmy/lista.dat"} << 1 << "lista.dat";
@@ -147,9 +149,15 @@ void TestPolecenia::kopertyIWymiana()
     tekst.start(QStringLiteral("pdftotext"), {m_dane.filePath(QStringLiteral("e.pdf")), QStringLiteral("-")});
     QVERIFY(tekst.waitForFinished());
     QCOMPARE(QString::fromUtf8(tekst.readAllStandardOutput()).count(QStringLiteral("Ąbecki Marian")), 2);
+    QVERIFY(QDir(m_dane.path()).mkpath(QStringLiteral("ADMINI")));
+    QVERIFY(zapiszPlik(m_dane.filePath(QStringLiteral("ADMINI/firma.dat")),
+                       rekordFirmy(QStringLiteral("Firma"), QStringLiteral("Długa 1"), {})));
     w = uruchom({"etykiety", "--nadawca", "--od=20", "--arkusz=70x42,3", "--pdf=n.pdf"});
     QVERIFY2(w.status == 0 && w.wyjscie.startsWith(QStringLiteral("Zapisano etykiet: 2 na stronach: 1")),
              qPrintable(w.bledy + w.wyjscie));
+    tekst.start(QStringLiteral("pdftotext"), {m_dane.filePath(QStringLiteral("n.pdf")), QStringLiteral("-")});
+    QVERIFY(tekst.waitForFinished());
+    QCOMPARE(QString::fromUtf8(tekst.readAllStandardOutput()).count(QStringLiteral("Długa 1")), 2);
 
     // The rows holding text, exported and imported into an empty list, land in its first
     // rows in their order.
