@@ -164,6 +164,14 @@ QRectF Arkusz::etykieta(int indeks) const
     return {lewy + k * krokPoziomy, gorny + w * krokPionowy, szerokosc, wysokosc};
 }
 
+int Arkusz::etykietaW(QPointF mm) const
+{
+    for (int i = 0; i < naArkuszu(); ++i)
+        if (etykieta(i).contains(mm))
+            return i;
+    return -1;
+}
+
 QString Arkusz::opis() const
 {
     using Arkusze::liczba;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QList>
+#include <QPointF>
 #include <QRectF>
 #include <QString>
 
@@ -32,6 +33,8 @@ struct Arkusz
     int naArkuszu() const { return kolumny * wiersze; }
     // Label `indeks` (0 = top left, counted across then down) on the page, mm.
     QRectF etykieta(int indeks) const;
+    // The label at a point of the page (mm), or -1: where a click on a drawn sheet lands.
+    int etykietaW(QPointF mm) const;
     // "70 × 37 mm, 3 × 8, od lewej 0, od góry 0,5, co 70 × 37 mm"
     QString opis() const;
 };

@@ -208,9 +208,12 @@ QStringList bezPustych(const auto &wiersze)
 
 } // namespace
 
-Etykieta etykietaOdbiorcy(const DaneKoperty &d, const QString &kto)
+Etykieta etykietaOdbiorcy(const DaneKoperty &d, int wiersz)
 {
-    return {bezPustych(d.odbiorca), kto};
+    const QString &nazwa = d.odbiorca[1];
+    return {bezPustych(d.odbiorca), nazwa.trimmed().isEmpty()
+                                        ? QStringLiteral("wiersz %1 listy").arg(wiersz + 1)
+                                        : QStringLiteral("wiersz %1 listy (%2)").arg(wiersz + 1).arg(nazwa)};
 }
 
 Etykieta etykietaNadawcy(const DaneKoperty &d)

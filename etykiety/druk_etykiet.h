@@ -49,8 +49,9 @@ constexpr double NajmniejszyRozmiar = 6;  // points: lines are never shrunk belo
 constexpr double NajwiekszyRozmiar = 144; // points
 
 // The recipient's lines as the envelope prints them (form of address, nazwa1, nazwa2,
-// ulica, miejscowosc), without the empty ones.
-Etykieta etykietaOdbiorcy(const DaneKoperty &d, const QString &kto);
+// ulica, miejscowosc), without the empty ones, for the client of list row `wiersz`
+// (from 0): reports name it "wiersz 12 listy (nazwa1)".
+Etykieta etykietaOdbiorcy(const DaneKoperty &d, int wiersz);
 // The sender's lines (a return-address label).
 Etykieta etykietaNadawcy(const DaneKoperty &d);
 CzcionkaEtykiet czcionka(const DaneKoperty &d);

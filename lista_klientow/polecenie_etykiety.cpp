@@ -161,13 +161,9 @@ int etykiety(const QStringList &argumenty)
         DrukEtykiet::arkuszeJednejEtykiety(z, e, z.kopie);
     } else {
         z.etykiety.reserve(zAdresem.size());
-        for (int w : zAdresem) {
-            const QString n1 = l.tekst(Nazwa1, w);
+        for (int w : zAdresem)
             z.etykiety.append(DrukEtykiet::etykietaOdbiorcy(
-                dane({n1, l.tekst(Nazwa2, w), l.tekst(Ulica, w), l.tekst(Miejscowosc, w)}),
-                n1.isEmpty() ? QStringLiteral("wiersz %1 listy").arg(w + 1)
-                             : QStringLiteral("wiersz %1 listy (%2)").arg(w + 1).arg(n1)));
-        }
+                dane({l.tekst(Nazwa1, w), l.tekst(Nazwa2, w), l.tekst(Ulica, w), l.tekst(Miejscowosc, w)}), w));
     }
 
     const QList<DrukEtykiet::Problem> problemy = DrukEtykiet::problemy(z);

@@ -195,6 +195,8 @@ void TestEtykiety::proba()
 {
     // Each label's number 1 mm inside its outline, the outline moved by the offset.
     const Arkusz a = *Arkusze::znajdz(u"105x74", {});
+    QCOMPARE(a.etykietaW({106, 80}), 3);
+    QCOMPARE(a.etykietaW({100, 296.8}), -1);
     const QString pdf = m_katalog.filePath(QStringLiteral("proba.pdf"));
     QPdfWriter d(pdf);
     d.setResolution(600);
