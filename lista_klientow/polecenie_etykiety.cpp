@@ -71,9 +71,9 @@ int etykiety(const QStringList &argumenty)
                                 QStringLiteral("Pierwsza wolna etykieta pierwszego arkusza (1 = lewa górna, liczone "
                                                "wierszami; domyślnie 1)."),
                                 QStringLiteral("N"));
-    const QCommandLineOption kopie(QStringLiteral("kopie"),
-                                   QStringLiteral("Kopie etykiety każdego klienta, jedna po drugiej (1–100)."),
-                                   QStringLiteral("K"));
+    const QCommandLineOption kopie(
+        QStringLiteral("kopie"),
+        QStringLiteral("Kopie etykiety każdego klienta, jedna po drugiej (1–100, domyślnie 1)."), QStringLiteral("K"));
     const QCommandLineOption nadawca(QStringLiteral("nadawca"),
                                      QStringLiteral("Arkusz etykiet z adresem firmy (zwrotnych) zamiast klientów "
                                                     "listy; z --kopie tyle arkuszy."));
