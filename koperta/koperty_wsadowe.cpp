@@ -1,11 +1,9 @@
 #include "koperty_wsadowe.h"
 
 #include "stankoperty.h"
+#include "zadanie_druku.h"
 
 #include <QDir>
-#include <QPageLayout>
-#include <QPdfWriter>
-#include <QSaveFile>
 
 namespace {
 
@@ -49,21 +47,6 @@ std::optional<QString> wczytajUstawieniaWsadowe(const QString &katalogDanych, co
 
 std::optional<QString> drukujDoPdf(const QString &plik, const QList<DaneKoperty> &koperty, int dpi)
 {
-    QSaveFile wyjscie(plik);
-    if (!wyjscie.open(QIODevice::WriteOnly))
-        return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(plik), wyjscie.errorString());
-    std::optional<QString> blad;
-    {
-        QPdfWriter pdf(&wyjscie);
-        pdf.setResolution(dpi);
-        pdf.setCreator(QStringLiteral("Lista klientów"));
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-        blad = drukujKoperty(pdf, koperty);
-    }
-    // A failure at the last flush alone would still let commit() replace the file.
-    if (!blad && (!wyjscie.flush() || !wyjscie.commit()))
-        blad = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(plik), wyjscie.errorString());
-    if (blad)
-        wyjscie.cancelWriting();
-    return blad;
+    return zapiszPdf(plik, dpi,
+                     [&koperty](QPagedPaintDevice &pdf, const PostepDruku &) { return drukujKoperty(pdf, koperty); });
 }

@@ -134,4 +134,25 @@ std::optional<int> wybierzWiersze(const Polecenie &p, const QCommandLineParser &
     return std::nullopt;
 }
 
+std::optional<int> wierszeZAdresem(const Polecenie &p, const QCommandLineParser &parser,
+                                   const QCommandLineOption &lista, const QCommandLineOption &wiersze,
+                                   int statusZakresu, ListaKlientow &l, QList<int> &zAdresem)
+{
+    const QString sciezkaListy = parser.isSet(lista) ? sciezkaBezwzgledna(parser.value(lista)) : QString();
+    if (const auto s = wczytajListe(p, sciezkaListy, l))
+        return s;
+    QList<int> wybrane;
+    if (wybierzWiersze(p, parser, wiersze, l.wierszeZAdresem(), wybrane))
+        return statusZakresu;
+    zAdresem.clear();
+    for (int w : wybrane)
+        if (l.maAdres(w))
+            zAdresem.append(w);
+    if (zAdresem.isEmpty())
+        return p.blad(QStringLiteral("w wybranych wierszach listy nie ma żadnego klienta"));
+    if (zAdresem.size() < wybrane.size())
+        p.uwaga(QStringLiteral("pominięto wiersze bez nazwy i adresu: %1").arg(wybrane.size() - zAdresem.size()));
+    return std::nullopt;
+}
+
 } // namespace Polecenia
