@@ -77,21 +77,4 @@ void zastosujPlan(ListaKlientow &lista, const PlanImportu &plan)
     }
 }
 
-WynikImportu importujDoPliku(const QString &plikListy, const QList<TekstyWiersza> &klienci,
-                             const std::function<bool(const PlanImportu &)> &potwierdz)
-{
-    WynikImportu wynik;
-    ListaKlientow lista;
-    wynik.blad = lista.wczytaj(plikListy);
-    if (wynik.blad)
-        return wynik;
-    wynik.plan = zaplanujImport(lista, klienci);
-    if (wynik.plan.umieszczone() == 0 || (potwierdz && !potwierdz(wynik.plan)))
-        return wynik;
-    zastosujPlan(lista, wynik.plan);
-    wynik.blad = lista.zapisz(plikListy);
-    wynik.zapisano = wynik.blad.ok();
-    return wynik;
-}
-
 } // namespace Wymiana

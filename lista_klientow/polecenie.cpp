@@ -2,6 +2,8 @@
 
 #include "katalogdanych.h"
 #include "kontekst.h"
+#include "koperty_wsadowe.h"
+#include "narzedzia_klienta.h"
 #include "sciezki.h"
 #include "zakres_wierszy.h"
 
@@ -152,6 +154,21 @@ std::optional<int> wierszeZAdresem(const Polecenie &p, const QCommandLineParser 
         return p.blad(QStringLiteral("w wybranych wierszach listy nie ma żadnego klienta"));
     if (zAdresem.size() < wybrane.size())
         p.uwaga(QStringLiteral("pominięto wiersze bez nazwy i adresu: %1").arg(wybrane.size() - zAdresem.size()));
+    return std::nullopt;
+}
+
+std::optional<int> ustawieniaKopert(const Polecenie &p, const Kontekst &kontekst, const QString &katalog,
+                                    const QString &profil, UstawieniaWsadowe &u)
+{
+    KopiaFirmy firma;
+    if (const BladIO b = firma.czytaj(katalog))
+        return p.blad(QStringLiteral("dane firmy: %1").arg(b.tekst()));
+    const WierszeKopertyKlienta nadawca = wierszeKopertyKlienta(firma, {}, {}, {}, {});
+    if (const auto b = wczytajUstawieniaWsadowe(
+            katalog, kontekst.sciezkaRobocza(QStringLiteral("\\FONT\\font_zentar.dat")), profil, nadawca.nadawca, u))
+        return p.blad(*b);
+    for (const QString &uwaga : u.uwagi)
+        p.uwaga(uwaga);
     return std::nullopt;
 }
 

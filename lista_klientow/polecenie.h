@@ -15,6 +15,7 @@
 #include <optional>
 
 class Kontekst;
+struct UstawieniaWsadowe;
 
 namespace Polecenia {
 
@@ -75,6 +76,11 @@ std::optional<int> wybierzWiersze(const Polecenie &p, const QCommandLineParser &
 std::optional<int> wierszeZAdresem(const Polecenie &p, const QCommandLineParser &parser,
                                    const QCommandLineOption &lista, const QCommandLineOption &wiersze,
                                    int statusZakresu, ListaKlientow &l, QList<int> &zAdresem);
+
+// The envelope settings of the data root (or of `profil`, when not empty) as `koperty`
+// prints with them, the sender lines from the firm record; notes on standard error.
+std::optional<int> ustawieniaKopert(const Polecenie &p, const Kontekst &kontekst, const QString &katalog,
+                                    const QString &profil, UstawieniaWsadowe &u);
 
 // The commands.
 int koperty(const QStringList &argumenty);

@@ -3,7 +3,6 @@
 #include "druk_etykiet.h"
 #include "kontekst.h"
 #include "koperty_wsadowe.h"
-#include "narzedzia_klienta.h"
 #include "ustawienia_etykiet.h"
 
 #include <QDir>
@@ -13,22 +12,6 @@ using namespace Klienci;
 
 namespace Polecenia {
 namespace {
-
-// The envelope settings a label takes its lines and font from, as `koperty` reads them.
-std::optional<int> ustawieniaKopert(const Polecenie &p, const Kontekst &kontekst, const QString &katalog,
-                                    const QString &profil, UstawieniaWsadowe &u)
-{
-    KopiaFirmy firma;
-    if (const BladIO b = firma.czytaj(katalog))
-        return p.blad(QStringLiteral("dane firmy: %1").arg(b.tekst()));
-    const WierszeKopertyKlienta nadawca = wierszeKopertyKlienta(firma, {}, {}, {}, {});
-    if (const auto b = wczytajUstawieniaWsadowe(
-            katalog, kontekst.sciezkaRobocza(QStringLiteral("\\FONT\\font_zentar.dat")), profil, nadawca.nadawca, u))
-        return p.blad(*b);
-    for (const QString &uwaga : u.uwagi)
-        p.uwaga(uwaga);
-    return std::nullopt;
-}
 
 void wypiszArkusze(const QString &tytul, const QList<Arkusz> &arkusze)
 {

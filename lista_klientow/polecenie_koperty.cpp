@@ -2,7 +2,6 @@
 
 #include "kontekst.h"
 #include "koperty_wsadowe.h"
-#include "narzedzia_klienta.h"
 #include "zadanie_druku.h"
 
 #include <QDir>
@@ -59,19 +58,10 @@ int koperty(const QStringList &argumenty)
         return *s;
 
     const QString katalog = katalogDanych(kontekst, p);
-    KopiaFirmy firma;
-    if (const BladIO b = firma.czytaj(katalog))
-        return p.blad(QStringLiteral("dane firmy: %1").arg(b.tekst()));
-    const WierszeKopertyKlienta nadawca = wierszeKopertyKlienta(firma, {}, {}, {}, {});
-
     UstawieniaWsadowe u;
     const QString plikProfilu = parser.isSet(profil) ? sciezkaBezwzgledna(parser.value(profil)) : QString();
-    if (const auto b =
-            wczytajUstawieniaWsadowe(katalog, kontekst.sciezkaRobocza(QStringLiteral("\\FONT\\font_zentar.dat")),
-                                     plikProfilu, nadawca.nadawca, u))
-        return p.blad(*b);
-    for (const QString &uwaga : u.uwagi)
-        p.uwaga(uwaga);
+    if (const auto s = ustawieniaKopert(p, kontekst, katalog, plikProfilu, u))
+        return *s;
     if (wybranyRozmiar)
         u.rozmiar = *wybranyRozmiar;
 
