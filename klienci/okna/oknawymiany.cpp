@@ -1,5 +1,6 @@
 #include "oknawymiany.h"
 
+#include "chronione.h"
 #include "dialogi.h"
 
 #include <QDir>
@@ -12,6 +13,16 @@ namespace {
 QString natywna(const QString &sciezka)
 {
     return QDir::toNativeSeparators(sciezka);
+}
+
+// False, after saying why, when the chosen output would replace a file the program reads.
+bool wolnoZapisac(QWidget *rodzic, Dialogi &dialogi, const QString &wyjscie, const QStringList &wejscia,
+                  const QStringList &katalogiDanych)
+{
+    const auto b = wyjscieZastapiloby(wyjscie, wejscia, katalogiDanych);
+    if (b)
+        dialogi.blad(rodzic, b->front().toUpper() + b->mid(1) + u'.');
+    return !b;
 }
 
 } // namespace
@@ -41,7 +52,8 @@ OknaWymiany::OknaWymiany()
 // ---- the commands
 
 void eksportujKlientow(QWidget *rodzic, Dialogi &dialogi, const OknaWymiany &okna, const ListaKlientow &lista,
-                       int wiersz, const PodpisyPol &podpisy)
+                       const QString &plikListy, int wiersz, const PodpisyPol &podpisy,
+                       const QStringList &katalogiDanych)
 {
     const auto opcje = okna.eksport(rodzic, wiersz, wierszeZTekstem(lista));
     if (!opcje)
@@ -57,22 +69,22 @@ void eksportujKlientow(QWidget *rodzic, Dialogi &dialogi, const OknaWymiany &okn
     u.nazwa = vcf ? QStringLiteral("klienci.vcf") : QStringLiteral("klienci.csv");
     u.obiekt = QStringLiteral("SaveDialogEksport");
     const QString sciezka = dialogi.zapiszPlik(rodzic, u);
-    if (sciezka.isEmpty())
+    if (sciezka.isEmpty() || !wolnoZapisac(rodzic, dialogi, sciezka, {plikListy}, katalogiDanych))
         return;
-    if (const BladIO blad =
-            eksportujDoPliku(sciezka, opcje->format, lista, opcje->wiersze, podpisy, opcje->separator)) {
-        pokazBlad(dialogi, rodzic, blad);
+    const WynikEksportu w = eksportujDoPliku(sciezka, opcje->format, lista, opcje->wiersze, podpisy, opcje->separator);
+    if (w.blad) {
+        pokazBlad(dialogi, rodzic, w.blad);
         return;
     }
     dialogi.informacja(
-        rodzic, QStringLiteral("Zapisano klientów: %1 do pliku %2.").arg(opcje->wiersze.size()).arg(natywna(sciezka)));
+        rodzic, QStringLiteral("Zapisano klientów: %1 do pliku %2.").arg(w.zapisane.size()).arg(natywna(sciezka)));
 }
 
 namespace {
 
 // Offers the clients without a row a CSV file of their own.
 void zapiszNiemieszczacych(QWidget *rodzic, Dialogi &dialogi, const QList<TekstyWiersza> &klienci,
-                           const PodpisyPol &podpisy)
+                           const PodpisyPol &podpisy, const QStringList &wejscia, const QStringList &katalogiDanych)
 {
     if (!dialogi.pytanie(rodzic, QStringLiteral("Klientów, którzy nie zmieścili się na liście: %1. "
                                                 "Zapisać ich do osobnego pliku CSV ?")
@@ -84,7 +96,7 @@ void zapiszNiemieszczacych(QWidget *rodzic, Dialogi &dialogi, const QList<Teksty
     u.nazwa = QStringLiteral("niezaimportowani.csv");
     u.obiekt = QStringLiteral("SaveDialogNiemieszczace");
     const QString sciezka = dialogi.zapiszPlik(rodzic, u);
-    if (sciezka.isEmpty())
+    if (sciezka.isEmpty() || !wolnoZapisac(rodzic, dialogi, sciezka, wejscia, katalogiDanych))
         return;
     if (const BladIO blad = zapiszPlikWymiany(sciezka, eksportCsv(klienci, podpisy)))
         pokazBlad(dialogi, rodzic, blad);
@@ -96,7 +108,7 @@ void zapiszNiemieszczacych(QWidget *rodzic, Dialogi &dialogi, const QList<Teksty
 } // namespace
 
 ImportZOkna importujKlientow(QWidget *rodzic, Dialogi &dialogi, const OknaWymiany &okna, OtwartaLista &lista,
-                             const PodpisyPol &podpisy)
+                             const PodpisyPol &podpisy, const QStringList &katalogiDanych)
 {
     UstawieniaPliku u;
     u.filtr = QStringLiteral("Pliki klientów (*.csv *.vcf *.vcard);;CSV (*.csv);;vCard (*.vcf *.vcard)");
@@ -142,6 +154,7 @@ ImportZOkna importujKlientow(QWidget *rodzic, Dialogi &dialogi, const OknaWymian
     case ImportDoListy::Zapisano: break;
     }
     if (!w.plan.niemieszczace.isEmpty())
-        zapiszNiemieszczacych(rodzic, dialogi, w.plan.niemieszczace, podpisy);
+        zapiszNiemieszczacych(rodzic, dialogi, w.plan.niemieszczace, podpisy, {lista.biezacaLista(), plik},
+                              katalogiDanych);
     return {w.plan.wiersze.first(), w.zapis};
 }

@@ -79,6 +79,8 @@ private slots:
     void rozmiarObokRekordow();
     void podgladJakWydruk();
     void wieleKopertWJednymZadaniu();
+    void wierszePozaKoperta_data();
+    void wierszePozaKoperta();
     void obrazekZly_data();
     void obrazekZly();
     void dlugaSciezkaObrazka();
@@ -707,6 +709,59 @@ void TestOknoKoperty::wieleKopertWJednymZadaniu()
                 .constFirst()
                 .contains(QRegularExpression(QStringLiteral("^Drukowanie przerwane. Wysłano stron: [1-5] z 6.$"))));
     QVERIFY(!QFile::exists(pdf));
+}
+
+void TestOknoKoperty::wierszePozaKoperta_data()
+{
+    // The recipient 100 mm from the top of a DL envelope (110 mm high): its address lines
+    // fall below it. Each way to print says so first.
+    QTest::addColumn<QString>("polecenie");
+    QTest::addColumn<int>("odpowiedz"); // to "Drukować mimo to?"; -1: a notice, nothing asked
+    QTest::newRow("print, No") << "drukuj" << 0;
+    QTest::newRow("print, Yes") << "drukuj" << 1;
+    QTest::newRow("preview") << "podglad" << -1;
+    QTest::newRow("envelopes for many, No") << "wiele" << 0;
+    // An output file that is one of the data root's records is refused before anything.
+    QTest::newRow("print onto a record") << "rekord" << -1;
+}
+
+void TestOknoKoperty::wierszePozaKoperta()
+{
+    QFETCH(QString, polecenie);
+    QFETCH(int, odpowiedz);
+    Katalog k;
+    Kontekst kontekstW(QDir::currentPath());
+    Tkoperta_f w(kontekstW, s, m_drukarka);
+    kontrolka<QLineEdit>(&w, "o2")->setText(QStringLiteral("Alfa"));
+    kontrolka<QRadioButton>(&w, "RadioButton1")->click();
+    kontrolka<QLineEdit>(&w, "g1")->setText(QStringLiteral("100"));
+    kontrolka<QComboBox>(&w, "rozmiar")->setCurrentIndex(1); // DL
+    const QByteArray uklad = k.czytaj(Uklad);
+    const QString pdf = polecenie == u"rekord" ? k.sciezka(Uklad) : k.sciezka(QStringLiteral("poza.pdf"));
+    if (polecenie != u"podglad")
+        s.drukarka([&](QPrinter *d) { doPdf(*d, pdf); });
+    if (odpowiedz >= 0)
+        odpowiedz ? s.tak() : s.nie();
+    if (polecenie == u"wiele") {
+        QVERIFY(!w.drukujDlaKlientow(&w, {}, {{QStringLiteral("Alfa")}, {QStringLiteral("Beta")}}));
+    } else if (polecenie == u"podglad") {
+        w.podgladClick();
+        delete w.findChild<QPrintPreviewDialog *>();
+    } else {
+        w.SpeedButton4Click();
+    }
+    const QString opis = QStringLiteral("Nie wszystko zmieści się na kopercie:\nkoperta 1 (Alfa): 1. wiersz adresu "
+                                        "„Alfa” wychodzi poza dolną krawędź koperty\n");
+    if (polecenie == u"rekord") {
+        QVERIFY(s.teksty(QStringLiteral("blad")).value(0).startsWith(QStringLiteral("Nie można zapisać do ")));
+        QCOMPARE(k.czytaj(Uklad), uklad);
+        return;
+    }
+    const QStringList pytania = s.teksty(odpowiedz < 0 ? QStringLiteral("informacja") : QStringLiteral("pytanie"));
+    QVERIFY2(pytania.value(0).startsWith(opis), qPrintable(pytania.value(0)));
+    if (polecenie == u"wiele")
+        QVERIFY(pytania.value(0).contains(QStringLiteral("koperta 2 (Beta): 1. wiersz adresu")));
+    QCOMPARE(QFile::exists(pdf), odpowiedz == 1);
 }
 
 void TestOknoKoperty::obrazek()

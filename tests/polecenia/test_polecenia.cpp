@@ -1,12 +1,15 @@
 // The command line run as a separate process in a data root of its own: mistakes give a
 // Polish message naming the problem and a non-zero status and leave no output file; the
 // envelopes of the chosen rows land one per page; export and import meet in the list.
+#include "../wspolne/pdf.h"
 #include "../wspolne/pliki.h"
 #include "listaklientow.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <unistd.h>
 
 using namespace Klienci;
 
@@ -17,6 +20,12 @@ private slots:
     void initTestCase();
     void bledy_data();
     void bledy();
+    void wyjscieNaWejscie_data();
+    void wyjscieNaWejscie();
+    void eksportPustych_data();
+    void eksportPustych();
+    void kopertyNaKopercie_data();
+    void kopertyNaKopercie();
     void kopertyIWymiana();
 
 private:
@@ -25,14 +34,14 @@ private:
         int status;
         QString wyjscie, bledy;
     };
-    Wynik uruchom(const QStringList &argumenty);
+    Wynik uruchom(const QStringList &argumenty, const QString &katalog = {});
     QTemporaryDir m_dane;
 };
 
-TestPolecenia::Wynik TestPolecenia::uruchom(const QStringList &argumenty)
+TestPolecenia::Wynik TestPolecenia::uruchom(const QStringList &argumenty, const QString &katalog)
 {
     QProcess p;
-    p.setWorkingDirectory(m_dane.path());
+    p.setWorkingDirectory(katalog.isEmpty() ? m_dane.path() : katalog);
     QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
     e.remove(QStringLiteral("DISPLAY"));
     e.remove(QStringLiteral("QT_QPA_PLATFORM"));
@@ -117,15 +126,144 @@ void TestPolecenia::bledy()
     QCOMPARE(czytajPlik(m_dane.filePath(QStringLiteral("Firmy/lista.dat"))), lista);
 }
 
+void TestPolecenia::wyjscieNaWejscie_data()
+{
+    // Every output of the command line, named as one of the files it reads or as a record
+    // file of the data root, spelt in several ways: refused, nothing written.
+    QTest::addColumn<QStringList>("argumenty"); // "@" stands for the output
+    QTest::addColumn<QString>("cel");           // what "@" names
+    const QList<QStringList> wyjscia{
+        {"eksport", "--lista=Firmy/lista.dat", "--csv=@"},
+        {"eksport", "--lista=Firmy/lista.dat", "--vcard=@"},
+        {"koperty", "--lista=Firmy/lista.dat", "--pdf=@"},
+        {"etykiety", "--lista=Firmy/lista.dat", "--pdf=@"},
+        {"import", "--lista=Firmy/lista.dat", "--reszta=@", "wejscie.csv"},
+    };
+    const QStringList cele{"Firmy/lista.dat", "Firmy/./lista.dat", "dowiazanie.dat",
+                           "twarde.dat",      "Koperty/x.pro",     "wejscie.csv"};
+    for (const QStringList &a : wyjscia)
+        for (const QString &c : cele)
+            if (c != u"wejscie.csv" || a.first() == u"import")
+                QTest::addRow("%s %s, %s", qPrintable(a[0]), qPrintable(a[2].section(u'=', 0, 0)), qPrintable(c))
+                    << a << c;
+}
+
+void TestPolecenia::wyjscieNaWejscie()
+{
+    QFETCH(QStringList, argumenty);
+    QFETCH(QString, cel);
+    QDir d(m_dane.path());
+    QVERIFY(d.mkpath(QStringLiteral("Koperty")));
+    QVERIFY(zapiszPlik(d.filePath(QStringLiteral("Koperty/x.pro")), QByteArray(726, '\0')));
+    // More clients than free rows, so that an import has clients left for the rest file.
+    QByteArray csv("Nazwa 1\n");
+    for (int i = 0; i < 600; ++i)
+        csv += "Klient " + QByteArray::number(i) + '\n';
+    QVERIFY(zapiszPlik(d.filePath(QStringLiteral("wejscie.csv")), csv));
+    QFile::remove(d.filePath(QStringLiteral("dowiazanie.dat")));
+    QFile::remove(d.filePath(QStringLiteral("twarde.dat")));
+    QVERIFY(QFile::link(QStringLiteral("Firmy/lista.dat"), d.filePath(QStringLiteral("dowiazanie.dat"))));
+    QCOMPARE(::link(QFile::encodeName(d.filePath(QStringLiteral("Firmy/lista.dat"))).constData(),
+                    QFile::encodeName(d.filePath(QStringLiteral("twarde.dat"))).constData()),
+             0);
+    QMap<QString, QByteArray> przed;
+    for (const char *p : {"Firmy/lista.dat", "Koperty/x.pro", "wejscie.csv"})
+        przed[QString::fromUtf8(p)] = czytajPlik(d.filePath(QString::fromUtf8(p)));
+
+    argumenty.replaceInStrings(QStringLiteral("@"), cel);
+    const Wynik w = uruchom(argumenty);
+    QCOMPARE(w.status, 1);
+    QVERIFY2(w.bledy.contains(QStringLiteral("nie można zapisać do"))
+                 && w.bledy.contains(QStringLiteral("nic nie zapisano")),
+             qPrintable(w.bledy));
+    for (auto it = przed.cbegin(); it != przed.cend(); ++it)
+        QVERIFY2(czytajPlik(d.filePath(it.key())) == it.value(), qPrintable(it.key()));
+    QVERIFY(QFileInfo(d.filePath(QStringLiteral("dowiazanie.dat"))).isSymLink());
+}
+
+void TestPolecenia::eksportPustych_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QByteArray>("rekord"); // how each client begins in the file
+    QTest::newRow("CSV") << "--csv" << QByteArray("\n0");
+    QTest::newRow("vCard") << "--vcard" << QByteArray("BEGIN:VCARD");
+}
+
+void TestPolecenia::eksportPustych()
+{
+    // Rows 3 and 4 hold text, rows 5 and 6 are empty: two clients written and counted.
+    QFETCH(QString, format);
+    QFETCH(QByteArray, rekord);
+    const Wynik w = uruchom({"eksport", "--lista=Firmy/lista.dat", "--wiersze=3-6", format, "wybrane"});
+    QVERIFY2(w.status == 0, qPrintable(w.bledy));
+    QVERIFY2(w.wyjscie.startsWith(QStringLiteral("Zapisano klientów: 2 ")), qPrintable(w.wyjscie));
+    QVERIFY2(w.bledy.contains(QStringLiteral("pominięto puste wiersze: 2")), qPrintable(w.bledy));
+    QCOMPARE(czytajPlik(m_dane.filePath(QStringLiteral("wybrane"))).count(rekord), 2);
+}
+
+void TestPolecenia::kopertyNaKopercie_data()
+{
+    // The example data root's settings on DL envelopes: with the defaults' preset every line
+    // lies on the envelope; with "rozmiar 2" the recipient would fall below it.
+    QTest::addColumn<int>("rozmiar"); // the preset kept with the defaults; 0: none kept
+    QTest::addColumn<bool>("mimoTo");
+    QTest::addColumn<int>("status");
+    QTest::newRow("defaults") << 0 << false << 0;
+    QTest::newRow("rozmiar 2") << 2 << false << 1;
+    QTest::newRow("rozmiar 2, --mimo-to") << 2 << true << 0;
+}
+
+void TestPolecenia::kopertyNaKopercie()
+{
+    QFETCH(int, rozmiar);
+    QFETCH(bool, mimoTo);
+    QFETCH(int, status);
+    QTemporaryDir przyklad;
+    QCOMPARE(QProcess::execute(QStringLiteral("cp"), {"-r", LK_PRZYKLAD "/.", przyklad.path()}), 0);
+    if (rozmiar)
+        QVERIFY(zapiszPlik(przyklad.filePath(QStringLiteral("Admini/dane_kop_ori_1.dat")),
+                           QByteArray(1, char(rozmiar)) + QByteArray(2, 0)));
+    QStringList argumenty{"koperty", "--lista=Firmy/klienci.dat", "--rozmiar=DL", "--pdf=dl.pdf"};
+    if (mimoTo)
+        argumenty << QStringLiteral("--mimo-to");
+    const Wynik w = uruchom(argumenty, przyklad.path());
+    QCOMPARE(w.status, status);
+    const QString pdf = przyklad.filePath(QStringLiteral("dl.pdf"));
+    QCOMPARE(QFile::exists(pdf), status == 0);
+    // Reported, which client and which line, when a line would not fit; a note when
+    // printed anyway.
+    QCOMPARE(w.bledy.contains(QStringLiteral("koperty: %1wiersz 1 listy (Przedsiębiorstwo Handlowe „Łania”): 1. "
+                                             "wiersz adresu „Przedsiębiorstwo Handlowe „Łania”” wychodzi poza dolną "
+                                             "krawędź koperty")
+                                  .arg(mimoTo ? QStringLiteral("uwaga: ") : QString())),
+             rozmiar == 2);
+    if (status != 0)
+        return;
+    // The envelope lies on its long edge, 220 × 110 mm, and every word drawn lies on it;
+    // the recipient's lines are there only when they fit.
+    const QList<StronaPdf> strony = czytajStrony(pdf);
+    QCOMPARE(strony.size(), 10);
+    for (const StronaPdf &s : strony) {
+        QCOMPARE(qRound(s.szerokosc), 624);
+        QCOMPARE(qRound(s.wysokosc), 312);
+        for (const Slowo &sl : s.slowa)
+            QVERIFY2(sl.xMin >= 0 && sl.yMin >= 0 && sl.xMax <= s.szerokosc && sl.yMax <= s.wysokosc,
+                     qPrintable(sl.tekst));
+    }
+    QCOMPARE(strony[0].znajdz(QStringLiteral("Źródlana")) != nullptr, rozmiar == 0);
+}
+
 void TestPolecenia::kopertyIWymiana()
 {
     // Rows 1 to 4 (row 3 holds only a town, as "Koperty dla wielu" offers it; row 5 is
-    // empty and skipped with a note): one envelope per page, in list order, on C6/C5 paper
-    // (114 × 229 mm).
+    // empty and skipped with a note): one envelope per page, in list order, on C6/C5 envelopes
+    // lying on their long edge (229 × 114 mm).
     Wynik w = uruchom(
         {"koperty", "--lista", "Firmy/lista.dat", "--wiersze", "1-5", "--rozmiar", "c6/c5", "--pdf", "koperty.pdf"});
     QVERIFY2(w.status == 0, qPrintable(w.bledy));
     QVERIFY2(w.bledy.contains(QStringLiteral("pominięto wiersze bez nazwy i adresu: 1")), qPrintable(w.bledy));
+    // No firm record: the envelopes have no sender, and the command says so.
+    QVERIFY2(w.bledy.contains(QStringLiteral("koperty nie mają nadawcy: brak danych firmy")), qPrintable(w.bledy));
     const QString pdf = m_dane.filePath(QStringLiteral("koperty.pdf"));
     QProcess tekst;
     tekst.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
@@ -138,7 +276,7 @@ void TestPolecenia::kopertyIWymiana()
     QProcess info;
     info.start(QStringLiteral("pdfinfo"), {pdf});
     QVERIFY(info.waitForFinished());
-    QVERIFY(QString::fromUtf8(info.readAllStandardOutput()).contains(QLatin1String("324 x 648 pts")));
+    QVERIFY(QString::fromUtf8(info.readAllStandardOutput()).contains(QLatin1String("648 x 324 pts")));
 
     // Labels from the third label on, two of each client, in list order; the sender's
     // sheet fills the rest of a sheet.
