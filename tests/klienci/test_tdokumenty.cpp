@@ -868,10 +868,11 @@ void TestTdokumenty::zmienionyWiersz()
         QCOMPARE(l.tekst(Nazwa1, wiersz), QStringLiteral("Mój klient"));
         return;
     }
-    QVERIFY2(pytania.constLast().startsWith(
-                 QStringLiteral("Wiersz %1 został zmieniony przez kogoś innego, odkąd go tu wybrano, i %2")
-                     .arg(numerWiersza(wiersz), zawiera)),
-             qPrintable(pytania.constLast()));
+    const QString pytanie = pytania.value(pytania.size() - 1);
+    QVERIFY2(
+        pytanie.startsWith(QStringLiteral("Wiersz %1 został zmieniony przez kogoś innego, odkąd go tu wybrano, i %2")
+                               .arg(numerWiersza(wiersz), zawiera)),
+        qPrintable(pytanie));
     ListaKlientow l;
     QVERIFY(!l.wczytaj(sciezka));
     if (odpowiedz == 0) {
