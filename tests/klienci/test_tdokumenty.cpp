@@ -478,22 +478,17 @@ void TestTdokumenty::otwarcieNieudane()
 
 void TestTdokumenty::usunListe_data()
 {
-    QTest::addColumn<QString>("wybrana"); // the open list, another one, or a missing one
-    QTest::addColumn<QString>("informacja");
-    QTest::newRow("Yes: the open list to the trash") << "lista.dat"
-                                                     << "Lista została usunięta. Można ją odzyskać z kosza.";
-    QTest::newRow("Yes: the open list by another name") << "./lista.dat"
-                                                        << "Lista została usunięta. Można ją odzyskać z kosza.";
-    QTest::newRow("Yes: another list to the trash") << "inna.dat"
-                                                    << "Lista została usunięta. Można ją odzyskać z kosza.";
-    QTest::newRow("Yes, cannot delete") << "brak.dat"
-                                        << "Nie udało się usunąć listy ";
+    QTest::addColumn<QString>("wybrana"); // "Tak" to deleting the open list (by two names), another, a missing one
+    for (const char *w : {"lista.dat", "./lista.dat", "inna.dat", "brak.dat"})
+        QTest::newRow(w) << QString::fromLatin1(w);
 }
 
 void TestTdokumenty::usunListe()
 {
     QFETCH(QString, wybrana);
-    QFETCH(QString, informacja);
+    const QString informacja = wybrana == u"brak.dat"
+                                   ? QStringLiteral("Nie udało się usunąć listy ")
+                                   : QStringLiteral("Lista została usunięta. Można ją odzyskać z kosza.");
     QVERIFY(utworz());
     QVERIFY(zapiszPlik(firmy() + QStringLiteral("/inna.dat"), ListaKlientow::nowa().dane()));
     const QString otwarta = otworz(przykladowaLista());
@@ -526,9 +521,7 @@ void TestTdokumenty::usunListe()
     QCOMPARE(zamknieta, wybrana.endsWith(u"/lista.dat"));
     QCOMPARE(lista()->count(), zamknieta ? 0 : 501);
     QCOMPARE(o->biezacaLista(), zamknieta ? QStringLiteral("klienci.dat") : otwarta);
-    QCOMPARE(polecenie("SpeedButton6")->isEnabled(), !zamknieta);
-    QCOMPARE(polecenie("SpeedButton2")->isEnabled(), !zamknieta);
-    QCOMPARE(pole("nazwa1")->text().isEmpty(), zamknieta);
+    QVERIFY(polecenie("SpeedButton6")->isEnabled() != zamknieta && pole("nazwa1")->text().isEmpty() == zamknieta);
     QCOMPARE(kontrolka<QLabel>(o, "Label1")->text(),
              zamknieta ? QStringLiteral("Lista klientów") : Tytul + QDir::toNativeSeparators(otwarta));
 }
@@ -820,69 +813,58 @@ void TestTdokumenty::nadpisanie()
 
 void TestTdokumenty::zmienionyWiersz_data()
 {
-    // The row picked, then another program (a process) changes the list, then the command.
-    QTest::addColumn<QString>("wybor");    // "miejsce": "Szukaj miejsca" (row 03); "": row 01 as opened
-    QTest::addColumn<QStringList>("inny"); // the other program's command
+    // A row picked (row 01 as opened, or row 03 by "Szukaj miejsca"), another program (a
+    // process) changes the list, then the command: asked, naming what the row holds now.
+    QTest::addColumn<bool>("miejsce");
+    QTest::addColumn<QStringList>("inny");
     QTest::addColumn<QString>("przycisk");
-    QTest::addColumn<int>("odpowiedz");   // to the question about the changed row; -1: none asked
-    QTest::addColumn<QString>("zawiera"); // what the question says the row holds now
-    const QString pisarz = QStringLiteral("zawiera teraz: Pisarz 7/2 – Żółć Ślązak ");
-    const QString abc = QStringLiteral("zawiera teraz: Ąbc, ul. Długa 4, 1233");
-    QTest::newRow("free row taken meanwhile, No")
-        << "miejsce" << QStringList{"dodaj", "7", "2", "3"} << "SpeedButton6" << 0 << pisarz;
-    QTest::newRow("free row taken meanwhile, Yes")
-        << "miejsce" << QStringList{"dodaj", "7", "2", "3"} << "SpeedButton6" << 1 << pisarz;
-    QTest::newRow("list sorted meanwhile, No") << "" << QStringList{"sortuj"} << "SpeedButton6" << 0 << abc;
-    QTest::newRow("list sorted meanwhile, delete, No") << "" << QStringList{"sortuj"} << "SpeedButton4" << 0 << abc;
-    QTest::newRow("another row changed") << "" << QStringList{"dodaj", "7", "9", "10"} << "SpeedButton6" << -1 << "";
+    QTest::addColumn<int>("odpowiedz"); // 1 Tak, 0 Nie; -1: nothing asked
+    const QStringList wiersz3{"dodaj", "7", "2", "3"};
+    QTest::newRow("free row taken meanwhile, No") << true << wiersz3 << "SpeedButton6" << 0;
+    QTest::newRow("free row taken meanwhile, Yes") << true << wiersz3 << "SpeedButton6" << 1;
+    QTest::newRow("list sorted meanwhile, No") << false << QStringList{"sortuj"} << "SpeedButton6" << 0;
+    QTest::newRow("list sorted meanwhile, delete, No") << false << QStringList{"sortuj"} << "SpeedButton4" << 0;
+    QTest::newRow("another row changed") << false << QStringList{"dodaj", "7", "9", "10"} << "SpeedButton6" << -1;
 }
 
 void TestTdokumenty::zmienionyWiersz()
 {
-    QFETCH(QString, wybor);
+    QFETCH(bool, miejsce);
     QFETCH(QStringList, inny);
     QFETCH(QString, przycisk);
     QFETCH(int, odpowiedz);
-    QFETCH(QString, zawiera);
     QVERIFY(utworz());
     const QString sciezka = otworz(przykladowaLista());
-    if (!wybor.isEmpty())
+    if (miejsce)
         kliknij(polecenie("SpeedButton8"));
-    const int wiersz = wybor.isEmpty() ? 0 : 2;
-    QCOMPARE(m_skrypt.teksty(QStringLiteral("pytanie")).size(), 0);
+    const int wiersz = miejsce ? 2 : 0;
     pole("nazwa1")->setText(QStringLiteral("Mój klient"));
-    inny.insert(1, sciezka);
-    QCOMPARE(QProcess::execute(QStringLiteral(LK_BIN_DIR "/wspolna_pisarz"), inny), 0);
+    QCOMPARE(QProcess::execute(QStringLiteral(LK_BIN_DIR "/wspolna_pisarz"), inny.mid(0, 1) << sciezka << inny.mid(1)),
+             0);
     const QByteArray ich = czytajPlik(sciezka);
+    ListaKlientow l;
+    QVERIFY(!l.wczytaj(sciezka));
+    const QString teraz = l.tekst(Nazwa1, wiersz);
     if (przycisk == u"SpeedButton4")
         m_skrypt.tak(); // "Usunąć wpis …?"
     if (odpowiedz >= 0)
         odpowiedz ? m_skrypt.tak() : m_skrypt.nie();
     kliknij(polecenie(przycisk.toLatin1().constData()));
     const QStringList pytania = m_skrypt.teksty(QStringLiteral("pytanie"));
-    if (odpowiedz < 0) {
-        // Someone else's row elsewhere neither asks nor is lost.
-        QCOMPARE(pytania.size(), 0);
-        ListaKlientow l;
-        QVERIFY(!l.wczytaj(sciezka) && l.tekst(Nazwa1, 9).startsWith(QStringLiteral("Pisarz 7/9")));
-        QCOMPARE(l.tekst(Nazwa1, wiersz), QStringLiteral("Mój klient"));
-        return;
-    }
-    const QString pytanie = pytania.value(pytania.size() - 1);
-    QVERIFY2(
-        pytanie.startsWith(QStringLiteral("Wiersz %1 został zmieniony przez kogoś innego, odkąd go tu wybrano, i %2")
-                               .arg(numerWiersza(wiersz), zawiera)),
-        qPrintable(pytanie));
-    ListaKlientow l;
+    QCOMPARE(pytania.size(), (odpowiedz >= 0) + (przycisk == u"SpeedButton4"));
+    if (odpowiedz >= 0)
+        QVERIFY2(pytania.constLast().startsWith(QStringLiteral("Wiersz %1 został zmieniony przez kogoś innego, odkąd "
+                                                               "go tu wybrano, i zawiera teraz: %2")
+                                                    .arg(numerWiersza(wiersz), teraz)),
+                 qPrintable(pytania.constLast()));
     QVERIFY(!l.wczytaj(sciezka));
-    if (odpowiedz == 0) {
-        // Nothing is written; the list box shows what the row holds now, the fields keep the typing.
-        QCOMPARE(czytajPlik(sciezka), ich);
-        QVERIFY(lista()->item(wiersz)->text().contains(l.tekst(Nazwa1, wiersz)));
-        QCOMPARE(pole("nazwa1")->text(), QStringLiteral("Mój klient"));
-    } else {
-        QCOMPARE(l.tekst(Nazwa1, wiersz), QStringLiteral("Mój klient"));
-    }
+    // Written on Tak, or where nobody else changed the row; the other's rows stay.
+    QCOMPARE(l.tekst(Nazwa1, wiersz), odpowiedz == 0 ? teraz : QStringLiteral("Mój klient"));
+    QCOMPARE(czytajPlik(sciezka) == ich, odpowiedz == 0);
+    QVERIFY(odpowiedz >= 0 || l.tekst(Nazwa1, 9).startsWith(QStringLiteral("Pisarz 7/9")));
+    // On Nie the list box shows what the row holds now, the fields keep the typing.
+    QVERIFY(odpowiedz != 0 || lista()->item(wiersz)->text().contains(teraz));
+    QVERIFY(odpowiedz != 0 || pole("nazwa1")->text() == QStringLiteral("Mój klient"));
 }
 
 void TestTdokumenty::niedodanePola_data()
