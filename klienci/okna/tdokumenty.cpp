@@ -633,7 +633,6 @@ Tdokumenty::ZapisWiersza Tdokumenty::zapiszWiersz(int wiersz, const TekstyWiersz
         }
         // Someone else changed the row since the user saw it: the list box shows what it
         // holds now, and it is written over only when the user says so.
-        m_obserwator->przyjmij(StanPliku::z(m_otwarta.biezacaLista()));
         const int wybrany = m_ui->lista->currentRow();
         odbuduj();
         zaznacz(wybrany);

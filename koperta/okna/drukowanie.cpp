@@ -50,6 +50,8 @@ bool przedDrukiem(QWidget *rodzic, Dialogi &dialogi, QPrinter &dr, const QList<D
 {
     if (!wolnoZapisac(rodzic, dialogi, dr, chronione))
         return false;
+    // Measured on the canvas the job draws on: the printable area (drukujNaDrukarce).
+    dr.setFullPage(false);
     const QList<WierszPozaStrona> poza = wierszePozaStrona(dr, koperty);
     return poza.isEmpty()
            || dialogi.pytanieDomyslnieNie(rodzic, opisPozaStrona(poza) + QStringLiteral("Drukować mimo to?"));
@@ -57,6 +59,7 @@ bool przedDrukiem(QWidget *rodzic, Dialogi &dialogi, QPrinter &dr, const QList<D
 
 void przedPodgladem(QWidget *rodzic, Dialogi &dialogi, QPrinter &dr, const QList<DaneKoperty> &koperty)
 {
+    dr.setFullPage(false);
     const QList<WierszPozaStrona> poza = wierszePozaStrona(dr, koperty);
     if (!poza.isEmpty())
         dialogi.informacja(rodzic, opisPozaStrona(poza) + QStringLiteral("Podgląd pokazuje, co zostanie ucięte."));
