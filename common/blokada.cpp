@@ -21,12 +21,25 @@ constexpr int PolecenieBlokady = F_OFD_SETLK;
 constexpr int PolecenieBlokady = F_SETLK;
 #endif
 
+// The locked byte of the list file: 1 GiB in, far beyond the list's 349,698 bytes (where
+// SQLite puts its lock bytes, for the same reason).
+constexpr off_t BajtListy = off_t(1) << 30;
+
+struct Zakres
+{
+    short rodzaj; // F_RDLCK or F_WRLCK
+    off_t od;
+    off_t dlugosc; // 0: to the end of any file
+};
+
 // 0: locked; EAGAIN: held by someone else; another errno: locking does not work here.
-int sprobuj(int plik)
+int sprobuj(int plik, const Zakres &z)
 {
     struct flock f = {};
-    f.l_type = F_WRLCK;
+    f.l_type = z.rodzaj;
     f.l_whence = SEEK_SET;
+    f.l_start = z.od;
+    f.l_len = z.dlugosc;
     for (;;) {
         if (::fcntl(plik, PolecenieBlokady, &f) == 0)
             return 0;
@@ -36,12 +49,65 @@ int sprobuj(int plik)
     }
 }
 
+// The open file is the one the name leads to now.
+bool tenSam(int plik, const QByteArray &nazwa)
+{
+    struct stat otwarty, podNazwa;
+    return ::fstat(plik, &otwarty) == 0 && ::stat(nazwa.constData(), &podNazwa) == 0
+           && otwarty.st_dev == podNazwa.st_dev && otwarty.st_ino == podNazwa.st_ino;
+}
+
+enum class Proba { Zalozona, Zajeta, NieOtwarto, BezWsparcia };
+
+// Opens `nazwa` and locks the range, waiting until `termin`; once locked, checks that the
+// name still leads to the locked file and starts again when it does not. `plik` stays
+// open when the lock is had or locking is not supported; `bladOtwarcia` is the errno of
+// a failed open.
+Proba zablokuj(const QByteArray &nazwa, int flagi, const Zakres &zakres, const QDeadlineTimer &termin, int czasMs,
+               int &plik, int &bladOtwarcia)
+{
+    for (;;) {
+        // Close-on-exec: a tool started while the lock is held must not keep it.
+        do
+            plik = ::open(nazwa.constData(), flagi | O_CLOEXEC, 0666);
+        while (plik < 0 && errno == EINTR);
+        if (plik < 0) {
+            bladOtwarcia = errno;
+            return Proba::NieOtwarto;
+        }
+        // Everyone who may change the list must be able to lock it, whatever the
+        // creator's umask.
+        struct stat st;
+        if ((flagi & O_CREAT) && ::fstat(plik, &st) == 0 && st.st_uid == ::geteuid() && (st.st_mode & 0666) != 0666)
+            ::fchmod(plik, 0666);
+
+        int wynik;
+        while ((wynik = sprobuj(plik, zakres)) == EAGAIN && !termin.hasExpired())
+            // Short waits first: a row change holds the lock for about a millisecond.
+            QThread::msleep(termin.remainingTime() > czasMs - 1000 ? 1 : 10);
+        if (wynik != 0 && wynik != EAGAIN)
+            return Proba::BezWsparcia;
+        if (wynik == 0 && tenSam(plik, nazwa))
+            return Proba::Zalozona;
+        ::close(plik);
+        plik = -1;
+        if (termin.hasExpired())
+            return Proba::Zajeta;
+    }
+}
+
+QString sciezkaBlokadyDla(const QString &lista)
+{
+    const QFileInfo info(lista);
+    return info.path() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".blokada");
+}
+
 } // namespace
 
 QString BlokadaListy::sciezkaBlokady(const QString &sciezkaListy)
 {
-    const QFileInfo info(sciezkaListy);
-    return info.path() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".blokada");
+    const QString lista = QFileInfo(sciezkaListy).canonicalFilePath();
+    return lista.isEmpty() ? QString() : sciezkaBlokadyDla(lista);
 }
 
 QString BlokadaListy::komunikatZajetej(const QString &sciezkaListy)
@@ -50,40 +116,65 @@ QString BlokadaListy::komunikatZajetej(const QString &sciezkaListy)
         .arg(QDir::toNativeSeparators(sciezkaListy));
 }
 
-BlokadaListy::BlokadaListy(const QString &sciezkaListy, int czasMs)
+QString BlokadaListy::komunikatBezOchrony(const QString &sciezkaListy)
 {
-    // Close-on-exec: a tool started while the lock is held must not keep it.
-    const QByteArray nazwa = QFile::encodeName(sciezkaBlokady(sciezkaListy));
-    do
-        m_plik = ::open(nazwa.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-    while (m_plik < 0 && errno == EINTR);
-    if (m_plik < 0)
-        return; // a read-only or missing folder: nothing can be saved there anyway
-    // Everyone who may change the list must be able to lock it, whatever the creator's
-    // umask.
-    struct stat st;
-    if (::fstat(m_plik, &st) == 0 && st.st_uid == ::geteuid() && (st.st_mode & 0666) != 0666)
-        ::fchmod(m_plik, 0666);
+    return QStringLiteral("Lista %1 leży na dysku, który nie obsługuje blokad plików: nie jest chroniona przed "
+                          "jednoczesnymi zmianami. Zmiany zapisane w tym samym czasie w innym programie mogą "
+                          "zostać utracone; zmieniaj ją w jednym programie naraz.")
+        .arg(QDir::toNativeSeparators(sciezkaListy));
+}
 
+BlokadaListy::BlokadaListy(const QString &sciezkaListy, int czasMs, Rodzaj rodzaj)
+{
     const QDeadlineTimer termin(czasMs);
-    for (;;) {
-        const int wynik = sprobuj(m_plik);
-        if (wynik == 0) {
-            m_stan = Stan::Zalozona;
-            return;
+    const bool zmiana = rodzaj == Rodzaj::Zmiana;
+    // One lock whatever name the list is reached by; a list that does not exist gets no
+    // lock file.
+    const QString lista = QFileInfo(sciezkaListy).canonicalFilePath();
+    if (lista.isEmpty()) {
+        const int plik = otworzDoOdczytu(sciezkaListy, m_bladListy);
+        if (plik >= 0) {
+            ::close(plik);
+            m_bladListy = {BladIO::NieZnaleziono};
         }
-        if (wynik != EAGAIN) {
-            zwolnij(); // no lock support on this mount
-            return;
-        }
-        if (termin.hasExpired()) {
-            zwolnij();
+        return;
+    }
+
+    bool bezWsparcia = false;
+    int bladOtwarcia = 0;
+    if (zmiana) {
+        m_sciezkaBlokady = sciezkaBlokadyDla(lista);
+        const Proba p = zablokuj(QFile::encodeName(m_sciezkaBlokady), O_RDWR | O_CREAT, {F_WRLCK, 0, 0}, termin, czasMs,
+                                 m_plikBlokady, bladOtwarcia);
+        if (p == Proba::Zajeta) {
             m_stan = Stan::Zajeta;
             return;
         }
-        // Short waits first: a row change holds the lock for about a millisecond.
-        QThread::msleep(termin.remainingTime() > czasMs - 100 ? 1 : 10);
+        bezWsparcia = p == Proba::BezWsparcia;
+        if (bezWsparcia) {
+            // Of no use where nothing can be locked; not left behind either.
+            ::unlink(QFile::encodeName(m_sciezkaBlokady).constData());
+            ::close(m_plikBlokady);
+            m_plikBlokady = -1;
+        }
     }
+    const Proba p =
+        zablokuj(QFile::encodeName(lista), zmiana ? O_RDWR : O_RDONLY,
+                 {short(zmiana ? F_WRLCK : F_RDLCK), BajtListy, 1}, termin, czasMs, m_plikListy, bladOtwarcia);
+    if (p == Proba::Zajeta) {
+        zwolnij();
+        m_stan = Stan::Zajeta;
+        return;
+    }
+    if (p == Proba::NieOtwarto)
+        m_bladListy = BladIO::zErrno(bladOtwarcia, sciezkaListy);
+    bezWsparcia = bezWsparcia || p == Proba::BezWsparcia;
+    if (m_plikBlokady >= 0 || p == Proba::Zalozona)
+        m_stan = Stan::Zalozona;
+    else if (bezWsparcia)
+        m_stan = Stan::BezOchrony;
+    else
+        m_stan = Stan::Niemozliwa;
 }
 
 BlokadaListy::~BlokadaListy()
@@ -93,10 +184,18 @@ BlokadaListy::~BlokadaListy()
 
 void BlokadaListy::zwolnij()
 {
-    // Closing the only descriptor of the open file releases its lock.
-    if (m_plik >= 0)
-        ::close(m_plik);
-    m_plik = -1;
-    if (m_stan == Stan::Zalozona)
-        m_stan = Stan::BezBlokady;
+    if (m_plikBlokady >= 0) {
+        // The lock file goes with the release, so none is left beside the list; a program
+        // waiting on it finds it gone and makes a new one.
+        const QByteArray nazwa = QFile::encodeName(m_sciezkaBlokady);
+        if (tenSam(m_plikBlokady, nazwa))
+            ::unlink(nazwa.constData());
+        // Closing the only descriptor of the open file releases its lock.
+        ::close(m_plikBlokady);
+        m_plikBlokady = -1;
+    }
+    if (m_plikListy >= 0) {
+        ::close(m_plikListy);
+        m_plikListy = -1;
+    }
 }

@@ -18,12 +18,14 @@ QByteArray UstawienieSieci::domyslne(const QString &katalogStartowy)
     return rekord;
 }
 
-KatalogDanych rozwiazKatalogDanych(const QString &katalogStartowy)
+KatalogDanych rozwiazKatalogDanych(const QString &katalogStartowy, BrakUstawienia brak)
 {
     KatalogDanych wynik{katalogStartowy, {}};
     const QString sciezka = sciezkaDanych(katalogStartowy, QStringLiteral("\\Admini\\siec.dat"));
 
     if (!plikIstnieje(sciezka)) {
+        if (brak == BrakUstawienia::PrzyjmijDomyslne)
+            return wynik;
         wynik.blad = zapiszRekord(sciezka, UstawienieSieci::domyslne(QDir::toNativeSeparators(katalogStartowy)));
         if (wynik.blad)
             return wynik;

@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include <unistd.h>
+
 using namespace Klienci;
 
 namespace Klienci {
@@ -258,8 +260,20 @@ ListaKlientow ListaKlientow::spakowana() const
 
 BladIO ListaKlientow::wczytaj(const QString &sciezka)
 {
+    // Reading never needs write permission.
+    BladIO blad;
+    const int plik = otworzDoOdczytu(sciezka, blad);
+    if (plik < 0)
+        return blad;
+    blad = wczytaj(plik, sciezka);
+    ::close(plik);
+    return blad;
+}
+
+BladIO ListaKlientow::wczytaj(int plik, const QString &sciezka)
+{
     // czytajRekord replaces the buffer only when the whole record was read.
-    return czytajRekord(sciezka, m_dane, Rozmiar);
+    return czytajRekord(plik, sciezka, m_dane, Rozmiar);
 }
 
 BladIO ListaKlientow::zapisz(const QString &sciezka) const

@@ -3,6 +3,7 @@
 #include "katalogdanych.h"
 #include "kontekst.h"
 #include "sciezki.h"
+#include "wspolnalista.h"
 #include "zakres_wierszy.h"
 
 #include <QDir>
@@ -96,7 +97,8 @@ QString katalogDanych(const Kontekst &kontekst, const Polecenie &p)
 {
     if (!QFileInfo(sciezkaDanych(kontekst.katalogStartowy(), QStringLiteral("\\Admini"))).isDir())
         return kontekst.katalogStartowy();
-    const KatalogDanych k = kontekst.rozwiazKatalogDanych();
+    // Only a change of data may write: a missing setting is taken as its default, not made.
+    const KatalogDanych k = kontekst.rozwiazKatalogDanych(BrakUstawienia::PrzyjmijDomyslne);
     if (k.blad)
         p.uwaga(QStringLiteral("ustawienie sieci: %1; katalog danych: %2")
                     .arg(k.blad.tekst(), QDir::toNativeSeparators(k.katalog)));
@@ -114,8 +116,11 @@ std::optional<int> wczytajListe(const Polecenie &p, const QString &sciezka, List
 {
     if (sciezka.isEmpty())
         return p.blad(QStringLiteral("brak opcji --lista <plik listy>"), ZlePolecenie);
-    if (const BladIO b = lista.wczytaj(sciezka))
-        return p.blad(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(sciezka), b.tekst()));
+    const WspolnaLista::Wynik w = WspolnaLista::czytaj(sciezka, lista);
+    if (w.zajeta)
+        return p.blad(w.komunikat);
+    if (w.blad)
+        return p.blad(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(sciezka), w.blad.tekst()));
     return std::nullopt;
 }
 

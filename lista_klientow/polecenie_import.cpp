@@ -57,6 +57,8 @@ int import(const QStringList &argumenty)
     });
     if (w.zajeta)
         return p.blad(w.komunikat);
+    if (!w.ostrzezenie.isEmpty())
+        p.uwaga(w.ostrzezenie);
     if (w.blad)
         return p.blad(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(sciezkaListy), w.blad.tekst()));
     if (plan.umieszczone() == 0)

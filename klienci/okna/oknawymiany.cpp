@@ -376,8 +376,8 @@ ImportZOkna importujKlientow(QWidget *rodzic, const OknaWymiany &okna, const QSt
     // The preview is planned without the lock; the lock is held only while the list is
     // read again, planned again and saved.
     ListaKlientow lista;
-    if (const BladIO blad = lista.wczytaj(plikListy)) {
-        pokazBlad(rodzic, blad);
+    if (const auto odczyt = WspolnaLista::czytaj(plikListy, lista)) {
+        pokazBlad(rodzic, odczyt);
         return {};
     }
     PlanImportu plan = zaplanujImport(lista, wczytane.klienci);
@@ -402,12 +402,8 @@ ImportZOkna importujKlientow(QWidget *rodzic, const OknaWymiany &okna, const QSt
             zastosujPlan(l, plan);
             return true;
         });
-        if (wynik.zajeta) {
-            dialogi().informacja(rodzic, wynik.komunikat);
-            return {};
-        }
-        if (wynik.blad) {
-            pokazBlad(rodzic, wynik.blad);
+        if (wynik) {
+            pokazBlad(rodzic, wynik);
             return {};
         }
         if (!zmieniony) {
@@ -418,6 +414,14 @@ ImportZOkna importujKlientow(QWidget *rodzic, const OknaWymiany &okna, const QSt
         dialogi().informacja(rodzic, QStringLiteral("Lista została w międzyczasie zmieniona przez inny program. "
                                                     "Sprawdź nowy plan importu."));
     }
+}
+
+void pokazBlad(QWidget *rodzic, const WspolnaLista::Wynik &wynik)
+{
+    if (wynik.zajeta)
+        dialogi().informacja(rodzic, wynik.komunikat);
+    else
+        pokazBlad(rodzic, wynik.blad);
 }
 
 #include "moc_oknawymiany.cpp"

@@ -100,3 +100,6 @@ struct ImportZOkna
 };
 ImportZOkna importujKlientow(QWidget *rodzic, const OknaWymiany &okna, const QString &plikListy,
                              const Wymiana::PodpisyPol &podpisy);
+
+// A read or change of a list that failed: the lock's message, or the file's error.
+void pokazBlad(QWidget *rodzic, const WspolnaLista::Wynik &wynik);

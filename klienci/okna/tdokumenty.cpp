@@ -559,8 +559,8 @@ void Tdokumenty::czytajZaznaczonyWiersz()
     // With no line selected there is no row to read.
     if (wiersz < 0 || wiersz >= LiczbaWierszy)
         return;
-    if (const BladIO blad = m_otwarta.wczytaj()) {
-        pokazBlad(this, blad);
+    if (const auto wynik = m_otwarta.wczytaj()) {
+        pokazBlad(this, wynik);
         return;
     }
     pokazWiersz(wiersz);
@@ -584,12 +584,12 @@ int Tdokumenty::wierszDocelowy()
 
 bool Tdokumenty::pokazPoZapisie(const WspolnaLista::Wynik &wynik, int wiersz)
 {
-    if (wynik.zajeta) {
-        dialogi().informacja(this, wynik.komunikat);
-        return false;
+    if (!wynik.ostrzezenie.isEmpty() && !m_bezOchrony.contains(m_otwarta.biezacaLista())) {
+        m_bezOchrony.append(m_otwarta.biezacaLista());
+        dialogi().informacja(this, wynik.ostrzezenie);
     }
-    if (wynik.blad) {
-        pokazBlad(this, wynik.blad);
+    if (wynik) {
+        pokazBlad(this, wynik);
         return false;
     }
     m_obserwator->przyjmij(wynik.stan);
@@ -777,8 +777,8 @@ void Tdokumenty::nowaLista()
     const QString sciezka = wybierzPlikListy(true, m_kontekst.sciezkaRobocza(QStringLiteral("\\Firmy")));
     if (sciezka.isEmpty())
         return;
-    if (const BladIO blad = m_otwarta.utworzNowa(sciezka))
-        pokazBlad(this, blad);
+    if (const auto wynik = m_otwarta.utworzNowa(sciezka))
+        pokazBlad(this, wynik);
     else
         pokazOtwartaListe();
 }
@@ -792,8 +792,8 @@ void Tdokumenty::czytajListe()
     if (sciezka.isEmpty())
         return;
     // A failed read leaves the list, its file and the window as they were.
-    if (const BladIO blad = m_otwarta.otworz(sciezka))
-        pokazBlad(this, blad);
+    if (const auto wynik = m_otwarta.otworz(sciezka))
+        pokazBlad(this, wynik);
     else
         pokazOtwartaListe();
 }
@@ -822,14 +822,19 @@ void Tdokumenty::usunListe()
         pokazBlad(this, BladIO{BladIO::OdmowaDostepu});
     } else if (dialogi().pytanieDomyslnieNie(this, QStringLiteral("Usunąć listę %1 ?").arg(nazwa))) {
         // To the trash where the system keeps one; elsewhere for good, after one more question.
-        if (przeniesDoKosza(sciezka)) {
+        const WspolnaLista::Wynik doKosza = OtwartaLista::usunPlikListy(sciezka, przeniesDoKosza);
+        if (doKosza.zajeta) {
+            dialogi().informacja(this, doKosza.komunikat);
+        } else if (doKosza.ok()) {
             dialogi().informacja(this, QStringLiteral("Lista została usunięta. Można ją odzyskać z kosza."));
         } else if (!plik.exists()) {
             dialogi().informacja(this, QStringLiteral("Nie udało się usunąć listy %1.").arg(nazwa));
         } else if (dialogi().pytanieDomyslnieNie(
                        this,
                        QStringLiteral("Listy %1 nie można przenieść do kosza. Usunąć ją na zawsze?").arg(nazwa))) {
-            if (OtwartaLista::usunPlikListy(sciezka))
+            if (const auto wynik = OtwartaLista::usunPlikListy(sciezka); wynik.zajeta)
+                dialogi().informacja(this, wynik.komunikat);
+            else if (wynik.ok())
                 dialogi().informacja(this, QStringLiteral("Lista została usunięta."));
             else
                 dialogi().informacja(this, QStringLiteral("Nie udało się usunąć listy %1.").arg(nazwa));
@@ -877,8 +882,8 @@ void Tdokumenty::importujKlientow()
     if (w.wiersz < 0)
         return;
     // The window shows what was saved, and "Cofnij" can take the import back.
-    if (const BladIO blad = m_otwarta.wczytaj()) {
-        pokazBlad(this, blad);
+    if (const auto wynik = m_otwarta.wczytaj()) {
+        pokazBlad(this, wynik);
         return;
     }
     m_otwarta.zapamietajDoCofniecia(w.przed, w.wynik.stan);

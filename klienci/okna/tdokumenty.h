@@ -159,4 +159,6 @@ private:
     std::function<Tkoperta_f *()> m_tworzKoperte;
     QString m_katalogNarzedzi;
     QStringList m_sciezkiNarzedzi;
+    // Lists already said to be unprotected (a mount without locks): once per list.
+    QStringList m_bezOchrony;
 };
