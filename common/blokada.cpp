@@ -49,45 +49,60 @@ int sprobuj(int plik, const Zakres &z)
     }
 }
 
+// Opens `nazwa` in the folder `katalog`. With O_CREAT a missing lock file is made, with
+// mode 0666 whatever the umask, so that every user who may change the list can lock it;
+// one that is there is opened as it is. Close-on-exec: a tool started while the lock is
+// held must not keep it.
+int otworz(int katalog, const char *nazwa, int flagi)
+{
+    const bool utworz = flagi & O_CREAT;
+    for (;;) {
+        int plik = ::openat(katalog, nazwa, flagi | (utworz ? O_EXCL : 0) | O_CLOEXEC, 0666);
+        if (plik >= 0) {
+            if (utworz)
+                ::fchmod(plik, 0666);
+            return plik;
+        }
+        if (errno == EINTR)
+            continue;
+        if (!utworz || errno != EEXIST)
+            return -1;
+        plik = ::openat(katalog, nazwa, (flagi & ~O_CREAT) | O_CLOEXEC);
+        if (plik >= 0 || (errno != ENOENT && errno != EINTR)) // ENOENT: it went meanwhile
+            return plik;
+    }
+}
+
 // The open file is the one the name leads to now.
-bool tenSam(int plik, const QByteArray &nazwa)
+bool tenSam(int plik, int katalog, const char *nazwa)
 {
     struct stat otwarty, podNazwa;
-    return ::fstat(plik, &otwarty) == 0 && ::stat(nazwa.constData(), &podNazwa) == 0
+    return ::fstat(plik, &otwarty) == 0 && ::fstatat(katalog, nazwa, &podNazwa, 0) == 0
            && otwarty.st_dev == podNazwa.st_dev && otwarty.st_ino == podNazwa.st_ino;
 }
 
 enum class Proba { Zalozona, Zajeta, NieOtwarto, BezWsparcia };
 
-// Opens `nazwa` and locks the range, waiting until `termin`; once locked, checks that the
-// name still leads to the locked file and starts again when it does not. `plik` stays
-// open when the lock is had or locking is not supported; `bladOtwarcia` is the errno of
-// a failed open.
-Proba zablokuj(const QByteArray &nazwa, int flagi, const Zakres &zakres, const QDeadlineTimer &termin, int czasMs,
-               int &plik, int &bladOtwarcia)
+// Opens `nazwa` in `katalog` and locks the range, waiting until `termin`; once locked,
+// checks that the name still leads to the locked file and starts again when it does not.
+// `plik` stays open when the lock is had or locking is not supported; `bladOtwarcia` is
+// the errno of a failed open.
+Proba zablokuj(int katalog, const char *nazwa, int flagi, const Zakres &zakres, const QDeadlineTimer &termin,
+               int czasMs, int &plik, int &bladOtwarcia)
 {
     for (;;) {
-        // Close-on-exec: a tool started while the lock is held must not keep it.
-        do
-            plik = ::open(nazwa.constData(), flagi | O_CLOEXEC, 0666);
-        while (plik < 0 && errno == EINTR);
+        plik = otworz(katalog, nazwa, flagi);
         if (plik < 0) {
             bladOtwarcia = errno;
             return Proba::NieOtwarto;
         }
-        // Everyone who may change the list must be able to lock it, whatever the
-        // creator's umask.
-        struct stat st;
-        if ((flagi & O_CREAT) && ::fstat(plik, &st) == 0 && st.st_uid == ::geteuid() && (st.st_mode & 0666) != 0666)
-            ::fchmod(plik, 0666);
-
         int wynik;
         while ((wynik = sprobuj(plik, zakres)) == EAGAIN && !termin.hasExpired())
             // Short waits first: a row change holds the lock for about a millisecond.
             QThread::msleep(termin.remainingTime() > czasMs - 1000 ? 1 : 10);
         if (wynik != 0 && wynik != EAGAIN)
             return Proba::BezWsparcia;
-        if (wynik == 0 && tenSam(plik, nazwa))
+        if (wynik == 0 && tenSam(plik, katalog, nazwa))
             return Proba::Zalozona;
         ::close(plik);
         plik = -1;
@@ -96,18 +111,18 @@ Proba zablokuj(const QByteArray &nazwa, int flagi, const Zakres &zakres, const Q
     }
 }
 
-QString sciezkaBlokadyDla(const QString &lista)
+QByteArray nazwaBlokady(const QString &plikListy)
 {
-    const QFileInfo info(lista);
-    return info.path() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".blokada");
+    return QFile::encodeName(QStringLiteral(".") + plikListy + QStringLiteral(".blokada"));
 }
 
 } // namespace
 
 QString BlokadaListy::sciezkaBlokady(const QString &sciezkaListy)
 {
-    const QString lista = QFileInfo(sciezkaListy).canonicalFilePath();
-    return lista.isEmpty() ? QString() : sciezkaBlokadyDla(lista);
+    const QFileInfo lista(QFileInfo(sciezkaListy).canonicalFilePath());
+    return lista.fileName().isEmpty() ? QString()
+                                      : lista.path() + u'/' + QFile::decodeName(nazwaBlokady(lista.fileName()));
 }
 
 QString BlokadaListy::komunikatZajetej(const QString &sciezkaListy)
@@ -129,9 +144,14 @@ BlokadaListy::BlokadaListy(const QString &sciezkaListy, int czasMs, Rodzaj rodza
     const QDeadlineTimer termin(czasMs);
     const bool zmiana = rodzaj == Rodzaj::Zmiana;
     // One lock whatever name the list is reached by; a list that does not exist gets no
-    // lock file.
-    const QString lista = QFileInfo(sciezkaListy).canonicalFilePath();
-    if (lista.isEmpty()) {
+    // lock file. Both files are then named within the list's real folder.
+    const QFileInfo lista(QFileInfo(sciezkaListy).canonicalFilePath());
+    if (!lista.fileName().isEmpty()) {
+        do
+            m_katalog = ::open(QFile::encodeName(lista.path()).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        while (m_katalog < 0 && errno == EINTR);
+    }
+    if (m_katalog < 0) {
         const int plik = otworzDoOdczytu(sciezkaListy, m_bladListy);
         if (plik >= 0) {
             ::close(plik);
@@ -143,23 +163,24 @@ BlokadaListy::BlokadaListy(const QString &sciezkaListy, int czasMs, Rodzaj rodza
     bool bezWsparcia = false;
     int bladOtwarcia = 0;
     if (zmiana) {
-        m_sciezkaBlokady = sciezkaBlokadyDla(lista);
-        const Proba p = zablokuj(QFile::encodeName(m_sciezkaBlokady), O_RDWR | O_CREAT, {F_WRLCK, 0, 0}, termin, czasMs,
-                                 m_plikBlokady, bladOtwarcia);
+        m_nazwaBlokady = nazwaBlokady(lista.fileName());
+        const Proba p = zablokuj(m_katalog, m_nazwaBlokady.constData(), O_RDWR | O_CREAT, {F_WRLCK, 0, 0}, termin,
+                                 czasMs, m_plikBlokady, bladOtwarcia);
         if (p == Proba::Zajeta) {
+            zwolnij();
             m_stan = Stan::Zajeta;
             return;
         }
         bezWsparcia = p == Proba::BezWsparcia;
         if (bezWsparcia) {
             // Of no use where nothing can be locked; not left behind either.
-            ::unlink(QFile::encodeName(m_sciezkaBlokady).constData());
+            ::unlinkat(m_katalog, m_nazwaBlokady.constData(), 0);
             ::close(m_plikBlokady);
             m_plikBlokady = -1;
         }
     }
     const Proba p =
-        zablokuj(QFile::encodeName(lista), zmiana ? O_RDWR : O_RDONLY,
+        zablokuj(m_katalog, QFile::encodeName(lista.fileName()).constData(), zmiana ? O_RDWR : O_RDONLY,
                  {short(zmiana ? F_WRLCK : F_RDLCK), BajtListy, 1}, termin, czasMs, m_plikListy, bladOtwarcia);
     if (p == Proba::Zajeta) {
         zwolnij();
@@ -187,15 +208,15 @@ void BlokadaListy::zwolnij()
     if (m_plikBlokady >= 0) {
         // The lock file goes with the release, so none is left beside the list; a program
         // waiting on it finds it gone and makes a new one.
-        const QByteArray nazwa = QFile::encodeName(m_sciezkaBlokady);
-        if (tenSam(m_plikBlokady, nazwa))
-            ::unlink(nazwa.constData());
+        if (tenSam(m_plikBlokady, m_katalog, m_nazwaBlokady.constData()))
+            ::unlinkat(m_katalog, m_nazwaBlokady.constData(), 0);
         // Closing the only descriptor of the open file releases its lock.
         ::close(m_plikBlokady);
         m_plikBlokady = -1;
     }
-    if (m_plikListy >= 0) {
-        ::close(m_plikListy);
-        m_plikListy = -1;
+    for (int *plik : {&m_plikListy, &m_katalog}) {
+        if (*plik >= 0)
+            ::close(*plik);
+        *plik = -1;
     }
 }

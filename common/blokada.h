@@ -4,6 +4,7 @@
 
 #include "rekord.h"
 
+#include <QByteArray>
 #include <QString>
 
 // A change takes two fcntl locks, which the system drops when the holder dies and which
@@ -68,9 +69,10 @@ public:
     static QString sciezkaBlokady(const QString &sciezkaListy);
 
 private:
+    int m_katalog = -1; // the list's real folder (O_PATH), in which both files are named
     int m_plikBlokady = -1;
     int m_plikListy = -1;
-    QString m_sciezkaBlokady;
+    QByteArray m_nazwaBlokady;
     BladIO m_bladListy;
     Stan m_stan = Stan::Niemozliwa;
 };
