@@ -100,7 +100,8 @@ Proba zablokuj(int katalog, const char *nazwa, int flagi, const Zakres &zakres, 
         while ((wynik = sprobuj(plik, zakres)) == EAGAIN && !termin.hasExpired())
             // Short waits first: a row change holds the lock for about a millisecond.
             QThread::msleep(termin.remainingTime() > czasMs - 1000 ? 1 : 10);
-        if (wynik != 0 && wynik != EAGAIN)
+        // ESTALE: on a network file system the file was removed or replaced meanwhile.
+        if (wynik != 0 && wynik != EAGAIN && wynik != ESTALE)
             return Proba::BezWsparcia;
         if (wynik == 0 && tenSam(plik, katalog, nazwa))
             return Proba::Zalozona;
