@@ -1,12 +1,12 @@
 // The print-font record (76 bytes, little-endian), the only record of "FONT\<name>".
 #pragma once
 
+#include "rekord.h"
+
 #include <QByteArray>
 #include <QColor>
 #include <QFont>
 #include <QString>
-
-#include "rekord.h"
 
 namespace RekordCzcionki {
 constexpr qsizetype Rozmiar = 76;
