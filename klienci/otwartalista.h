@@ -24,13 +24,15 @@ public:
     const QString &biezacaLista() const { return m_biezacaLista; }
     const ListaKlientow &lista() const { return m_lista; }
 
-    // Reads the current file again; on an error the rows stay as they were.
-    BladIO wczytaj();
+    // Reads the current file again (read-only, waiting while another program changes it);
+    // on an error the rows stay as they were.
+    WspolnaLista::Wynik wczytaj();
     // Reads another file, which becomes the current one; a failed read changes nothing.
     // Changes made to the previous list can no longer be undone.
-    BladIO otworz(const QString &sciezka);
-    // Writes a new list to the file; only once it is written does it become the current one.
-    BladIO utworzNowa(const QString &sciezka);
+    WspolnaLista::Wynik otworz(const QString &sciezka);
+    // Writes a new list to the file (under the lock, when it replaces one); only once it is
+    // written does it become the current one.
+    WspolnaLista::Wynik utworzNowa(const QString &sciezka);
 
     // A row command's result: as a change's, or, when the row on disk no longer held what
     // the user saw, nothing written and `obcy` holding what the row holds now.
@@ -79,8 +81,10 @@ public:
     // No list any more (its file was deleted): as before the first list was read.
     void zamknij();
 
-    // Deletes a list file (any, not only the current one); false when it could not.
-    static bool usunPlikListy(const QString &sciezka);
+    // Deletes a list file (any, not only the current one) by `usun` (for good unless told
+    // otherwise), under the list's lock.
+    static WspolnaLista::Wynik usunPlikListy(const QString &sciezka,
+                                             const std::function<bool(const QString &)> &usun = usunPlik);
 
 private:
     // A change as zmien, whose step to undo covers every row when `calaLista`.

@@ -6,6 +6,7 @@
 #include "koperty_wsadowe.h"
 #include "narzedzia_klienta.h"
 #include "sciezki.h"
+#include "wspolnalista.h"
 #include "zakres_wierszy.h"
 
 #include <QDir>
@@ -99,7 +100,8 @@ QString katalogDanych(const Kontekst &kontekst, const Polecenie &p)
 {
     if (!QFileInfo(sciezkaDanych(kontekst.katalogStartowy(), QStringLiteral("\\Admini"))).isDir())
         return kontekst.katalogStartowy();
-    const KatalogDanych k = kontekst.rozwiazKatalogDanych();
+    // Only a change of data may write: a missing setting is taken as its default, not made.
+    const KatalogDanych k = kontekst.rozwiazKatalogDanych(BrakUstawienia::PrzyjmijDomyslne);
     if (k.blad)
         p.uwaga(QStringLiteral("ustawienie sieci: %1; katalog danych: %2")
                     .arg(k.blad.tekst(), QDir::toNativeSeparators(k.katalog)));
@@ -116,17 +118,18 @@ std::optional<int> sprawdzWyjscie(const Polecenie &p, const Kontekst &kontekst, 
 
 std::array<QString, PodpisyInfo::Liczba> podpisy(const QString &katalog)
 {
-    if (!plikIstnieje(sciezkaDanych(katalog, QStringLiteral("\\ADMINI\\info.dat"))))
-        return {};
-    return czytajPodpisyInfo(katalog).teksty;
+    return czytajPodpisyInfo(katalog, Otwarcie::TylkoOdczyt).teksty;
 }
 
 std::optional<int> wczytajListe(const Polecenie &p, const QString &sciezka, ListaKlientow &lista)
 {
     if (sciezka.isEmpty())
         return p.blad(QStringLiteral("brak opcji --lista <plik listy>"), ZlePolecenie);
-    if (const BladIO b = lista.wczytaj(sciezka))
-        return p.blad(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(sciezka), b.tekst()));
+    const WspolnaLista::Wynik w = WspolnaLista::czytaj(sciezka, lista);
+    if (w.zajeta)
+        return p.blad(w.komunikat);
+    if (w.blad)
+        return p.blad(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(sciezka), w.blad.tekst()));
     return std::nullopt;
 }
 
@@ -170,7 +173,7 @@ std::optional<int> ustawieniaKopert(const Polecenie &p, const Kontekst &kontekst
                                     const QString &profil, UstawieniaWsadowe &u)
 {
     KopiaFirmy firma;
-    if (const BladIO b = firma.czytaj(katalog))
+    if (const BladIO b = firma.czytaj(katalog, Otwarcie::TylkoOdczyt))
         return p.blad(QStringLiteral("dane firmy: %1").arg(b.tekst()));
     const WierszeKopertyKlienta nadawca = wierszeKopertyKlienta(firma, {}, {}, {}, {});
     if (const auto b = wczytajUstawieniaWsadowe(

@@ -145,16 +145,19 @@ ImportZOkna importujKlientow(QWidget *rodzic, Dialogi &dialogi, const OknaWymian
     case ImportDoListy::BrakMiejsca:
         dialogi.informacja(rodzic, QStringLiteral("Na liście brak wolnego miejsca. Lista nie została zmieniona."));
         return {};
-    case ImportDoListy::Blad:
-        if (w.zapis.zajeta)
-            dialogi.informacja(rodzic, w.zapis.komunikat);
-        else
-            pokazBlad(dialogi, rodzic, w.zapis.blad);
-        return {};
+    case ImportDoListy::Blad: pokazBlad(dialogi, rodzic, w.zapis); return {};
     case ImportDoListy::Zapisano: break;
     }
     if (!w.plan.niemieszczace.isEmpty())
         zapiszNiemieszczacych(rodzic, dialogi, w.plan.niemieszczace, podpisy, {lista.biezacaLista(), plik},
                               katalogiDanych);
     return {w.plan.wiersze.first(), w.zapis};
+}
+
+void pokazBlad(Dialogi &dialogi, QWidget *rodzic, const WspolnaLista::Wynik &wynik)
+{
+    if (wynik.zajeta)
+        dialogi.informacja(rodzic, wynik.komunikat);
+    else
+        pokazBlad(dialogi, rodzic, wynik.blad);
 }

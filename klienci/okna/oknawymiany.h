@@ -43,3 +43,6 @@ struct ImportZOkna
 };
 ImportZOkna importujKlientow(QWidget *rodzic, Dialogi &dialogi, const OknaWymiany &okna, OtwartaLista &lista,
                              const Wymiana::PodpisyPol &podpisy, const QStringList &katalogiDanych);
+
+// A read or change of a list that failed: the lock's message, or the file's error.
+void pokazBlad(Dialogi &dialogi, QWidget *rodzic, const WspolnaLista::Wynik &wynik);

@@ -558,8 +558,8 @@ void Tdokumenty::czytajZaznaczonyWiersz()
     // With no line selected there is no row to read.
     if (wiersz < 0 || wiersz >= LiczbaWierszy)
         return;
-    if (const BladIO blad = m_otwarta.wczytaj()) {
-        pokazBlad(m_dialogi, this, blad);
+    if (const auto wynik = m_otwarta.wczytaj()) {
+        pokazBlad(m_dialogi, this, wynik);
         return;
     }
     pokazWiersz(wiersz);
@@ -583,12 +583,12 @@ int Tdokumenty::wierszDocelowy()
 
 bool Tdokumenty::pokazPoZapisie(const WspolnaLista::Wynik &wynik, int wiersz)
 {
-    if (wynik.zajeta) {
-        m_dialogi.informacja(this, wynik.komunikat);
-        return false;
+    if (!wynik.ostrzezenie.isEmpty() && !m_bezOchrony.contains(m_otwarta.biezacaLista())) {
+        m_bezOchrony.append(m_otwarta.biezacaLista());
+        m_dialogi.informacja(this, wynik.ostrzezenie);
     }
-    if (wynik.blad) {
-        pokazBlad(m_dialogi, this, wynik.blad);
+    if (wynik) {
+        pokazBlad(m_dialogi, this, wynik);
         return false;
     }
     m_obserwator->przyjmij(wynik.stan);
@@ -836,8 +836,8 @@ void Tdokumenty::nowaLista()
     const QString sciezka = wybierzPlikListy(true, m_kontekst.sciezkaRobocza(QStringLiteral("\\Firmy")));
     if (sciezka.isEmpty())
         return;
-    if (const BladIO blad = m_otwarta.utworzNowa(sciezka))
-        pokazBlad(m_dialogi, this, blad);
+    if (const auto wynik = m_otwarta.utworzNowa(sciezka))
+        pokazBlad(m_dialogi, this, wynik);
     else
         pokazOtwartaListe();
 }
@@ -851,8 +851,8 @@ void Tdokumenty::czytajListe()
     if (sciezka.isEmpty())
         return;
     // A failed read leaves the list, its file and the window as they were.
-    if (const BladIO blad = m_otwarta.otworz(sciezka))
-        pokazBlad(m_dialogi, this, blad);
+    if (const auto wynik = m_otwarta.otworz(sciezka))
+        pokazBlad(m_dialogi, this, wynik);
     else
         pokazOtwartaListe();
 }
@@ -884,7 +884,10 @@ void Tdokumenty::usunListe()
         pokazBlad(m_dialogi, this, BladIO{BladIO::OdmowaDostepu});
     } else if (m_dialogi.pytanieDomyslnieNie(this, QStringLiteral("Usunąć listę %1 ?").arg(nazwa))) {
         // To the trash where the system keeps one; elsewhere for good, after one more question.
-        if (przeniesDoKosza(sciezka)) {
+        const WspolnaLista::Wynik doKosza = OtwartaLista::usunPlikListy(sciezka, przeniesDoKosza);
+        if (doKosza.zajeta) {
+            m_dialogi.informacja(this, doKosza.komunikat);
+        } else if (doKosza.ok()) {
             usunieta = true;
             m_dialogi.informacja(this, QStringLiteral("Lista została usunięta. Można ją odzyskać z kosza."));
         } else if (!plik.exists()) {
@@ -892,8 +895,11 @@ void Tdokumenty::usunListe()
         } else if (m_dialogi.pytanieDomyslnieNie(
                        this,
                        QStringLiteral("Listy %1 nie można przenieść do kosza. Usunąć ją na zawsze?").arg(nazwa))) {
-            usunieta = OtwartaLista::usunPlikListy(sciezka);
-            if (usunieta)
+            const auto wynik = OtwartaLista::usunPlikListy(sciezka);
+            usunieta = wynik.ok();
+            if (wynik.zajeta)
+                m_dialogi.informacja(this, wynik.komunikat);
+            else if (usunieta)
                 m_dialogi.informacja(this, QStringLiteral("Lista została usunięta."));
             else
                 m_dialogi.informacja(this, QStringLiteral("Nie udało się usunąć listy %1.").arg(nazwa));

@@ -185,4 +185,6 @@ private:
     OknoKoperty m_koperta;
     QString m_katalogNarzedzi;
     QStringList m_sciezkiNarzedzi;
+    // Lists already said to be unprotected (a mount without locks): once per list.
+    QStringList m_bezOchrony;
 };
