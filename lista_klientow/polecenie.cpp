@@ -1,6 +1,7 @@
 #include "polecenie.h"
 
 #include "chronione.h"
+#include "etykiety_klientow.h"
 #include "katalogdanych.h"
 #include "kontekst.h"
 #include "koperty_wsadowe.h"
@@ -172,12 +173,8 @@ std::optional<int> wierszeZAdresem(const Polecenie &p, const QCommandLineParser 
 std::optional<int> ustawieniaKopert(const Polecenie &p, const Kontekst &kontekst, const QString &katalog,
                                     const QString &profil, UstawieniaWsadowe &u)
 {
-    KopiaFirmy firma;
-    if (const BladIO b = firma.czytaj(katalog, Otwarcie::TylkoOdczyt))
-        return p.blad(QStringLiteral("dane firmy: %1").arg(b.tekst()));
-    const WierszeKopertyKlienta nadawca = wierszeKopertyKlienta(firma, {}, {}, {}, {});
-    if (const auto b = wczytajUstawieniaWsadowe(
-            katalog, kontekst.sciezkaRobocza(QStringLiteral("\\FONT\\font_zentar.dat")), profil, nadawca.nadawca, u))
+    if (const auto b = DrukEtykiet::wczytajUstawienia(
+            katalog, kontekst.sciezkaRobocza(QStringLiteral("\\FONT\\font_zentar.dat")), profil, u))
         return p.blad(*b);
     for (const QString &uwaga : u.uwagi)
         p.uwaga(uwaga);

@@ -1,7 +1,7 @@
 #include "oknawymiany.h"
 
-#include "chronione.h"
 #include "dialogi.h"
+#include "wyjscie.h"
 
 #include <QDir>
 
@@ -13,16 +13,6 @@ namespace {
 QString natywna(const QString &sciezka)
 {
     return QDir::toNativeSeparators(sciezka);
-}
-
-// False, after saying why, when the chosen output would replace a file the program reads.
-bool wolnoZapisac(QWidget *rodzic, Dialogi &dialogi, const QString &wyjscie, const QStringList &wejscia,
-                  const QStringList &katalogiDanych)
-{
-    const auto b = wyjscieZastapiloby(wyjscie, wejscia, katalogiDanych);
-    if (b)
-        dialogi.blad(rodzic, b->front().toUpper() + b->mid(1) + u'.');
-    return !b;
 }
 
 } // namespace
@@ -69,7 +59,7 @@ void eksportujKlientow(QWidget *rodzic, Dialogi &dialogi, const OknaWymiany &okn
     u.nazwa = vcf ? QStringLiteral("klienci.vcf") : QStringLiteral("klienci.csv");
     u.obiekt = QStringLiteral("SaveDialogEksport");
     const QString sciezka = dialogi.zapiszPlik(rodzic, u);
-    if (sciezka.isEmpty() || !wolnoZapisac(rodzic, dialogi, sciezka, {plikListy}, katalogiDanych))
+    if (sciezka.isEmpty() || !wolnoZapisac(dialogi, rodzic, sciezka, {plikListy}, katalogiDanych))
         return;
     const WynikEksportu w = eksportujDoPliku(sciezka, opcje->format, lista, opcje->wiersze, podpisy, opcje->separator);
     if (w.blad) {
@@ -96,7 +86,7 @@ void zapiszNiemieszczacych(QWidget *rodzic, Dialogi &dialogi, const QList<Teksty
     u.nazwa = QStringLiteral("niezaimportowani.csv");
     u.obiekt = QStringLiteral("SaveDialogNiemieszczace");
     const QString sciezka = dialogi.zapiszPlik(rodzic, u);
-    if (sciezka.isEmpty() || !wolnoZapisac(rodzic, dialogi, sciezka, wejscia, katalogiDanych))
+    if (sciezka.isEmpty() || !wolnoZapisac(dialogi, rodzic, sciezka, wejscia, katalogiDanych))
         return;
     if (const BladIO blad = zapiszPlikWymiany(sciezka, eksportCsv(klienci, podpisy)))
         pokazBlad(dialogi, rodzic, blad);

@@ -237,6 +237,7 @@ void Tdokumenty::wykonczWyglad()
         {m_ui->cofnij, Ikona::WLewo},
         {m_ui->szukajDalej, Ikona::SzukajDalej},
         {m_ui->kopertyDlaWielu, Ikona::Koperty},
+        {m_ui->etykiety, Ikona::Etykiety},
         {m_ui->eksportKlientow, Ikona::Zapisz},
         {m_ui->importKlientow, Ikona::Otworz},
         {m_ui->zamknijModul, Ikona::Zamknij},
@@ -297,6 +298,7 @@ void Tdokumenty::ustawKlawiature()
         {m_ui->dodajDoListy, QKeySequence(Qt::CTRL | Qt::Key_S)},
         {m_ui->cofnij, QKeySequence(Qt::CTRL | Qt::Key_Z)},
         {m_ui->kopertaKlienta, QKeySequence(Qt::CTRL | Qt::Key_E)},
+        {m_ui->etykiety, QKeySequence(Qt::CTRL | Qt::Key_L)},
         {m_ui->pomoc, QKeySequence(Qt::Key_F1)},
     };
     for (const auto &[przycisk, klawisze] : skroty) {
@@ -352,6 +354,7 @@ void Tdokumenty::polacz()
     connect(ui.eksportKlientow, &QToolButton::clicked, this, &Tdokumenty::eksportujKlientow);
     connect(ui.importKlientow, &QToolButton::clicked, this, &Tdokumenty::importujKlientow);
     connect(ui.kopertyDlaWielu, &QToolButton::clicked, this, &Tdokumenty::kopertyDlaWielu);
+    connect(ui.etykiety, &QToolButton::clicked, this, &Tdokumenty::drukujEtykiety);
 
     // The selected line changes by mouse, arrow keys or typing a row number; a click on
     // the line already selected reads the row again too.
@@ -793,7 +796,7 @@ void Tdokumenty::wlaczPoleceniaListy(bool wlaczone)
 {
     for (QToolButton *b : {m_ui->szukajDanych, m_ui->szukajMiejsca, m_ui->sortujOdADoZ, m_ui->sortujOdZDoA,
                            m_ui->usunWpis, m_ui->dodajDoListy, m_ui->cofnij, m_ui->szukajDalej, m_ui->kopertyDlaWielu,
-                           m_ui->eksportKlientow, m_ui->importKlientow})
+                           m_ui->etykiety, m_ui->eksportKlientow, m_ui->importKlientow})
         b->setEnabled(wlaczone);
 }
 
@@ -967,6 +970,14 @@ void Tdokumenty::kopertyDlaWielu()
                                               lista.tekst(Ulica, w), lista.tekst(Miejscowosc, w))
                             .odbiorca);
     m_koperta.drukujDlaKlientow(this, wierszeKopertyKlienta(m_firma, {}, {}, {}, {}).nadawca, odbiorcy);
+}
+
+// The labels dialog for rows of the list in memory; nothing is saved to the list.
+void Tdokumenty::drukujEtykiety()
+{
+    if (!m_etykiety.pokaz)
+        return;
+    m_etykiety.pokaz(this, m_katalogDanych, m_otwarta.lista(), wybierzDoEtykiet);
 }
 
 #include "moc_tdokumenty.cpp"

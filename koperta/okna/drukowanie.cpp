@@ -1,12 +1,10 @@
 #include "drukowanie.h"
 
-#include "chronione.h"
 #include "dialogi.h"
+#include "podglad.h"
+#include "wyjscie.h"
 #include "zadanie_druku.h"
 
-#include <QAction>
-#include <QCoreApplication>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 
 WspolnaDrukarka::WspolnaDrukarka() = default;
@@ -33,22 +31,12 @@ QString opisPozaStrona(const QList<WierszPozaStrona> &poza)
     return QStringLiteral("Nie wszystko zmieści się na kopercie:\n%1\n").arg(opisy.join(u'\n'));
 }
 
-bool wolnoZapisac(QWidget *rodzic, Dialogi &dialogi, const QPrinter &dr, const ChronioneWydruku &chronione)
-{
-    const auto b = dr.outputFileName().isEmpty()
-                       ? std::nullopt
-                       : wyjscieZastapiloby(dr.outputFileName(), chronione.wejscia, chronione.katalogiDanych);
-    if (b)
-        dialogi.blad(rodzic, b->front().toUpper() + b->mid(1) + u'.');
-    return !b;
-}
-
 } // namespace
 
 bool przedDrukiem(QWidget *rodzic, Dialogi &dialogi, QPrinter &dr, const QList<DaneKoperty> &koperty,
                   const ChronioneWydruku &chronione)
 {
-    if (!wolnoZapisac(rodzic, dialogi, dr, chronione))
+    if (!wolnoZapisac(dialogi, rodzic, dr.outputFileName(), chronione.wejscia, chronione.katalogiDanych))
         return false;
     // Measured on the canvas the job draws on: the printable area (drukujNaDrukarce).
     dr.setFullPage(false);
@@ -85,26 +73,11 @@ QPrintPreviewDialog *podgladKopert(QWidget *rodzic, Dialogi &dialogi, QPrinter &
                                    bool bezPytania, const std::function<bool()> &drukuj,
                                    const ChronioneWydruku &chronione)
 {
-    auto *okno = new QPrintPreviewDialog(&dr, rodzic);
-    okno->setObjectName(QStringLiteral("PrintPreviewDialog1"));
-    okno->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(okno, &QPrintPreviewDialog::paintRequested, okno,
-                     [koperty](QPrinter *podglad) { rysujPodglad(*podglad, koperty); });
-    // The print command goes through the program's dialogs and print flow.
-    const QString drukujTekst = QCoreApplication::translate("QPrintPreviewDialog", "Print");
-    const QString ustawienieTekst = QCoreApplication::translate("QPrintPreviewDialog", "Page setup");
-    for (QAction *a : okno->findChildren<QAction *>()) {
-        if (a->text() == ustawienieTekst) {
-            a->setVisible(false);
-        } else if (a->text() == drukujTekst) {
-            QObject::disconnect(a, &QAction::triggered, okno, nullptr);
-            QObject::connect(a, &QAction::triggered, okno, [okno, &dialogi, &dr, bezPytania, drukuj, chronione] {
-                if (!bezPytania && (!dialogi.drukuj(okno, &dr) || !wolnoZapisac(okno, dialogi, dr, chronione)))
-                    return;
-                if (drukuj())
-                    okno->accept();
-            });
-        }
-    }
-    return okno;
+    // An output file chosen in the preview's print dialog is checked before the job.
+    return podgladWydruku(
+        rodzic, dialogi, dr, [koperty](QPrinter &podglad) { rysujPodglad(podglad, koperty); }, bezPytania,
+        [rodzic, &dialogi, &dr, drukuj, chronione] {
+            return wolnoZapisac(dialogi, rodzic, dr.outputFileName(), chronione.wejscia, chronione.katalogiDanych)
+                   && drukuj();
+        });
 }
