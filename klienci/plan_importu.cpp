@@ -16,6 +16,15 @@ QList<int> wierszeZTekstem(const ListaKlientow &lista)
     return w;
 }
 
+QList<int> wierszeZTekstem(const ListaKlientow &lista, const QList<int> &wybrane)
+{
+    QList<int> w;
+    for (int r : wybrane)
+        if (r >= 0 && r < LiczbaWierszy && !wierszDoImportu(lista, r))
+            w.append(r);
+    return w;
+}
+
 bool wierszDoImportu(const ListaKlientow &lista, int wiersz)
 {
     for (int k = Nazwa1; k < LiczbaKolumn; ++k)

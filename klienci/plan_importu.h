@@ -14,6 +14,8 @@ namespace Wymiana {
 
 // The rows worth exporting: those holding text in any column other than lp.
 QList<int> wierszeZTekstem(const ListaKlientow &lista);
+// Those of `wybrane`, in their order: the only rows an export writes.
+QList<int> wierszeZTekstem(const ListaKlientow &lista, const QList<int> &wybrane);
 
 struct UwagaImportu
 {

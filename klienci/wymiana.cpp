@@ -83,11 +83,14 @@ BladIO zapiszPlikWymiany(const QString &sciezka, const QByteArray &tresc)
     return zapiszRekord(sciezka, tresc);
 }
 
-BladIO eksportujDoPliku(const QString &sciezka, Format format, const ListaKlientow &lista, const QList<int> &wiersze,
-                        const PodpisyPol &podpisy, QChar separator)
+WynikEksportu eksportujDoPliku(const QString &sciezka, Format format, const ListaKlientow &lista,
+                               const QList<int> &wiersze, const PodpisyPol &podpisy, QChar separator)
 {
-    return zapiszPlikWymiany(sciezka, format == Format::Vcard ? eksportVcard(lista, wiersze, podpisy)
-                                                              : eksportCsv(lista, wiersze, podpisy, separator));
+    WynikEksportu w;
+    w.zapisane = wierszeZTekstem(lista, wiersze);
+    w.blad = zapiszPlikWymiany(sciezka, format == Format::Vcard ? eksportVcard(lista, w.zapisane, podpisy)
+                                                                : eksportCsv(lista, w.zapisane, podpisy, separator));
+    return w;
 }
 
 } // namespace Wymiana

@@ -32,8 +32,18 @@ WynikWczytania wczytajPlikKlientow(const QString &sciezka, const PodpisyPol &pod
 // Writes an exported file safely (temporary file, flush, sync, rename).
 BladIO zapiszPlikWymiany(const QString &sciezka, const QByteArray &tresc);
 
-// Exports the rows in the format and writes the file safely; `separator` is for CSV.
-BladIO eksportujDoPliku(const QString &sciezka, Format format, const ListaKlientow &lista, const QList<int> &wiersze,
-                        const PodpisyPol &podpisy, QChar separator = u';');
+// What an export wrote: the chosen rows holding text, in their order (empty rows are
+// left out), or why nothing was written.
+struct WynikEksportu
+{
+    BladIO blad;
+    QList<int> zapisane;
+    bool ok() const { return blad.ok(); }
+};
+
+// Exports the chosen rows that hold text in the format and writes the file safely;
+// `separator` is for CSV.
+WynikEksportu eksportujDoPliku(const QString &sciezka, Format format, const ListaKlientow &lista,
+                               const QList<int> &wiersze, const PodpisyPol &podpisy, QChar separator = u';');
 
 } // namespace Wymiana

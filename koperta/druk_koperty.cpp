@@ -1,8 +1,42 @@
 #include "druk_koperty.h"
 
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
+
+namespace {
+
+// How PiszTekst writes a line: from the top-left of its text cell, on one line.
+constexpr int FlagiWiersza = Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip | Qt::TextSingleLine;
+
+QFont zeStylem(QFont f, quint8 styl)
+{
+    f.setBold(styl & 0x01);
+    f.setItalic(styl & 0x02);
+    f.setUnderline(styl & 0x04);
+    f.setStrikeOut(styl & 0x08);
+    return f;
+}
+
+QFont zKrojemIWysokoscia(QFont f, const QString &kroj, qint32 rozmiar, qint32 dpiY)
+{
+    if (!kroj.isEmpty())
+        f.setFamilies({kroj});
+    // A negative height is the character height; a positive one (a negative size in a
+    // damaged record) is taken the same way.
+    const qint32 h = wysokoscCzcionki(rozmiar, dpiY);
+    if (h != 0)
+        f.setPixelSize(qAbs(h));
+    return f;
+}
+
+QPointF punktWiersza(const ParametryPlotna &p, qint64 x, qint64 y)
+{
+    return {qreal(mmNaPunkty(x, p.punktyNaMmX)), qreal(mmNaPunkty(y, p.punktyNaMmY))};
+}
+
+} // namespace
 
 bool obrazekIstnieje(const QString &sciezka)
 {
@@ -57,24 +91,14 @@ void UstawPionowo(QPagedPaintDevice &urzadzenie)
 
 void UstawCzcionke(Plotno &plotno, const QString &kroj, qint32 rozmiar)
 {
-    QFont f = plotno.malarz.font();
-    if (!kroj.isEmpty())
-        f.setFamilies({kroj});
-    // A negative height is the character height; a positive one (a negative size in a
-    // damaged record) is taken the same way.
-    const qint32 h = wysokoscCzcionki(rozmiar, plotno.parametry.dpiY);
-    if (h != 0)
-        f.setPixelSize(qAbs(h));
-    plotno.malarz.setFont(f);
+    plotno.malarz.setFont(zKrojemIWysokoscia(plotno.malarz.font(), kroj, rozmiar, plotno.parametry.dpiY));
 }
 
 void PiszTekst(Plotno &plotno, qint64 x, qint64 y, const QString &tekst)
 {
     if (tekst.isEmpty())
         return;
-    const QRectF komorka(mmNaPunkty(x, plotno.parametry.punktyNaMmX), mmNaPunkty(y, plotno.parametry.punktyNaMmY), 0,
-                         0);
-    plotno.malarz.drawText(komorka, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip | Qt::TextSingleLine, tekst);
+    plotno.malarz.drawText(QRectF(punktWiersza(plotno.parametry, x, y), QSizeF()), FlagiWiersza, tekst);
 }
 
 ParametryPlotna rysujKoperte(QPainter &p, const DaneKoperty &d)
@@ -82,12 +106,7 @@ ParametryPlotna rysujKoperte(QPainter &p, const DaneKoperty &d)
     Plotno plotno{p};
 
     // Style and colour hold for the whole envelope; UstawCzcionke changes face and height.
-    QFont f = p.font();
-    f.setBold(d.stylCzcionki & 0x01);
-    f.setItalic(d.stylCzcionki & 0x02);
-    f.setUnderline(d.stylCzcionki & 0x04);
-    f.setStrikeOut(d.stylCzcionki & 0x08);
-    p.setFont(f);
+    p.setFont(zeStylem(p.font(), d.stylCzcionki));
     p.setPen(d.kolorCzcionki);
     p.setBackgroundMode(Qt::OpaqueMode);
     p.setBackground(Qt::white);
@@ -118,10 +137,14 @@ QString tekstBleduDruku()
 
 void ustawStrone(QPagedPaintDevice &urzadzenie, bool poziomo, const QPageSize &strona)
 {
-    // An envelope size given by name replaces the paper; the size is portrait, the
-    // orientation below turns it.
-    if (strona.isValid())
+    // An envelope size given by name replaces the paper. Qt's sizes stand portrait, and an
+    // envelope lies on its long edge, so it is turned whatever the check box says; the box
+    // turns only the printer's own paper.
+    if (strona.isValid()) {
         urzadzenie.setPageSize(strona);
+        const QSizeF mm = strona.size(QPageSize::Millimeter);
+        poziomo = mm.height() > mm.width();
+    }
     // The orientation is chosen here, before the job, whatever a print dialog said.
     if (poziomo)
         UstawPoziomo(urzadzenie);
@@ -162,4 +185,57 @@ std::optional<QString> drukujKoperty(QPagedPaintDevice &urzadzenie, const QList<
     if (przerwany || !zakonczony)
         return tekstBleduDruku();
     return std::nullopt;
+}
+
+QList<WierszPozaStrona> wierszePozaStrona(QPagedPaintDevice &urzadzenie, const QList<DaneKoperty> &koperty)
+{
+    QList<WierszPozaStrona> wynik;
+    if (koperty.isEmpty())
+        return wynik;
+    const QPageLayout byl = urzadzenie.pageLayout();
+    ustawStrone(urzadzenie, koperty.front().poziomo, koperty.front().strona);
+    // The canvas as drukujKoperty gets it: origin at the printable area's corner.
+    const QRectF strona(0, 0, urzadzenie.width(), urzadzenie.height());
+    ParametryPlotna par;
+    par.dpiX = urzadzenie.logicalDpiX();
+    par.dpiY = urzadzenie.logicalDpiY();
+    par.punktyNaMmX = punktyNaMilimetr(par.dpiX);
+    par.punktyNaMmY = punktyNaMilimetr(par.dpiY);
+    for (qsizetype i = 0; i < koperty.size(); ++i) {
+        const DaneKoperty &d = koperty[i];
+        const QFontMetricsF miara(
+            zKrojemIWysokoscia(zeStylem(QFont(), d.stylCzcionki), d.krojCzcionki, d.rozmiarCzcionki, par.dpiY),
+            &urzadzenie);
+        const WierszeMm w = polozeniaWierszy(parsujPolozenia(d.polozenia));
+        const QString kto = !d.kto.isEmpty()          ? d.kto
+                            : d.odbiorca[1].isEmpty() ? QStringLiteral("koperta %1").arg(i + 1)
+                                                      : QStringLiteral("koperta %1 (%2)").arg(i + 1).arg(d.odbiorca[1]);
+        for (int n = 0; n < 9; ++n) {
+            const QString &tekst = n < 4 ? d.nadawca[n] : d.odbiorca[n - 4];
+            if (tekst.isEmpty())
+                continue;
+            const PunktMm mm = n < 4 ? w.nadawca[n] : w.odbiorca[n - 4];
+            const QRectF komorka =
+                miara.boundingRect(QRectF(punktWiersza(par, mm.x, mm.y), QSizeF()), FlagiWiersza, tekst);
+            QStringList krawedzie;
+            if (komorka.left() < strona.left())
+                krawedzie << QStringLiteral("lewą");
+            if (komorka.right() > strona.right())
+                krawedzie << QStringLiteral("prawą");
+            if (komorka.top() < strona.top())
+                krawedzie << QStringLiteral("górną");
+            if (komorka.bottom() > strona.bottom())
+                krawedzie << QStringLiteral("dolną");
+            if (krawedzie.isEmpty())
+                continue;
+            const QString ktory = n < 4    ? QStringLiteral("%1. wiersz nadawcy").arg(n + 1)
+                                  : n == 4 ? QStringLiteral("forma adresu")
+                                           : QStringLiteral("%1. wiersz adresu").arg(n - 4);
+            wynik.append({i, n,
+                          QStringLiteral("%1: %2 „%3” wychodzi poza %4 krawędź koperty")
+                              .arg(kto, ktory, tekst, krawedzie.join(QStringLiteral(" i ")))});
+        }
+    }
+    urzadzenie.setPageLayout(byl);
+    return wynik;
 }

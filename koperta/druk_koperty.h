@@ -29,7 +29,10 @@ struct DaneKoperty
     bool poziomo = false;            // "drukuj poziomo"
     bool drukujLogo = false;         // "drukuj obrazek"
     QImage logo;                     // the print picture at its own size; null: no logo
-    QPageSize strona;                // the envelope's page size; invalid: the device's paper
+    QPageSize strona;                // the envelope's size, printed with its long edge across;
+                                     // invalid: the device's paper, turned when `poziomo`
+    QString kto;                     // whom it is for, as reports name it; empty: its place in
+                                     // the job and its first address line
 
     // The print font: an empty face keeps the canvas' default face, size 0 its default size.
     QString krojCzcionki;
@@ -83,9 +86,22 @@ void PiszTekst(Plotno &plotno, qint64 x, qint64 y, const QString &tekst);
 // Returns the resolution it measured.
 ParametryPlotna rysujKoperte(QPainter &p, const DaneKoperty &d);
 
-// The page set-up of a job: the envelope's page size (an invalid size keeps the device's
-// paper), the orientation, margins at the printable area (the canvas' origin is its corner).
+// The page set-up of a job: an envelope's size lying on its long edge (a named envelope is
+// fed that way whatever `poziomo` says), or the device's paper turned when `poziomo`;
+// margins at the printable area (the canvas' origin is its corner).
 void ustawStrone(QPagedPaintDevice &urzadzenie, bool poziomo, const QPageSize &strona = {});
+
+// A text line of a job that would not lie wholly on the page.
+struct WierszPozaStrona
+{
+    qsizetype koperta = 0; // its place in the job, from 0
+    int wiersz = 0;        // 0..3 the sender lines n1..n4, 4..8 the recipient lines o1..o5
+    QString opis; // "wiersz 12 listy (Łania): 1. wiersz adresu „Łania” wychodzi poza prawą krawędź koperty"
+};
+// The lines of a job that drukujKoperty would draw past the printable area of its page,
+// measured as it lays them out: the first envelope's page set-up, the device's resolution
+// and fonts, each line's text cell. The device's page set-up is left as it was.
+QList<WierszPozaStrona> wierszePozaStrona(QPagedPaintDevice &urzadzenie, const QList<DaneKoperty> &koperty);
 
 // The error text of a print job that could not be done.
 QString tekstBleduDruku();

@@ -3,7 +3,9 @@
 #include "stankoperty.h"
 #include "zadanie_druku.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QPdfWriter>
 
 namespace {
 
@@ -50,4 +52,14 @@ std::optional<QString> drukujDoPdf(const QString &plik, const QList<DaneKoperty>
 {
     return zapiszPdf(plik, dpi,
                      [&koperty](QPagedPaintDevice &pdf, const PostepDruku &) { return drukujKoperty(pdf, koperty); });
+}
+
+QList<WierszPozaStrona> wierszePozaStronaPdf(const QList<DaneKoperty> &koperty, int dpi)
+{
+    // The same device as zapiszPdf's, writing nowhere.
+    QBuffer nigdzie;
+    QPdfWriter pdf(&nigdzie);
+    pdf.setResolution(dpi);
+    pdf.setPageSize(QPageSize(QPageSize::A4));
+    return wierszePozaStrona(pdf, koperty);
 }

@@ -37,3 +37,5 @@ std::optional<QString> wczytajUstawieniaWsadowe(const QString &katalogDanych, co
 // when none is named). It is written beside the file under a temporary name and renamed
 // over it only when complete, so a failure leaves no partial PDF.
 std::optional<QString> drukujDoPdf(const QString &plik, const QList<DaneKoperty> &koperty, int dpi = 600);
+// The lines that job would write past its pages (wierszePozaStrona).
+QList<WierszPozaStrona> wierszePozaStronaPdf(const QList<DaneKoperty> &koperty, int dpi = 600);

@@ -1,5 +1,6 @@
 #include "polecenie.h"
 
+#include "chronione.h"
 #include "etykiety_klientow.h"
 #include "katalogdanych.h"
 #include "kontekst.h"
@@ -106,6 +107,14 @@ QString katalogDanych(const Kontekst &kontekst, const Polecenie &p)
         p.uwaga(QStringLiteral("ustawienie sieci: %1; katalog danych: %2")
                     .arg(k.blad.tekst(), QDir::toNativeSeparators(k.katalog)));
     return k.katalog;
+}
+
+std::optional<int> sprawdzWyjscie(const Polecenie &p, const Kontekst &kontekst, const QString &katalog,
+                                  const QString &wyjscie, const QStringList &wejscia)
+{
+    if (const auto b = wyjscieZastapiloby(wyjscie, wejscia, {katalog, kontekst.katalogStartowy()}))
+        return p.blad(*b);
+    return std::nullopt;
 }
 
 std::array<QString, PodpisyInfo::Liczba> podpisy(const QString &katalog)

@@ -60,6 +60,12 @@ QString sciezkaBezwzgledna(const QString &sciezka);
 // directory, and nothing is written there.
 QString katalogDanych(const Kontekst &kontekst, const Polecenie &p);
 
+// Ends the run with status 1 before anything is written when the output `wyjscie` is one
+// of the files the command reads (`wejscia`: the list, an input file, a profile) or a
+// record file of the data root `katalog` or of the start directory.
+std::optional<int> sprawdzWyjscie(const Polecenie &p, const Kontekst &kontekst, const QString &katalog,
+                                  const QString &wyjscie, const QStringList &wejscia);
+
 // The captions of the free fields, read without creating a missing file.
 std::array<QString, PodpisyInfo::Liczba> podpisy(const QString &katalog);
 

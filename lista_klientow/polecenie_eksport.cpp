@@ -49,11 +49,17 @@ int eksport(const QStringList &argumenty)
     if (const auto s = wybierzWiersze(p, parser, wiersze, Wymiana::wierszeZTekstem(l), wybrane))
         return *s;
     const QString plik = sciezkaBezwzgledna(parser.value(parser.isSet(csv) ? csv : vcard));
+    const QString katalog = katalogDanych(kontekst, p);
+    if (const auto s = sprawdzWyjscie(p, kontekst, katalog, plik, {sciezkaListy}))
+        return *s;
     const Wymiana::Format format = parser.isSet(csv) ? Wymiana::Format::Csv : Wymiana::Format::Vcard;
-    if (const BladIO b = Wymiana::eksportujDoPliku(plik, format, l, wybrane, podpisy(katalogDanych(kontekst, p)), sep))
-        return p.blad(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(plik), b.tekst()));
+    const Wymiana::WynikEksportu w = Wymiana::eksportujDoPliku(plik, format, l, wybrane, podpisy(katalog), sep);
+    if (w.blad)
+        return p.blad(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(plik), w.blad.tekst()));
+    if (w.zapisane.size() < wybrane.size())
+        p.uwaga(QStringLiteral("pominięto puste wiersze: %1").arg(wybrane.size() - w.zapisane.size()));
     pisz(stdout,
-         QStringLiteral("Zapisano klientów: %1 (%2)\n").arg(wybrane.size()).arg(QDir::toNativeSeparators(plik)));
+         QStringLiteral("Zapisano klientów: %1 (%2)\n").arg(w.zapisane.size()).arg(QDir::toNativeSeparators(plik)));
     return 0;
 }
 

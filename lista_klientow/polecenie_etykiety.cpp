@@ -154,6 +154,10 @@ int etykiety(const QStringList &argumenty)
     const qsizetype ile = z.etykiety.size() * z.kopie;
     if (parser.isSet(pdf)) {
         const QString plik = sciezkaBezwzgledna(parser.value(pdf));
+        const QStringList wejscia{parser.isSet(lista) ? sciezkaBezwzgledna(parser.value(lista)) : QString(),
+                                  plikProfilu};
+        if (const auto s = sprawdzWyjscie(p, kontekst, katalog, plik, wejscia))
+            return *s;
         if (const auto b = DrukEtykiet::doPdf(plik, z))
             return p.blad(*b);
         pisz(stdout, QStringLiteral("Zapisano etykiet: %1 na stronach: %2 (%3)\n")

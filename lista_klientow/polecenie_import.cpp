@@ -32,7 +32,13 @@ int import(const QStringList &argumenty)
     const Kontekst kontekst(QDir::currentPath());
     const QString sciezkaListy = sciezkaBezwzgledna(parser.value(lista));
     const QString plik = sciezkaBezwzgledna(parser.positionalArguments().first());
-    const Wymiana::PodpisyPol pp = podpisy(katalogDanych(kontekst, p));
+    const QString katalog = katalogDanych(kontekst, p);
+    // A rest file that would replace the list or the input stops the import before it begins.
+    const QString plikReszty = parser.isSet(reszta) ? sciezkaBezwzgledna(parser.value(reszta)) : QString();
+    if (parser.isSet(reszta))
+        if (const auto s = sprawdzWyjscie(p, kontekst, katalog, plikReszty, {sciezkaListy, plik}))
+            return *s;
+    const Wymiana::PodpisyPol pp = podpisy(katalog);
     const Wymiana::WynikWczytania wczytane = Wymiana::wczytajPlikKlientow(plik, pp);
     if (!wczytane.ok())
         return p.blad(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(plik), wczytane.blad));
@@ -73,7 +79,6 @@ int import(const QStringList &argumenty)
     if (plan.niemieszczace.isEmpty())
         return 0;
     if (parser.isSet(reszta)) {
-        const QString plikReszty = sciezkaBezwzgledna(parser.value(reszta));
         if (const BladIO b = Wymiana::zapiszPlikWymiany(plikReszty, Wymiana::eksportCsv(plan.niemieszczace, pp)))
             return p.blad(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(plikReszty), b.tekst()));
         p.uwaga(QStringLiteral("klientów bez wolnego wiersza: %1, zapisani w %2")

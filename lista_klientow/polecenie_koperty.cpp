@@ -2,10 +2,14 @@
 
 #include "kontekst.h"
 #include "koperty_wsadowe.h"
+#include "sciezki.h"
 #include "zadanie_druku.h"
 
 #include <QDir>
 #include <QPrinter>
+
+#include <algorithm>
+#include <functional>
 
 using namespace Klienci;
 
@@ -33,7 +37,10 @@ int koperty(const QStringList &argumenty)
     const QCommandLineOption drukarka(QStringLiteral("drukarka"),
                                       QStringLiteral("Drukuje koperty na tej drukarce (kolejce wydruku)."),
                                       QStringLiteral("kolejka"));
-    parser.addOptions({lista, wiersze, profil, rozmiar, pdf, drukarka});
+    const QCommandLineOption mimoTo(QStringLiteral("mimo-to"),
+                                    QStringLiteral("Drukuje także koperty, na których wiersz nie mieści się "
+                                                   "(bez tej opcji nic nie jest drukowane)."));
+    parser.addOptions({lista, wiersze, profil, rozmiar, pdf, drukarka, mimoTo});
     if (const auto s = p.parsuj(parser, argumenty,
                                 QStringLiteral("Drukuje koperty dla klientów listy, po jednej na stronie, "
                                                "z ustaleniami okna koperty.")))
@@ -65,26 +72,51 @@ int koperty(const QStringList &argumenty)
     if (wybranyRozmiar)
         u.rozmiar = *wybranyRozmiar;
 
+    // Envelopes without a sender are printed, but not without a word.
+    if (std::all_of(u.ustawienia.nadawca.begin(), u.ustawienia.nadawca.end(), std::mem_fn(&QString::isEmpty))) {
+        const QString firma = sciezkaDanych(katalog, QStringLiteral("\\ADMINI\\firma.dat"));
+        p.uwaga(plikIstnieje(firma) ? QStringLiteral("koperty nie mają nadawcy: dane firmy nie zawierają adresu")
+                                    : QStringLiteral("koperty nie mają nadawcy: brak danych firmy (%1)")
+                                          .arg(QDir::toNativeSeparators(firma)));
+    }
+
     QList<DaneKoperty> dane;
     dane.reserve(zAdresem.size());
     for (int w : zAdresem) {
-        dane.append(daneKoperty(u.ustawienia,
-                                {l.tekst(Nazwa1, w), l.tekst(Nazwa2, w), l.tekst(Ulica, w), l.tekst(Miejscowosc, w)},
+        const QString nazwa = l.tekst(Nazwa1, w);
+        dane.append(daneKoperty(u.ustawienia, {nazwa, l.tekst(Nazwa2, w), l.tekst(Ulica, w), l.tekst(Miejscowosc, w)},
                                 u.logo, u.czcionka));
         dane.back().strona = RozmiaryKopert::rozmiarStrony(u.rozmiar);
+        dane.back().kto = nazwa.isEmpty() ? QStringLiteral("wiersz %1 listy").arg(w + 1)
+                                          : QStringLiteral("wiersz %1 listy (%2)").arg(w + 1).arg(nazwa);
     }
+
+    // A line that does not fit is reported before anything is printed.
+    QPrinter drukarkaKolejki(QPrinter::HighResolution);
+    if (parser.isSet(drukarka)) {
+        drukarkaKolejki.setPrinterName(parser.value(drukarka));
+        if (!drukarkaKolejki.isValid() || drukarkaKolejki.printerName() != parser.value(drukarka))
+            return p.blad(QStringLiteral("nie ma drukarki \"%1\"").arg(parser.value(drukarka)));
+    }
+    const QList<WierszPozaStrona> poza =
+        parser.isSet(pdf) ? wierszePozaStronaPdf(dane) : wierszePozaStrona(drukarkaKolejki, dane);
+    for (const WierszPozaStrona &w : poza)
+        parser.isSet(mimoTo) ? p.uwaga(w.opis) : (void)p.blad(w.opis);
+    if (!poza.isEmpty() && !parser.isSet(mimoTo))
+        return p.blad(QStringLiteral("nic nie wydrukowano: wiersze nie mieszczą się na kopercie "
+                                     "(--mimo-to drukuje je mimo to)"));
 
     if (parser.isSet(pdf)) {
         const QString plik = sciezkaBezwzgledna(parser.value(pdf));
+        const QStringList wejscia{sciezkaBezwzgledna(parser.value(lista)), plikProfilu,
+                                  u.logo.isNull() ? QString() : u.ustawienia.nazwaObrazka};
+        if (const auto s = sprawdzWyjscie(p, kontekst, katalog, plik, wejscia))
+            return *s;
         if (const auto b = drukujDoPdf(plik, dane))
             return p.blad(*b);
         pisz(stdout, QStringLiteral("Zapisano kopert: %1 (%2)\n").arg(dane.size()).arg(QDir::toNativeSeparators(plik)));
         return 0;
     }
-    QPrinter drukarkaKolejki(QPrinter::HighResolution);
-    drukarkaKolejki.setPrinterName(parser.value(drukarka));
-    if (!drukarkaKolejki.isValid() || drukarkaKolejki.printerName() != parser.value(drukarka))
-        return p.blad(QStringLiteral("nie ma drukarki \"%1\"").arg(parser.value(drukarka)));
     drukarkaKolejki.setDocName(QStringLiteral("Koperty"));
     if (const auto b = drukujNaDrukarce(drukarkaKolejki, dane))
         return p.blad(*b);

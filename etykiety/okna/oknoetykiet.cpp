@@ -4,6 +4,7 @@
 #include "dialogi.h"
 #include "etykiety_klientow.h"
 #include "podglad.h"
+#include "wyjscie.h"
 
 #include <QDir>
 #include <QPrintPreviewDialog>
@@ -41,6 +42,8 @@ OknoEtykiet::OknoEtykiet(Dialogi &dialogi, QPrinter &drukarka, const QString &ka
     , m_dialogi(dialogi)
     , m_drukarka(drukarka)
     , m_plikUstawien(PlikEtykiet::sciezka(katalogDanych))
+    , m_katalogiDanych{katalogDanych}
+    , m_wejscia{sciezkaCzcionki}
     , m_lista(lista)
     , m_wybor(std::move(wybor))
 {
@@ -326,7 +329,8 @@ void OknoEtykiet::zapiszKalibracje()
 
 void OknoEtykiet::drukujProbe()
 {
-    if (!m_dialogi.drukuj(this, &m_drukarka))
+    if (!m_dialogi.drukuj(this, &m_drukarka)
+        || !wolnoZapisac(m_dialogi, this, m_drukarka.outputFileName(), m_wejscia, m_katalogiDanych))
         return;
     pokazDrukarke();
     m_drukarka.setDocName(QStringLiteral("Strona próbna etykiet"));
@@ -347,6 +351,8 @@ bool OknoEtykiet::mimoProblemow(const ZadanieEtykiet &z)
 
 bool OknoEtykiet::wydrukuj(ZadanieEtykiet z)
 {
+    if (!wolnoZapisac(m_dialogi, this, m_drukarka.outputFileName(), m_wejscia, m_katalogiDanych))
+        return false;
     pokazDrukarke();
     z.przesuniecie = przesuniecie();
     m_drukarka.setDocName(QStringLiteral("Etykiety"));

@@ -76,6 +76,8 @@ private:
     Dialogi &m_dialogi;
     QPrinter &m_drukarka;
     QString m_plikUstawien;
+    // The files a print to a file must not replace: the data root's records, the print font.
+    QStringList m_katalogiDanych, m_wejscia;
     const ListaKlientow m_lista;
     WyborWierszy m_wybor;
     QList<int> m_wiersze;

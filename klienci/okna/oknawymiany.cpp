@@ -1,6 +1,7 @@
 #include "oknawymiany.h"
 
 #include "dialogi.h"
+#include "wyjscie.h"
 
 #include <QDir>
 
@@ -41,7 +42,8 @@ OknaWymiany::OknaWymiany()
 // ---- the commands
 
 void eksportujKlientow(QWidget *rodzic, Dialogi &dialogi, const OknaWymiany &okna, const ListaKlientow &lista,
-                       int wiersz, const PodpisyPol &podpisy)
+                       const QString &plikListy, int wiersz, const PodpisyPol &podpisy,
+                       const QStringList &katalogiDanych)
 {
     const auto opcje = okna.eksport(rodzic, wiersz, wierszeZTekstem(lista));
     if (!opcje)
@@ -57,22 +59,22 @@ void eksportujKlientow(QWidget *rodzic, Dialogi &dialogi, const OknaWymiany &okn
     u.nazwa = vcf ? QStringLiteral("klienci.vcf") : QStringLiteral("klienci.csv");
     u.obiekt = QStringLiteral("SaveDialogEksport");
     const QString sciezka = dialogi.zapiszPlik(rodzic, u);
-    if (sciezka.isEmpty())
+    if (sciezka.isEmpty() || !wolnoZapisac(dialogi, rodzic, sciezka, {plikListy}, katalogiDanych))
         return;
-    if (const BladIO blad =
-            eksportujDoPliku(sciezka, opcje->format, lista, opcje->wiersze, podpisy, opcje->separator)) {
-        pokazBlad(dialogi, rodzic, blad);
+    const WynikEksportu w = eksportujDoPliku(sciezka, opcje->format, lista, opcje->wiersze, podpisy, opcje->separator);
+    if (w.blad) {
+        pokazBlad(dialogi, rodzic, w.blad);
         return;
     }
     dialogi.informacja(
-        rodzic, QStringLiteral("Zapisano klientów: %1 do pliku %2.").arg(opcje->wiersze.size()).arg(natywna(sciezka)));
+        rodzic, QStringLiteral("Zapisano klientów: %1 do pliku %2.").arg(w.zapisane.size()).arg(natywna(sciezka)));
 }
 
 namespace {
 
 // Offers the clients without a row a CSV file of their own.
 void zapiszNiemieszczacych(QWidget *rodzic, Dialogi &dialogi, const QList<TekstyWiersza> &klienci,
-                           const PodpisyPol &podpisy)
+                           const PodpisyPol &podpisy, const QStringList &wejscia, const QStringList &katalogiDanych)
 {
     if (!dialogi.pytanie(rodzic, QStringLiteral("Klientów, którzy nie zmieścili się na liście: %1. "
                                                 "Zapisać ich do osobnego pliku CSV ?")
@@ -84,7 +86,7 @@ void zapiszNiemieszczacych(QWidget *rodzic, Dialogi &dialogi, const QList<Teksty
     u.nazwa = QStringLiteral("niezaimportowani.csv");
     u.obiekt = QStringLiteral("SaveDialogNiemieszczace");
     const QString sciezka = dialogi.zapiszPlik(rodzic, u);
-    if (sciezka.isEmpty())
+    if (sciezka.isEmpty() || !wolnoZapisac(dialogi, rodzic, sciezka, wejscia, katalogiDanych))
         return;
     if (const BladIO blad = zapiszPlikWymiany(sciezka, eksportCsv(klienci, podpisy)))
         pokazBlad(dialogi, rodzic, blad);
@@ -96,7 +98,7 @@ void zapiszNiemieszczacych(QWidget *rodzic, Dialogi &dialogi, const QList<Teksty
 } // namespace
 
 ImportZOkna importujKlientow(QWidget *rodzic, Dialogi &dialogi, const OknaWymiany &okna, OtwartaLista &lista,
-                             const PodpisyPol &podpisy)
+                             const PodpisyPol &podpisy, const QStringList &katalogiDanych)
 {
     UstawieniaPliku u;
     u.filtr = QStringLiteral("Pliki klientów (*.csv *.vcf *.vcard);;CSV (*.csv);;vCard (*.vcf *.vcard)");
@@ -137,7 +139,8 @@ ImportZOkna importujKlientow(QWidget *rodzic, Dialogi &dialogi, const OknaWymian
     case ImportDoListy::Zapisano: break;
     }
     if (!w.plan.niemieszczace.isEmpty())
-        zapiszNiemieszczacych(rodzic, dialogi, w.plan.niemieszczace, podpisy);
+        zapiszNiemieszczacych(rodzic, dialogi, w.plan.niemieszczace, podpisy, {lista.biezacaLista(), plik},
+                              katalogiDanych);
     return {w.plan.wiersze.first(), w.zapis};
 }
 

@@ -24,22 +24,25 @@ struct OknaWymiany
     OknaWymiany();
 };
 
-// "Eksport" of `lista`, `wiersz` being the row shown. Every question and notice goes
-// through `dialogi`.
+// "Eksport" of `lista` (read from `plikListy`), `wiersz` being the row shown. Every
+// question and notice goes through `dialogi`. No file chosen is written that is the list
+// or a record file of `katalogiDanych` (wyjscieZastapiloby).
 void eksportujKlientow(QWidget *rodzic, Dialogi &dialogi, const OknaWymiany &okna, const ListaKlientow &lista,
-                       int wiersz, const Wymiana::PodpisyPol &podpisy);
+                       const QString &plikListy, int wiersz, const Wymiana::PodpisyPol &podpisy,
+                       const QStringList &katalogiDanych);
 
 // "Import" into the open list: file dialog, reading, mapping, then the import of
 // importujDoListy with the preview as its question (a plan changed by another program is
 // shown again after a notice) and, once saved, the clients left over offered a file of
-// their own. Every error and notice is shown here.
+// their own (never the list, the file imported or a record file of `katalogiDanych`).
+// Every error and notice is shown here.
 struct ImportZOkna
 {
     int wiersz = -1;           // the first row written; -1: nothing was saved
     WspolnaLista::Wynik wynik; // the locked save
 };
 ImportZOkna importujKlientow(QWidget *rodzic, Dialogi &dialogi, const OknaWymiany &okna, OtwartaLista &lista,
-                             const Wymiana::PodpisyPol &podpisy);
+                             const Wymiana::PodpisyPol &podpisy, const QStringList &katalogiDanych);
 
 // A read or change of a list that failed: the lock's message, or the file's error.
 void pokazBlad(Dialogi &dialogi, QWidget *rodzic, const WspolnaLista::Wynik &wynik);

@@ -2,6 +2,7 @@
 #include "ui_tdokumenty.h"
 
 #include "aplikacja.h"
+#include "chronione.h"
 #include "dialogi.h"
 #include "ikony.h"
 #include "kontekst.h"
@@ -361,7 +362,11 @@ void Tdokumenty::polacz()
         if (m_zaznaczanie)
             return;
         if (!zachowajZmiany()) {
+            // Back on the line shown, now and once the event that moved the selection is
+            // done: a mouse press selects its line after this signal.
             zaznacz(m_wierszPokazany);
+            QMetaObject::invokeMethod(
+                this, [this] { zaznacz(m_wierszPokazany); }, Qt::QueuedConnection);
             return;
         }
         zaznacz(nowy); // an add selected its own row
@@ -402,13 +407,7 @@ void Tdokumenty::ustawPolaEdycji(const TekstyWiersza &teksty)
 
 void Tdokumenty::przyUtworzeniu()
 {
-    for (QLineEdit *p : polaEdycji())
-        p->clear();
-    for (QToolButton *b : {m_ui->szukajDanych, m_ui->szukajMiejsca, m_ui->sortujOdADoZ, m_ui->sortujOdZDoA,
-                           m_ui->usunWpis, m_ui->dodajDoListy, m_ui->cofnij, m_ui->szukajDalej, m_ui->kopertyDlaWielu,
-                           m_ui->etykiety, m_ui->eksportKlientow, m_ui->importKlientow})
-        b->setEnabled(false);
-    m_ui->tytulListy->setText(QStringLiteral("Lista klientów"));
+    pokazBezListy();
 
     const KatalogDanych katalog = m_kontekst.rozwiazKatalogDanych();
     m_katalogDanych = katalog.katalog;
@@ -606,17 +605,54 @@ bool Tdokumenty::dodajDoListy()
     const int wiersz = wierszDocelowy();
     if (wiersz < 0)
         return false;
+    const TekstyWiersza teksty = tekstyPol();
+    const TekstyWiersza widziany = widzianyWiersz(wiersz);
     // A row other than the one shown that holds another client is replaced only when
     // the user says so.
-    const TekstyWiersza teksty = tekstyPol();
-    const TekstyWiersza byly = m_otwarta.lista().wiersz(wiersz);
-    if (wiersz != m_wierszPokazany && !byly[Nazwa1].isEmpty()
-        && !std::equal(byly.begin() + Nazwa1, byly.end(), teksty.begin() + Nazwa1)
+    if (wiersz != m_wierszPokazany && !widziany[Nazwa1].isEmpty()
+        && !std::equal(widziany.begin() + Nazwa1, widziany.end(), teksty.begin() + Nazwa1)
         && !m_dialogi.pytanieDomyslnieNie(this,
                                           QStringLiteral("Wiersz %1 zawiera: %2. Zastąpić go danymi z pól edycji?")
-                                              .arg(numerWiersza(wiersz), byly[Nazwa1])))
+                                              .arg(numerWiersza(wiersz), widziany[Nazwa1])))
         return false;
-    return pokazPoZapisie(m_otwarta.ustawWiersz(wiersz, teksty), wiersz);
+    return zapiszWiersz(wiersz, teksty, widziany, QStringLiteral("Zastąpić go danymi z pól edycji?"))
+           == ZapisWiersza::Zapisany;
+}
+
+TekstyWiersza Tdokumenty::widzianyWiersz(int wiersz) const
+{
+    return wiersz == m_wierszPokazany ? m_pokazane : m_otwarta.lista().wiersz(wiersz);
+}
+
+Tdokumenty::ZapisWiersza Tdokumenty::zapiszWiersz(int wiersz, const TekstyWiersza &teksty, TekstyWiersza widziany,
+                                                  const QString &pytanie)
+{
+    for (;;) {
+        const OtwartaLista::WynikWiersza w = m_otwarta.ustawWiersz(wiersz, teksty, widziany);
+        if (!w.obcy) {
+            if (pokazPoZapisie(w, wiersz))
+                return ZapisWiersza::Zapisany;
+            return w.zajeta ? ZapisWiersza::Niezapisany : ZapisWiersza::Blad;
+        }
+        // Someone else changed the row since the user saw it: the list box shows what it
+        // holds now, and it is written over only when the user says so.
+        const int wybrany = m_ui->lista->currentRow();
+        odbuduj();
+        zaznacz(wybrany);
+        const TekstyWiersza &obcy = *w.obcy;
+        QStringList tresc;
+        for (int k : {Nazwa1, Nazwa2, Ulica, Miejscowosc, Nip})
+            if (!obcy[k].isEmpty())
+                tresc << obcy[k];
+        const QString teraz = tresc.isEmpty()
+                                  ? QStringLiteral("jest teraz pusty")
+                                  : QStringLiteral("zawiera teraz: %1").arg(tresc.join(QStringLiteral(", ")));
+        if (!m_dialogi.pytanieDomyslnieNie(this, QStringLiteral("Wiersz %1 został zmieniony przez kogoś innego, odkąd "
+                                                                "go tu wybrano, i %2. %3")
+                                                     .arg(numerWiersza(wiersz), teraz, pytanie)))
+            return ZapisWiersza::Niezapisany;
+        widziany = obcy;
+    }
 }
 
 void Tdokumenty::usunWpis()
@@ -624,20 +660,19 @@ void Tdokumenty::usunWpis()
     const int wiersz = wierszDocelowy();
     if (wiersz < 0)
         return;
-    const QString nazwa = m_otwarta.lista().tekst(Nazwa1, wiersz);
+    const TekstyWiersza widziany = widzianyWiersz(wiersz);
+    const QString nazwa = widziany[Nazwa1];
     const QString pytanie = nazwa.isEmpty()
                                 ? QStringLiteral("Usunąć wpis z wiersza %1 ?").arg(numerWiersza(wiersz))
                                 : QStringLiteral("Usunąć wpis z wiersza %1: %2 ?").arg(numerWiersza(wiersz), nazwa);
     if (!m_dialogi.pytanieDomyslnieNie(this, pytanie))
         return;
-    // The fields empty at once, whether or not the file takes the change; a list that
-    // stayed locked gets them back, since nothing was tried.
+    // The fields empty at once; when nothing was written (a list that stayed locked, a
+    // row changed by someone else and kept) they get their texts back.
     const TekstyWiersza przed = tekstyPol();
     ustawPolaEdycji({m_ui->lp->text()});
-    const WspolnaLista::Wynik wynik = m_otwarta.wyczyscWiersz(wiersz);
-    if (wynik.zajeta)
+    if (zapiszWiersz(wiersz, {}, widziany, QStringLiteral("Usunąć go mimo to?")) == ZapisWiersza::Niezapisany)
         ustawPolaEdycji(przed);
-    pokazPoZapisie(wynik, wiersz);
 }
 
 void Tdokumenty::cofnijZmiane()
@@ -652,11 +687,22 @@ void Tdokumenty::cofnijZmiane()
     const TekstyWiersza pola = tekstyPol();
     const int wybrany = m_ui->lista->currentRow();
     const OtwartaLista::WynikCofania w = m_otwarta.cofnij();
-    if (w.obcaZmiana) {
-        m_dialogi.informacja(this, QStringLiteral("Lista %1 została zmieniona przez kogoś innego po ostatniej zmianie "
-                                                  "w tym oknie. Cofnięcie zapisałoby na niej stan sprzed tamtych "
-                                                  "zmian, więc nie zostało wykonane.")
-                                       .arg(QDir::toNativeSeparators(m_otwarta.biezacaLista())));
+    if (w.obcaZmiana()) {
+        // Named by their numbers; a sort's step may name many.
+        constexpr qsizetype Najwyzej = 5;
+        QStringList numery;
+        for (int r : w.obceWiersze.first(std::min(w.obceWiersze.size(), Najwyzej)))
+            numery << numerWiersza(r);
+        if (w.obceWiersze.size() > Najwyzej)
+            numery << QStringLiteral("…");
+        m_dialogi.informacja(
+            this, QStringLiteral("%1 %2 listy %3 %4 przez kogoś innego po ostatniej zmianie w tym "
+                                 "oknie. Cofnięcie zapisałoby na nich stan sprzed tamtych zmian, "
+                                 "więc nie zostało wykonane.")
+                      .arg(w.obceWiersze.size() == 1 ? QStringLiteral("Wiersz") : QStringLiteral("Wiersze"),
+                           numery.join(QStringLiteral(", ")), QDir::toNativeSeparators(m_otwarta.biezacaLista()),
+                           w.obceWiersze.size() == 1 ? QStringLiteral("został zmieniony")
+                                                     : QStringLiteral("zostały zmienione")));
         poZmianieNaDysku();
         return;
     }
@@ -731,6 +777,29 @@ void Tdokumenty::sortuj(Kierunek kierunek)
 
 // ---- list files
 
+void Tdokumenty::pokazBezListy()
+{
+    m_listaOtwarta = false;
+    m_obserwator->obserwuj(QString());
+    m_zaznaczanie = true;
+    m_ui->lista->clear();
+    m_zaznaczanie = false;
+    for (QLineEdit *p : polaEdycji())
+        p->clear();
+    m_wierszPokazany = -1;
+    m_pokazane = {};
+    wlaczPoleceniaListy(false);
+    m_ui->tytulListy->setText(QStringLiteral("Lista klientów"));
+}
+
+void Tdokumenty::wlaczPoleceniaListy(bool wlaczone)
+{
+    for (QToolButton *b : {m_ui->szukajDanych, m_ui->szukajMiejsca, m_ui->sortujOdADoZ, m_ui->sortujOdZDoA,
+                           m_ui->usunWpis, m_ui->dodajDoListy, m_ui->cofnij, m_ui->szukajDalej, m_ui->kopertyDlaWielu,
+                           m_ui->etykiety, m_ui->eksportKlientow, m_ui->importKlientow})
+        b->setEnabled(wlaczone);
+}
+
 void Tdokumenty::pokazOtwartaListe()
 {
     m_ui->tytulListy->setText(QStringLiteral("Lista klientów bazy ")
@@ -739,10 +808,7 @@ void Tdokumenty::pokazOtwartaListe()
     m_obserwator->obserwuj(m_otwarta.biezacaLista());
     odbuduj();
     pokazWiersz(0);
-    for (QToolButton *b : {m_ui->szukajDanych, m_ui->szukajMiejsca, m_ui->sortujOdADoZ, m_ui->sortujOdZDoA,
-                           m_ui->usunWpis, m_ui->dodajDoListy, m_ui->cofnij, m_ui->szukajDalej, m_ui->kopertyDlaWielu,
-                           m_ui->etykiety, m_ui->eksportKlientow, m_ui->importKlientow})
-        b->setEnabled(true);
+    wlaczPoleceniaListy(true);
     m_kontekst.przejdzDo(m_katalogDanych);
 }
 
@@ -814,6 +880,9 @@ void Tdokumenty::usunListe()
     const QString nazwa = QDir::toNativeSeparators(sciezka);
 
     const QFileInfo plik(sciezka);
+    // The open list, under any name: once deleted, the window no longer shows it.
+    const bool otwarta = m_listaOtwarta && tenSamPlik(sciezka, m_otwarta.biezacaLista());
+    bool usunieta = false;
     if (plik.exists() && !plik.isWritable()) {
         pokazBlad(m_dialogi, this, BladIO{BladIO::OdmowaDostepu});
     } else if (m_dialogi.pytanieDomyslnieNie(this, QStringLiteral("Usunąć listę %1 ?").arg(nazwa))) {
@@ -822,19 +891,26 @@ void Tdokumenty::usunListe()
         if (doKosza.zajeta) {
             m_dialogi.informacja(this, doKosza.komunikat);
         } else if (doKosza.ok()) {
+            usunieta = true;
             m_dialogi.informacja(this, QStringLiteral("Lista została usunięta. Można ją odzyskać z kosza."));
         } else if (!plik.exists()) {
             m_dialogi.informacja(this, QStringLiteral("Nie udało się usunąć listy %1.").arg(nazwa));
         } else if (m_dialogi.pytanieDomyslnieNie(
                        this,
                        QStringLiteral("Listy %1 nie można przenieść do kosza. Usunąć ją na zawsze?").arg(nazwa))) {
-            if (const auto wynik = OtwartaLista::usunPlikListy(sciezka); wynik.zajeta)
+            const auto wynik = OtwartaLista::usunPlikListy(sciezka);
+            usunieta = wynik.ok();
+            if (wynik.zajeta)
                 m_dialogi.informacja(this, wynik.komunikat);
-            else if (wynik.ok())
+            else if (usunieta)
                 m_dialogi.informacja(this, QStringLiteral("Lista została usunięta."));
             else
                 m_dialogi.informacja(this, QStringLiteral("Nie udało się usunąć listy %1.").arg(nazwa));
         }
+    }
+    if (usunieta && otwarta) {
+        m_otwarta.zamknij();
+        pokazBezListy();
     }
     m_kontekst.przejdzDo(m_katalogDanych);
 }
@@ -860,15 +936,17 @@ void Tdokumenty::pokazKoperte()
 
 void Tdokumenty::eksportujKlientow()
 {
-    ::eksportujKlientow(this, m_dialogi, oknaWymiany, m_otwarta.lista(), m_ui->lista->currentRow(),
-                        czytajPodpisyInfo(m_katalogDanych).teksty);
+    ::eksportujKlientow(this, m_dialogi, oknaWymiany, m_otwarta.lista(), m_otwarta.biezacaLista(),
+                        m_ui->lista->currentRow(), czytajPodpisyInfo(m_katalogDanych).teksty,
+                        {m_katalogDanych, m_kontekst.katalogStartowy()});
 }
 
 void Tdokumenty::importujKlientow()
 {
     // A change of the open list: the window shows what was saved, and "Cofnij" takes it back.
     const ImportZOkna w =
-        ::importujKlientow(this, m_dialogi, oknaWymiany, m_otwarta, czytajPodpisyInfo(m_katalogDanych).teksty);
+        ::importujKlientow(this, m_dialogi, oknaWymiany, m_otwarta, czytajPodpisyInfo(m_katalogDanych).teksty,
+                           {m_katalogDanych, m_kontekst.katalogStartowy()});
     if (w.wiersz >= 0)
         pokazPoZapisie(w.wynik, w.wiersz);
 }

@@ -140,11 +140,28 @@ private:
     bool pokazPoZapisie(const WspolnaLista::Wynik &wynik, int wiersz);
     // Makes the window show the newly current list: title, lines, row 1, list commands.
     void pokazOtwartaListe();
+    // Makes the window show no list, as at start: no lines, empty fields, the list
+    // commands disabled.
+    void pokazBezListy();
+    void wlaczPoleceniaListy(bool wlaczone);
     // The target row named by `lp`, or -1 after telling the user that it names none.
     int wierszDocelowy();
     QString wybierzPlikListy(bool zapis, const QString &katalog);
     void sortuj(Klienci::Kierunek kierunek);
 
+    // The row's texts as the user saw them: the row shown in the fields as it was put
+    // there, any other as the list box shows it.
+    Klienci::TekstyWiersza widzianyWiersz(int wiersz) const;
+    enum class ZapisWiersza {
+        Zapisany,
+        Niezapisany, // nothing written: the list stayed locked, or the user kept another's change
+        Blad,        // the read or save failed (reported)
+    };
+    // Writes the texts into the row while it holds what the user saw (`widziany`); when
+    // someone else changed it meanwhile, asks, naming what it holds now and ending with
+    // `pytanie`, and writes over that only on "Tak".
+    ZapisWiersza zapiszWiersz(int wiersz, const Klienci::TekstyWiersza &teksty, Klienci::TekstyWiersza widziany,
+                              const QString &pytanie);
     bool dodajDoListy();
     void usunWpis();
     void szukajMiejsca();

@@ -537,15 +537,24 @@ DaneKoperty Tkoperta_f::daneDruku(const std::array<QString, 4> &odbiorca, const 
     return d;
 }
 
+ChronioneWydruku Tkoperta_f::chronione() const
+{
+    return {{m_kontekst.sciezkaRobocza(QStringLiteral("\\FONT\\") + PlikCzcionki), stan().ustawienia.nazwaObrazka},
+            {m_magazyn.katalog(), m_kontekst.katalogStartowy()}};
+}
+
 void Tkoperta_f::SpeedButton4Click()
 {
     // The controls are read once the print dialog has closed, as they stand then.
-    wykonajDrukKoperty(this, m_dialogi, m_drukarka(), [this]() -> std::optional<DaneKoperty> {
-        // The print font is read at every print, so a font just chosen counts.
-        if (!m_fonty.CzytajFonty(this, PlikCzcionki))
-            return std::nullopt;
-        return daneDruku(odbiorcaOkna());
-    });
+    wykonajDrukKoperty(
+        this, m_dialogi, m_drukarka(),
+        [this]() -> std::optional<DaneKoperty> {
+            // The print font is read at every print, so a font just chosen counts.
+            if (!m_fonty.CzytajFonty(this, PlikCzcionki))
+                return std::nullopt;
+            return daneDruku(odbiorcaOkna());
+        },
+        chronione());
 }
 
 void Tkoperta_f::podgladClick()
@@ -554,13 +563,17 @@ void Tkoperta_f::podgladClick()
         return;
     const QList<DaneKoperty> koperty{daneDruku(odbiorcaOkna())};
     QPrinter &dr = m_drukarka();
-    QPrintPreviewDialog *okno = podgladKopert(this, m_dialogi, dr, koperty, false, [this, &dr, koperty] {
-        if (const auto blad = drukujNaDrukarce(dr, koperty)) {
-            m_dialogi.blad(this, *blad);
-            return false;
-        }
-        return true;
-    });
+    przedPodgladem(this, m_dialogi, dr, koperty);
+    QPrintPreviewDialog *okno = podgladKopert(
+        this, m_dialogi, dr, koperty, false,
+        [this, &dr, koperty] {
+            if (const auto blad = drukujNaDrukarce(dr, koperty)) {
+                m_dialogi.blad(this, *blad);
+                return false;
+            }
+            return true;
+        },
+        chronione());
     okno->open(); // not blocking: the window stays usable behind it
 }
 
@@ -582,6 +595,8 @@ bool Tkoperta_f::drukujDlaKlientow(QWidget *rodzic, const std::array<QString, 4>
     koperty.reserve(odbiorcy.size());
     for (const auto &odbiorca : odbiorcy)
         koperty.append(daneDruku(odbiorca, &nadawca));
+    if (!przedDrukiem(rodzic, m_dialogi, dr, koperty, chronione()))
+        return false;
 
     const auto drukuj = [this, rodzic, &dr, &koperty] {
         // A long job shows its progress and can be cancelled.

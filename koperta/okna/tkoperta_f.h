@@ -3,6 +3,7 @@
 #pragma once
 
 #include "druk_koperty.h"
+#include "drukowanie.h"
 #include "fontydruku.h"
 #include "magazynkoperty.h"
 #include "rozmiarkoperty.h"
@@ -132,6 +133,8 @@ private:
     // Reports what an operation on the settings could not do; true when it ran to its end.
     bool pokazBledy(const WynikUstawien &w);
     void przejdzDoKataloguDanych();
+    // What no print to a file may replace: the print font, the logo, the data roots.
+    ChronioneWydruku chronione() const;
 
     std::unique_ptr<Ui::Tkoperta_f> m_ui;
     QTimer *m_zegar = nullptr;

@@ -4,6 +4,7 @@
 #include "import_do_listy.h"
 #include "otwartalista.h"
 
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -19,6 +20,7 @@ private slots:
     void sortuj_data();
     void sortuj();
     void cofnij();
+    void cofnijPoObcejZmianie_data();
     void cofnijPoObcejZmianie();
     void importuj_data();
     void importuj();
@@ -165,21 +167,66 @@ void TestOtwartaLista::cofnij()
     QCOMPARE(o.krokiDoCofniecia(), 0);
 }
 
+void TestOtwartaLista::cofnijPoObcejZmianie_data()
+{
+    // Steps: dN this program writes "MN" into row N, oN another program (a process) writes
+    // its row N, i this program imports A and B, s it sorts, u an undo that writes, xN,M an
+    // undo refused because rows N and M changed since.
+    QTest::addColumn<QString>("kroki");
+    QTest::addColumn<QString>("wiersze"); // nazwa1 of rows 1, 2, 3, 4, 10 afterwards: "-" empty, "P" the other's
+    QTest::newRow("add, another row, import, undo twice") << "d2 o10 i u u"
+                                                          << "- - - - P";
+    QTest::newRow("another row between two adds") << "d2 o3 d4 u u"
+                                                  << "- - P - -";
+    QTest::newRow("the row undone was changed") << "d2 o2 x2"
+                                                << "- P - - -";
+    QTest::newRow("the import's row was changed") << "d2 i o3 x3"
+                                                  << "A M2 P - -";
+    QTest::newRow("a sort covers every row") << "d2 s o10 x10"
+                                             << "M2 Stały - - P";
+}
+
 void TestOtwartaLista::cofnijPoObcejZmianie()
 {
-    const QString sciezka = przykladowyPlik();
-    OtwartaLista o, inny;
-    QVERIFY(!o.otworz(sciezka) && !inny.otworz(sciezka));
-    const TekstyWiersza t{QString(), QStringLiteral("Ktoś")};
-    QVERIFY(o.ustawWiersz(5, t).ok() && o.ustawWiersz(6, t).ok());
-    // Someone else saves the list: undoing would overwrite their row, so nothing is written.
-    QVERIFY(inny.ustawWiersz(7, t).ok());
-    const QByteArray ich = czytajPlik(sciezka);
-    QVERIFY(o.cofnij().obcaZmiana);
-    QCOMPARE(czytajPlik(sciezka), ich);
-    // A change saved over someone else's leaves only itself to undo.
-    QVERIFY(o.ustawWiersz(8, t).ok() && inny.ustawWiersz(9, t).ok() && o.ustawWiersz(10, t).ok());
-    QCOMPARE(o.krokiDoCofniecia(), 1);
+    QFETCH(QString, kroki);
+    QFETCH(QString, wiersze);
+    ListaKlientow l = ListaKlientow::nowa();
+    l.ustawTekst(Nazwa1, 4, u"Stały");
+    const QString sciezka = m_tmp.filePath(QStringLiteral("obca.dat"));
+    QVERIFY(zapiszPlik(sciezka, l.dane()));
+    OtwartaLista o;
+    QVERIFY(!o.otworz(sciezka));
+    const TekstyWiersza ab[] = {{QString(), QStringLiteral("A")}, {QString(), QStringLiteral("B")}};
+    for (const QString &krok : kroki.split(u' ')) {
+        const QString n = krok.mid(1);
+        const QByteArray przed = czytajPlik(sciezka);
+        if (krok[0] == u'd')
+            QVERIFY(o.ustawWiersz(n.toInt() - 1, {QString(), u'M' + n}).ok());
+        else if (krok[0] == u'o')
+            QCOMPARE(QProcess::execute(QStringLiteral(LK_BIN_DIR "/wspolna_pisarz"),
+                                       {"dodaj", sciezka, "7", QString::number(n.toInt() - 1), n}),
+                     0);
+        else if (krok[0] == u'i')
+            QVERIFY(Wymiana::importujDoListy(o, {ab[0], ab[1]}, [](auto &&...) { return true; }).zapis.ok());
+        else if (krok[0] == u's')
+            QVERIFY(o.sortuj(Kierunek::OdADoZ).ok());
+        else if (krok[0] == u'u')
+            QVERIFY(o.krokiDoCofniecia() > 0 && o.cofnij().ok());
+        else { // refused: nothing written, the steps forgotten
+            QStringList obce;
+            for (int w : o.cofnij().obceWiersze)
+                obce << QString::number(w + 1);
+            QVERIFY(obce.join(u',') == n && czytajPlik(sciezka) == przed && o.krokiDoCofniecia() == 0);
+        }
+    }
+    ListaKlientow z;
+    QVERIFY(!z.wczytaj(sciezka));
+    QStringList nazwy;
+    for (int w : {0, 1, 2, 3, 9}) {
+        const QString t = z.tekst(Nazwa1, w);
+        nazwy << (t.isEmpty() ? QStringLiteral("-") : t.startsWith(u"Pisarz") ? QStringLiteral("P") : t);
+    }
+    QCOMPARE(nazwy.join(u' '), wiersze);
 }
 
 void TestOtwartaLista::importuj_data()
@@ -208,7 +255,7 @@ void TestOtwartaLista::importuj_data()
     QTest::newRow("changed, then full") << 1 << QList<bool>{true} << 1 << "1" << int(I::BrakMiejsca) << "Obcy P P"
                                         << "";
     QTest::newRow("undo after a foreign save") << 501 << QList<bool>{true} << 2 << "1 2" << int(I::Zapisano) << "A B -"
-                                               << "A B -";
+                                               << "Obcy B -";
 }
 
 void TestOtwartaLista::importuj()
@@ -258,9 +305,9 @@ void TestOtwartaLista::importuj()
         return;
     QCOMPARE(o.lista().dane(), czytajPlik(sciezka));
     if (obcy == 2) // undoing would overwrite the other program's row: nothing is written
-        QVERIFY(inny.ustawWiersz(9, obcyWiersz).ok());
+        QVERIFY(inny.ustawWiersz(0, obcyWiersz).ok());
     const QByteArray przed = czytajPlik(sciezka);
-    QCOMPARE(o.cofnij().obcaZmiana, obcy == 2);
+    QCOMPARE(o.cofnij().obcaZmiana(), obcy == 2);
     QVERIFY(obcy != 2 || czytajPlik(sciezka) == przed);
     QCOMPARE(wPliku(), poCofnieciu);
 }

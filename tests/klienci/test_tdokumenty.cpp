@@ -100,6 +100,8 @@ private slots:
     void nieNaKazdePytanie();
 
     void nadpisanie();
+    void zmienionyWiersz_data();
+    void zmienionyWiersz();
     void niedodanePola_data();
     void niedodanePola();
     void pojemnoscIZnaki();
@@ -476,27 +478,27 @@ void TestTdokumenty::otwarcieNieudane()
 
 void TestTdokumenty::usunListe_data()
 {
-    QTest::addColumn<bool>("tak");
-    QTest::addColumn<bool>("istnieje");
-    QTest::addColumn<QString>("informacja");
-    QTest::newRow("Yes: to the trash") << true << true << "Lista została usunięta. Można ją odzyskać z kosza.";
-    QTest::newRow("Yes, cannot delete") << true << false << "Nie udało się usunąć listy ";
+    QTest::addColumn<QString>("wybrana"); // "Tak" to deleting the open list (by two names), another, a missing one
+    for (const char *w : {"lista.dat", "./lista.dat", "inna.dat", "brak.dat"})
+        QTest::newRow(w) << QString::fromLatin1(w);
 }
 
 void TestTdokumenty::usunListe()
 {
-    QFETCH(bool, tak);
-    QFETCH(bool, istnieje);
-    QFETCH(QString, informacja);
+    QFETCH(QString, wybrana);
+    const QString informacja = wybrana == u"brak.dat"
+                                   ? QStringLiteral("Nie udało się usunąć listy ")
+                                   : QStringLiteral("Lista została usunięta. Można ją odzyskać z kosza.");
     QVERIFY(utworz());
+    QVERIFY(zapiszPlik(firmy() + QStringLiteral("/inna.dat"), ListaKlientow::nowa().dane()));
     const QString otwarta = otworz(przykladowaLista());
     QDir::setCurrent(QDir::tempPath());
     // The trash of a data home that does not exist yet.
     const QString dom = m_katalog->sciezka(QStringLiteral("dom"));
     qputenv("XDG_DATA_HOME", QFile::encodeName(dom));
-    const QString wybrana = istnieje ? otwarta : firmy() + QStringLiteral("/brak.dat");
+    wybrana = firmy() + u'/' + wybrana;
     m_skrypt.plik(wybrana);
-    tak ? m_skrypt.tak() : m_skrypt.nie();
+    m_skrypt.tak();
     kliknij(polecenie("SpeedButton12"));
     qunsetenv("XDG_DATA_HOME");
 
@@ -506,24 +508,22 @@ void TestTdokumenty::usunListe()
     QCOMPARE(m_skrypt.wywolania[1].plik.nazwa, QString());
     QCOMPARE(m_skrypt.wywolania[1].plik.tytul, QStringLiteral("Usuń listę"));
     QCOMPARE(m_skrypt.wywolania[1].plik.przycisk, QStringLiteral("Usuń"));
-    QCOMPARE(m_skrypt.teksty(QStringLiteral("pytanie")), QStringList{"Usunąć listę " + wybrana + " ?"});
-    QCOMPARE(QFileInfo::exists(dom + QStringLiteral("/Trash/files/lista.dat")), tak && istnieje);
+    const QString nazwa = QFileInfo(wybrana).absoluteFilePath();
+    QCOMPARE(m_skrypt.teksty(QStringLiteral("pytanie")), QStringList{"Usunąć listę " + nazwa + " ?"});
+    QCOMPARE(QFileInfo::exists(dom + QStringLiteral("/Trash/files/") + QFileInfo(wybrana).fileName()),
+             !wybrana.endsWith(u"brak.dat"));
     const QStringList pokazane = m_skrypt.teksty(QStringLiteral("informacja"));
-    QCOMPARE(pokazane.size(), informacja.isEmpty() ? 0 : 1);
-    if (!informacja.isEmpty())
-        QVERIFY(pokazane[0].startsWith(informacja));
-    QCOMPARE(QFileInfo::exists(otwarta), !(tak && istnieje));
+    QCOMPARE(pokazane.size(), 1);
+    QVERIFY(pokazane[0].startsWith(informacja));
     QVERIFY(m_katalog->biezacy());
-    QCOMPARE(lista()->count(), 501);
-    QCOMPARE(o->biezacaLista(), otwarta);
-    if (tak && istnieje) {
-        // The next click fails to read the file, and so does the next save, which reads
-        // the file first: nothing brings back a deleted list but the trash.
-        QTest::keyClick(lista(), Qt::Key_Down);
-        kliknij(polecenie("SpeedButton6"));
-        QCOMPARE(m_skrypt.teksty(QStringLiteral("blad")), (QStringList{"File not found", "File not found"}));
-        QVERIFY(!QFileInfo::exists(otwarta));
-    }
+    // A deleted open list is closed: the window shows no list, as at start.
+    const bool zamknieta = !QFileInfo::exists(otwarta);
+    QCOMPARE(zamknieta, wybrana.endsWith(u"/lista.dat"));
+    QCOMPARE(lista()->count(), zamknieta ? 0 : 501);
+    QCOMPARE(o->biezacaLista(), zamknieta ? QStringLiteral("klienci.dat") : otwarta);
+    QVERIFY(polecenie("SpeedButton6")->isEnabled() != zamknieta && pole("nazwa1")->text().isEmpty() == zamknieta);
+    QCOMPARE(kontrolka<QLabel>(o, "Label1")->text(),
+             zamknieta ? QStringLiteral("Lista klientów") : Tytul + QDir::toNativeSeparators(otwarta));
 }
 
 void TestTdokumenty::nazwyDialogowPlikow_data()
@@ -811,11 +811,67 @@ void TestTdokumenty::nadpisanie()
     QCOMPARE(m_skrypt.teksty(QStringLiteral("pytanie")).size(), 2);
 }
 
+void TestTdokumenty::zmienionyWiersz_data()
+{
+    // A row picked (row 01 as opened, or row 03 by "Szukaj miejsca"), another program (a
+    // process) changes the list, then the command: asked, naming what the row holds now.
+    QTest::addColumn<bool>("miejsce");
+    QTest::addColumn<QStringList>("inny");
+    QTest::addColumn<QString>("przycisk");
+    QTest::addColumn<int>("odpowiedz"); // 1 Tak, 0 Nie; -1: nothing asked
+    const QStringList wiersz3{"dodaj", "7", "2", "3"};
+    QTest::newRow("free row taken meanwhile, No") << true << wiersz3 << "SpeedButton6" << 0;
+    QTest::newRow("free row taken meanwhile, Yes") << true << wiersz3 << "SpeedButton6" << 1;
+    QTest::newRow("list sorted meanwhile, No") << false << QStringList{"sortuj"} << "SpeedButton6" << 0;
+    QTest::newRow("list sorted meanwhile, delete, No") << false << QStringList{"sortuj"} << "SpeedButton4" << 0;
+    QTest::newRow("another row changed") << false << QStringList{"dodaj", "7", "9", "10"} << "SpeedButton6" << -1;
+}
+
+void TestTdokumenty::zmienionyWiersz()
+{
+    QFETCH(bool, miejsce);
+    QFETCH(QStringList, inny);
+    QFETCH(QString, przycisk);
+    QFETCH(int, odpowiedz);
+    QVERIFY(utworz());
+    const QString sciezka = otworz(przykladowaLista());
+    if (miejsce)
+        kliknij(polecenie("SpeedButton8"));
+    const int wiersz = miejsce ? 2 : 0;
+    pole("nazwa1")->setText(QStringLiteral("Mój klient"));
+    QCOMPARE(QProcess::execute(QStringLiteral(LK_BIN_DIR "/wspolna_pisarz"), inny.mid(0, 1) << sciezka << inny.mid(1)),
+             0);
+    const QByteArray ich = czytajPlik(sciezka);
+    ListaKlientow l;
+    QVERIFY(!l.wczytaj(sciezka));
+    const QString teraz = l.tekst(Nazwa1, wiersz);
+    if (przycisk == u"SpeedButton4")
+        m_skrypt.tak(); // "Usunąć wpis …?"
+    if (odpowiedz >= 0)
+        odpowiedz ? m_skrypt.tak() : m_skrypt.nie();
+    kliknij(polecenie(przycisk.toLatin1().constData()));
+    const QStringList pytania = m_skrypt.teksty(QStringLiteral("pytanie"));
+    QCOMPARE(pytania.size(), (odpowiedz >= 0) + (przycisk == u"SpeedButton4"));
+    if (odpowiedz >= 0)
+        QVERIFY2(pytania.constLast().startsWith(QStringLiteral("Wiersz %1 został zmieniony przez kogoś innego, odkąd "
+                                                               "go tu wybrano, i zawiera teraz: %2")
+                                                    .arg(numerWiersza(wiersz), teraz)),
+                 qPrintable(pytania.constLast()));
+    QVERIFY(!l.wczytaj(sciezka));
+    // Written on Tak, or where nobody else changed the row; the other's rows stay.
+    QCOMPARE(l.tekst(Nazwa1, wiersz), odpowiedz == 0 ? teraz : QStringLiteral("Mój klient"));
+    QCOMPARE(czytajPlik(sciezka) == ich, odpowiedz == 0);
+    QVERIFY(odpowiedz >= 0 || l.tekst(Nazwa1, 9).startsWith(QStringLiteral("Pisarz 7/9")));
+    // On Nie the list box shows what the row holds now, the fields keep the typing.
+    QVERIFY(odpowiedz != 0 || lista()->item(wiersz)->text().contains(teraz));
+    QVERIFY(odpowiedz != 0 || pole("nazwa1")->text() == QStringLiteral("Mój klient"));
+}
+
 void TestTdokumenty::niedodanePola_data()
 {
-    QTest::addColumn<QString>("przycisk"); // empty: the Down arrow in the list box
+    QTest::addColumn<QString>("przycisk"); // empty: the Down arrow in the list box; "mysz": a click on line 4
     QTest::addColumn<int>("odpowiedz");    // 1 Tak, 0 Nie, -1 Anuluj
-    for (const char *p : {"", "SpeedButton8", "SpeedButton3", "SpeedButton11", "SpeedButton1"})
+    for (const char *p : {"", "mysz", "SpeedButton8", "SpeedButton3", "SpeedButton11", "SpeedButton1"})
         for (int odpowiedz : {1, 0, -1})
             QTest::addRow("%s %d", p, odpowiedz) << QString::fromLatin1(p) << odpowiedz;
 }
@@ -830,18 +886,23 @@ void TestTdokumenty::niedodanePola()
     wpisz(pole("opis"), QStringLiteral("Źle"));
     const QByteArray przed = czytajPlik(sciezka);
     odpowiedz > 0 ? m_skrypt.tak() : odpowiedz == 0 ? m_skrypt.nie() : m_skrypt.anuluj();
-    if (odpowiedz >= 0 && !przycisk.isEmpty() && przycisk != u"SpeedButton8") // the command's own dialog
+    if (odpowiedz >= 0 && przycisk.startsWith(u"Speed") && przycisk != u"SpeedButton8") // the command's own dialog
         przycisk == u"SpeedButton11" ? m_skrypt.anuluj() : m_skrypt.nie();
     if (przycisk.isEmpty())
         QTest::keyClick(lista(), Qt::Key_Down);
+    else if (przycisk == u"mysz")
+        QTest::mouseClick(lista()->viewport(), Qt::LeftButton, {}, lista()->visualItemRect(lista()->item(3)).center());
     else
         kliknij(polecenie(przycisk.toLatin1().constData()));
     QCOMPARE(m_skrypt.teksty(QStringLiteral("pytanie")).value(0),
              QStringLiteral("Zmiany w polach edycji nie zostały dodane do listy. Dodać je teraz do wiersza 02?"));
     QCOMPARE(o->listaKlientow().tekst(Opis, 1), odpowiedz > 0 ? QStringLiteral("Źle") : QString());
     QCOMPARE(czytajPlik(sciezka) == przed, odpowiedz <= 0);
-    if (odpowiedz < 0) // nothing moves; the typing stays
+    if (odpowiedz < 0) { // nothing moves; the typing stays, the line shown stays selected
+        QCoreApplication::processEvents();
         QVERIFY(pole("opis")->text() == QStringLiteral("Źle") && lista()->currentRow() == 1);
+        QCOMPARE(lista()->selectedItems(), QList<QListWidgetItem *>{lista()->item(1)});
+    }
     QCOMPARE(m_zakonczenia, 0);
 }
 

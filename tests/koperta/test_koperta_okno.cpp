@@ -79,6 +79,7 @@ private slots:
     void rozmiarObokRekordow();
     void podgladJakWydruk();
     void wieleKopertWJednymZadaniu();
+    void wierszePozaKoperta();
     void obrazekZly_data();
     void obrazekZly();
     void dlugaSciezkaObrazka();
@@ -707,6 +708,35 @@ void TestOknoKoperty::wieleKopertWJednymZadaniu()
                 .constFirst()
                 .contains(QRegularExpression(QStringLiteral("^Drukowanie przerwane. Wysłano stron: [1-5] z 6.$"))));
     QVERIFY(!QFile::exists(pdf));
+}
+
+void TestOknoKoperty::wierszePozaKoperta()
+{
+    // The recipient 100 mm from the top of a DL envelope (110 mm high): its address lines
+    // fall below it. Printing asks first (Nie: nothing printed), the preview says so, and a
+    // print into one of the data root's records is refused.
+    Katalog k;
+    Kontekst kontekstW(QDir::currentPath());
+    Tkoperta_f w(kontekstW, s, m_drukarka);
+    kontrolka<QLineEdit>(&w, "o2")->setText(QStringLiteral("Alfa"));
+    kontrolka<QRadioButton>(&w, "RadioButton1")->click();
+    kontrolka<QLineEdit>(&w, "g1")->setText(QStringLiteral("100"));
+    kontrolka<QComboBox>(&w, "rozmiar")->setCurrentIndex(1); // DL
+    const QString pdf = k.sciezka(QStringLiteral("poza.pdf"));
+    s.drukarka([&](QPrinter *d) { doPdf(*d, pdf); }).nie();
+    QVERIFY(!w.drukujDlaKlientow(&w, {}, {{QStringLiteral("Alfa")}, {QStringLiteral("Beta")}}));
+    w.podgladClick();
+    delete w.findChild<QPrintPreviewDialog *>();
+    const QString opis = QStringLiteral("Nie wszystko zmieści się na kopercie:\nkoperta 1 (Alfa): 1. wiersz adresu "
+                                        "„Alfa” wychodzi poza dolną krawędź koperty\nkoperta 2 (Beta): ");
+    QVERIFY(s.teksty(QStringLiteral("pytanie")).value(0).startsWith(opis));
+    QVERIFY(s.teksty(QStringLiteral("informacja")).value(0).startsWith(opis.first(opis.indexOf(u"koperta 2"))));
+    QVERIFY(!QFile::exists(pdf));
+    const QByteArray uklad = k.czytaj(Uklad);
+    s.drukarka([&](QPrinter *d) { doPdf(*d, k.sciezka(Uklad)); });
+    w.SpeedButton4Click();
+    QVERIFY(s.teksty(QStringLiteral("blad")).value(0).startsWith(QStringLiteral("Nie można zapisać do ")));
+    QCOMPARE(k.czytaj(Uklad), uklad);
 }
 
 void TestOknoKoperty::obrazek()

@@ -203,10 +203,13 @@ void TestZleLiczby::polozeniaKoperty()
         kontrolka<QCheckBox>(&w, "poziomo")->click();
 
     const QString pdf = m_tmp->filePath(QStringLiteral("koperta.pdf"));
-    m_skrypt.drukarka([&](QPrinter *d) { doPdf(*d, pdf); });
+    // A line that falls off the page is asked about first: printed anyway.
+    m_skrypt.drukarka([&](QPrinter *d) { doPdf(*d, pdf); }).tak();
     w.SpeedButton4Click();
     QVERIFY(m_skrypt.teksty(QStringLiteral("blad")).isEmpty());
     QVERIFY(QFile::exists(pdf));
+    if (m_skrypt.teksty(QStringLiteral("pytanie")).isEmpty())
+        m_skrypt.wyczysc();
 
     // Where each line goes at 24 dots per mm; lines that fall off the page are not looked for.
     const StronaPdf s = czytajStrone(pdf);
@@ -270,7 +273,7 @@ void TestZleLiczby::wydrukPoOgromnychLiczbach()
         w.findChild<QLineEdit *>(nazwa)->setText(liczba);
     w.findChild<QLineEdit *>(pole)->setText(tekst);
     const QString pdf1 = m_tmp->filePath(QStringLiteral("pierwsza.pdf"));
-    m_skrypt.drukarka([&](QPrinter *d) { doPdf(*d, pdf1); });
+    m_skrypt.drukarka([&](QPrinter *d) { doPdf(*d, pdf1); }).tak(); // printed although a line is off the page
     w.SpeedButton4Click();
 
     w.findChild<QLineEdit *>(pole)->setText(dobre.at(pole));

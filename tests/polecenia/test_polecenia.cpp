@@ -1,8 +1,10 @@
 // The command line run as a separate process in a data root of its own: mistakes give a
 // Polish message naming the problem and a non-zero status and leave no output file; the
-// envelopes of the chosen rows land one per page; export and import meet in the list;
-// reading needs no write permission and leaves nothing behind.
+// envelopes of the chosen rows land one per page, and on the envelope; no output replaces
+// what is read; export and import meet in the list; reading needs no write permission and
+// leaves nothing behind.
 #include "../wspolne/innyuzytkownik.h"
+#include "../wspolne/pdf.h"
 #include "../wspolne/pliki.h"
 #include "listaklientow.h"
 
@@ -10,6 +12,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <unistd.h>
 
 using namespace Klienci;
 
@@ -20,6 +24,10 @@ private slots:
     void initTestCase();
     void bledy_data();
     void bledy();
+    void wyjscieNaWejscie_data();
+    void wyjscieNaWejscie();
+    void kopertyNaKopercie_data();
+    void kopertyNaKopercie();
     void kopertyIWymiana();
     void bezZapisu_data();
     void bezZapisu();
@@ -31,16 +39,18 @@ private:
         QString wyjscie, bledy;
     };
     // `jakoInny`: as user nobody when the test runs as root; `bezBlokad`: on a mount
-    // without lock support.
-    Wynik uruchom(const QStringList &argumenty, bool jakoInny = false, bool bezBlokad = false);
+    // without lock support; `katalog`: the start directory, when not the test's data root.
+    Wynik uruchom(const QStringList &argumenty, bool jakoInny = false, bool bezBlokad = false,
+                  const QString &katalog = {});
     QTemporaryDir m_dane;
     QTemporaryDir m_wyjscie; // outputs, and the home of user nobody
 };
 
-TestPolecenia::Wynik TestPolecenia::uruchom(const QStringList &argumenty, bool jakoInny, bool bezBlokad)
+TestPolecenia::Wynik TestPolecenia::uruchom(const QStringList &argumenty, bool jakoInny, bool bezBlokad,
+                                            const QString &katalog)
 {
     QProcess p;
-    p.setWorkingDirectory(m_dane.path());
+    p.setWorkingDirectory(katalog.isEmpty() ? m_dane.path() : katalog);
     QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
     e.remove(QStringLiteral("DISPLAY"));
     e.remove(QStringLiteral("QT_QPA_PLATFORM"));
@@ -70,6 +80,16 @@ void TestPolecenia::initTestCase()
         l.ustawTekst(Miejscowosc, w, QStringLiteral("Miasto %1").arg(w + 1));
     }
     QVERIFY(zapiszPlik(m_dane.filePath(QStringLiteral("Firmy/lista.dat")), l.dane()));
+    // What outputs must not replace: the list under other names, a record, an import's
+    // input (more clients than free rows, so that some are left for the rest file).
+    QVERIFY(QFile::link(QStringLiteral("Firmy/lista.dat"), m_dane.filePath(QStringLiteral("dowiazanie.dat"))));
+    QCOMPARE(::link(QFile::encodeName(m_dane.filePath(QStringLiteral("Firmy/lista.dat"))).constData(),
+                    QFile::encodeName(m_dane.filePath(QStringLiteral("twarde.dat"))).constData()),
+             0);
+    QVERIFY(QDir(m_dane.path()).mkpath(QStringLiteral("Koperty")));
+    QVERIFY(zapiszPlik(m_dane.filePath(QStringLiteral("Koperty/x.pro")), QByteArray(726, '\0')));
+    QVERIFY(zapiszPlik(m_dane.filePath(QStringLiteral("wejscie.csv")),
+                       "Nazwa 1\n" + QByteArray(600, 'K').replace("K", "K\n")));
 }
 
 void TestPolecenia::bledy_data()
@@ -133,15 +153,90 @@ void TestPolecenia::bledy()
     QCOMPARE(czytajPlik(m_dane.filePath(QStringLiteral("Firmy/lista.dat"))), lista);
 }
 
+void TestPolecenia::wyjscieNaWejscie_data()
+{
+    // Every output named as a file the command reads or a record of the data root, spelt
+    // in several ways: refused, nothing written.
+    QTest::addColumn<QStringList>("argumenty");
+    QTest::addColumn<QString>("cel"); // what "@" names
+    for (const QStringList &a : QList<QStringList>{{"eksport", "--csv=@"},
+                                                   {"eksport", "--vcard=@"},
+                                                   {"koperty", "--pdf=@"},
+                                                   {"etykiety", "--pdf=@"},
+                                                   {"import", "--reszta=@", "wejscie.csv"}})
+        for (const char *c :
+             {"Firmy/lista.dat", "Firmy/./lista.dat", "dowiazanie.dat", "twarde.dat", "Koperty/x.pro", "wejscie.csv"})
+            if (a[0] == u"import" || QLatin1String(c) != "wejscie.csv")
+                QTest::addRow("%s %s, %s", qPrintable(a[0]), qPrintable(a[1]), c) << a << QString::fromLatin1(c);
+}
+
+void TestPolecenia::wyjscieNaWejscie()
+{
+    QFETCH(QStringList, argumenty);
+    QFETCH(QString, cel);
+    const QStringList chronione{"Firmy/lista.dat", "Koperty/x.pro", "wejscie.csv"};
+    QList<QByteArray> przed;
+    for (const QString &p : chronione)
+        przed << czytajPlik(m_dane.filePath(p));
+    const Wynik w = uruchom(argumenty.replaceInStrings(u"@"_qs, cel) << QStringLiteral("--lista=Firmy/lista.dat"));
+    QCOMPARE(w.status, 1);
+    QVERIFY2(w.bledy.contains(QStringLiteral("nie można zapisać do %1: to ten sam plik co ")
+                                  .arg(QFileInfo(m_dane.filePath(cel)).absoluteFilePath())),
+             qPrintable(w.bledy));
+    for (int i = 0; i < chronione.size(); ++i)
+        QVERIFY2(czytajPlik(m_dane.filePath(chronione[i])) == przed[i], qPrintable(chronione[i]));
+}
+
+void TestPolecenia::kopertyNaKopercie_data()
+{
+    // The example data root on DL envelopes: with the defaults' preset every line lies on
+    // the envelope; with "rozmiar 2" the recipient would fall below it.
+    QTest::addColumn<int>("rozmiar"); // the preset kept with the defaults; 0: none kept
+    QTest::addColumn<QString>("mimoTo");
+    QTest::newRow("defaults") << 0 << "";
+    QTest::newRow("rozmiar 2") << 2 << "";
+    QTest::newRow("rozmiar 2, --mimo-to") << 2 << "--mimo-to";
+}
+
+void TestPolecenia::kopertyNaKopercie()
+{
+    QFETCH(int, rozmiar);
+    QFETCH(QString, mimoTo);
+    QTemporaryDir przyklad;
+    QCOMPARE(QProcess::execute(QStringLiteral("cp"), {"-r", LK_PRZYKLAD "/.", przyklad.path()}), 0);
+    if (rozmiar)
+        QVERIFY(zapiszPlik(przyklad.filePath(QStringLiteral("Admini/dane_kop_ori_1.dat")), QByteArray("\2\0\0", 3)));
+    const Wynik w = uruchom(QStringList{"koperty", "--lista=Firmy/klienci.dat", "--rozmiar=DL", "--pdf=dl.pdf"}
+                                + QStringList(mimoTo).filter(u"-"_qs),
+                            false, false, przyklad.path());
+    const bool drukuje = rozmiar == 0 || !mimoTo.isEmpty();
+    QCOMPARE(w.status, drukuje ? 0 : 1);
+    // Which client, which line; a note when printed anyway.
+    QCOMPARE(
+        w.bledy.contains((mimoTo.isEmpty() ? u"koperty: "_qs : u"koperty: uwaga: "_qs)
+                         + QStringLiteral("wiersz 1 listy (Przedsiębiorstwo Handlowe „Łania”): 1. wiersz adresu "
+                                          "„Przedsiębiorstwo Handlowe „Łania”” wychodzi poza dolną krawędź koperty")),
+        rozmiar == 2);
+    // On its long edge, 220 × 110 mm; every word drawn lies on it, the recipient's lines
+    // only when they fit.
+    const StronaPdf s = czytajStrone(przyklad.filePath(QStringLiteral("dl.pdf")));
+    QVERIFY(!drukuje || (qRound(s.szerokosc) == 624 && qRound(s.wysokosc) == 312));
+    for (const Slowo &sl : s.slowa)
+        QVERIFY2(sl.xMin >= 0 && sl.yMin >= 0 && sl.xMax <= s.szerokosc && sl.yMax <= s.wysokosc, qPrintable(sl.tekst));
+    QCOMPARE(s.znajdz(QStringLiteral("Źródlana")) != nullptr, rozmiar == 0);
+}
+
 void TestPolecenia::kopertyIWymiana()
 {
     // Rows 1 to 4 (row 3 holds only a town, as "Koperty dla wielu" offers it; row 5 is
-    // empty and skipped with a note): one envelope per page, in list order, on C6/C5 paper
-    // (114 × 229 mm).
+    // empty and skipped with a note): one envelope per page, in list order, on C6/C5 envelopes
+    // lying on their long edge (229 × 114 mm).
     Wynik w = uruchom(
         {"koperty", "--lista", "Firmy/lista.dat", "--wiersze", "1-5", "--rozmiar", "c6/c5", "--pdf", "koperty.pdf"});
     QVERIFY2(w.status == 0, qPrintable(w.bledy));
     QVERIFY2(w.bledy.contains(QStringLiteral("pominięto wiersze bez nazwy i adresu: 1")), qPrintable(w.bledy));
+    // No firm record: the envelopes have no sender, and the command says so.
+    QVERIFY2(w.bledy.contains(QStringLiteral("koperty nie mają nadawcy: brak danych firmy")), qPrintable(w.bledy));
     const QString pdf = m_dane.filePath(QStringLiteral("koperty.pdf"));
     QProcess tekst;
     tekst.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
@@ -154,7 +249,7 @@ void TestPolecenia::kopertyIWymiana()
     QProcess info;
     info.start(QStringLiteral("pdfinfo"), {pdf});
     QVERIFY(info.waitForFinished());
-    QVERIFY(QString::fromUtf8(info.readAllStandardOutput()).contains(QLatin1String("324 x 648 pts")));
+    QVERIFY(QString::fromUtf8(info.readAllStandardOutput()).contains(QLatin1String("648 x 324 pts")));
 
     // Labels from the third label on, two of each client, in list order; the sender's
     // sheet fills the rest of a sheet.
@@ -182,6 +277,12 @@ void TestPolecenia::kopertyIWymiana()
     QVERIFY(zapiszPlik(m_dane.filePath(QStringLiteral("Firmy/nowa.dat")), ListaKlientow::nowa().dane()));
     w = uruchom({"import", "--lista=Firmy/nowa.dat", "klienci.csv"});
     QVERIFY2(w.status == 0, qPrintable(w.bledy));
+    // Of rows 3 to 6 two hold text: two clients written and counted, the empty ones noted.
+    w = uruchom({"eksport", "--lista=Firmy/lista.dat", "--wiersze=3-6", "--vcard=wybrane.vcf"});
+    QVERIFY2(w.wyjscie.startsWith(QStringLiteral("Zapisano klientów: 2 "))
+                 && w.bledy.contains(QStringLiteral("pominięto puste wiersze: 2"))
+                 && czytajPlik(m_dane.filePath(QStringLiteral("wybrane.vcf"))).count("BEGIN:VCARD") == 2,
+             qPrintable(w.wyjscie + w.bledy));
     ListaKlientow nowa;
     QVERIFY(nowa.wczytaj(m_dane.filePath(QStringLiteral("Firmy/nowa.dat"))).ok());
     QCOMPARE(nowa.tekst(Nazwa1, 3), QStringLiteral("Kowalczyk Anna"));

@@ -3,6 +3,7 @@
 //                                            each row's number once it is saved
 //   wspolna_pisarz trzymaj PLIK              takes the list's lock, prints "mam" and
 //                                            waits to be killed
+//   wspolna_pisarz sortuj PLIK               sorts the list A to Z as the window does
 #include "otwartalista.h"
 #include "wiersze_pisarzy.h"
 
@@ -20,6 +21,11 @@ int main(int argc, char *argv[])
         std::fflush(stdout);
         for (;;)
             ::pause();
+    }
+    if (polecenie == u"sortuj" && argc == 3) {
+        OtwartaLista lista;
+        lista.otworz(QString::fromLocal8Bit(argv[2]));
+        return lista.sortuj(Klienci::Kierunek::OdADoZ).ok() ? 0 : 1;
     }
     if (polecenie != u"dodaj" || argc != 6)
         return 2;
