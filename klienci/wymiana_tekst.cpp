@@ -52,13 +52,36 @@ std::optional<QString> zUtf8(QByteArrayView b)
     return s;
 }
 
-QString jednaLinia(QString s)
+QString jednaLinia(const QString &s)
 {
-    s.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-    for (QChar &c : s)
-        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
-            c = u' ';
-    return s;
+    const auto sterujacy = [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f; };
+    if (std::none_of(s.begin(), s.end(), sterujacy))
+        return s;
+    QString w;
+    w.reserve(s.size());
+    bool przerwa = false;
+    for (QChar c : s) {
+        if (c == u'\r' || c == u'\n') {
+            przerwa = true;
+            continue;
+        }
+        if (przerwa && !w.isEmpty())
+            w += u' ';
+        przerwa = false;
+        w += sterujacy(c) ? QChar(u' ') : c;
+    }
+    return w;
+}
+
+qsizetype samotnySurogat(QStringView s)
+{
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        if (s[i].isHighSurrogate() && i + 1 < s.size() && s[i + 1].isLowSurrogate())
+            ++i;
+        else if (s[i].isSurrogate())
+            return i;
+    }
+    return -1;
 }
 
 QString dolacz(const QString &a, const QString &b)
@@ -73,16 +96,6 @@ QString dolacz(const QString &a, const QString &b)
 bool pustyKlient(const TekstyWiersza &t)
 {
     return std::all_of(t.begin() + Nazwa1, t.end(), [](const QString &s) { return s.isEmpty(); });
-}
-
-void nazwyZFirmyIOsoby(TekstyWiersza &t, const QString &osoba)
-{
-    if (osoba.isEmpty())
-        return;
-    if (t[Nazwa1].isEmpty() && t[Nazwa2].isEmpty())
-        t[Nazwa1] = osoba;
-    else if (t[Nazwa2].isEmpty() && t[Nazwa1] != osoba)
-        t[Nazwa2] = osoba;
 }
 
 WynikWczytania bladWczytania(const QString &blad, Format format)

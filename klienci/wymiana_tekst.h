@@ -30,18 +30,20 @@ std::optional<QString> zUtf16(QByteArrayView b);
 // The text when the bytes are valid UTF-8.
 std::optional<QString> zUtf8(QByteArrayView b);
 
-// Line breaks and other control characters do not belong in a one-line field.
-QString jednaLinia(QString s);
+// Line breaks and other control characters do not belong in a one-line field: a run of
+// line breaks (CR, LF in any order) becomes one space, or nothing at either end; any other
+// control character a space.
+QString jednaLinia(const QString &s);
+
+// The position of the first half of a surrogate pair without its other half (text that
+// no UTF-8 file can hold), or -1.
+qsizetype samotnySurogat(QStringView s);
 
 // The two texts with a space between, or the one that is not empty.
 QString dolacz(const QString &a, const QString &b);
 
 // No text in any column but lp.
 bool pustyKlient(const Klienci::TekstyWiersza &t);
-
-// The name lines from a firm (already in nazwa1/nazwa2) and a person: without a firm
-// the person is nazwa1, otherwise nazwa2 when that is empty.
-void nazwyZFirmyIOsoby(Klienci::TekstyWiersza &t, const QString &osoba);
 
 // A failed read.
 WynikWczytania bladWczytania(const QString &blad, Format format = Format::Csv);
