@@ -459,8 +459,13 @@ Kontakt kontaktZRekordu(const RekordCsv &rek, const QStringList &naglowek, const
     Kontakt k;
     QHash<int, QString> typy;
     for (qsizetype c = 0; c < mapowanie.size() && c < rek.pola.size(); ++c)
-        if (mapowanie[c] == TypGrupy && !pusta(rek.pola[c]))
-            typy.insert(opisy[c].grupa, rek.pola[c].trimmed().remove(QRegularExpression(QStringLiteral("^\\*\\s*"))));
+        if (mapowanie[c] == TypGrupy && !pusta(rek.pola[c])) {
+            // "* Work": the star marks the first of its kind.
+            QString typ = rek.pola[c].trimmed();
+            if (typ.startsWith(u'*'))
+                typ = typ.mid(1).trimmed();
+            typy.insert(opisy[c].grupa, typ);
+        }
     const auto ranga = [&](const OpisKolumny &o) {
         const auto t = typy.constFind(o.grupa);
         return t == typy.cend() ? o.ranga : rangaNazwy(*t);
