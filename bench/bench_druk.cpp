@@ -39,7 +39,7 @@ void drukujDoPdf(benchmark::State &stan, bool zLogo, bool poziomo)
     drukarka.setOutputFileName(katalog.filePath(QStringLiteral("koperta.pdf")));
     drukarka.setResolution(600);
     for (auto _ : stan) {
-        if (drukujKoperte(drukarka, d))
+        if (drukujKoperty(drukarka, {d}))
             stan.SkipWithError("printing failed");
     }
 }

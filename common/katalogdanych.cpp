@@ -23,14 +23,9 @@ KatalogDanych rozwiazKatalogDanych(const QString &katalogStartowy)
     KatalogDanych wynik{katalogStartowy, {}};
     const QString sciezka = sciezkaDanych(katalogStartowy, QStringLiteral("\\Admini\\siec.dat"));
 
-    if (!plikIstnieje(sciezka)) {
-        wynik.blad = zapiszRekord(sciezka, UstawienieSieci::domyslne(QDir::toNativeSeparators(katalogStartowy)));
-        if (wynik.blad)
-            return wynik;
-    }
-
     QByteArray rekord;
-    wynik.blad = czytajRekord(sciezka, rekord, UstawienieSieci::Rozmiar);
+    wynik.blad =
+        wczytajLubUtworz(sciezka, UstawienieSieci::domyslne(QDir::toNativeSeparators(katalogStartowy)), rekord);
     if (wynik.blad)
         return wynik;
 
@@ -46,9 +41,4 @@ KatalogDanych rozwiazKatalogDanych(const QString &katalogStartowy)
     default: break;
     }
     return wynik;
-}
-
-KatalogDanych rozwiazKatalogDanych()
-{
-    return rozwiazKatalogDanych(QDir::currentPath());
 }

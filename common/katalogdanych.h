@@ -30,6 +30,3 @@ struct KatalogDanych
 // default record (the folder Admini is not created), reads it and picks the path its
 // mode names. On an error the data root stays the start directory.
 KatalogDanych rozwiazKatalogDanych(const QString &katalogStartowy);
-
-// The same from the process's current directory.
-KatalogDanych rozwiazKatalogDanych();

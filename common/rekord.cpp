@@ -192,6 +192,15 @@ bool plikIstnieje(const QString &sciezka)
     return info.exists() && !info.isDir();
 }
 
+BladIO wczytajLubUtworz(const QString &sciezka, const QByteArray &poczatkowy, QByteArray &bufor)
+{
+    if (!plikIstnieje(sciezka)) {
+        if (const BladIO blad = zapiszRekord(sciezka, poczatkowy))
+            return blad;
+    }
+    return czytajRekord(sciezka, bufor, poczatkowy.size());
+}
+
 bool usunPlik(const QString &sciezka)
 {
     return QFile::remove(sciezka);

@@ -47,5 +47,9 @@ BladIO zapiszRekord(const QString &sciezka, const QByteArray &rekord);
 
 bool plikIstnieje(const QString &sciezka);
 
+// Creates the file with `poczatkowy` when no file exists at the path, then reads its
+// record (as long as `poczatkowy`) into `bufor`, which is left as it was on an error.
+BladIO wczytajLubUtworz(const QString &sciezka, const QByteArray &poczatkowy, QByteArray &bufor);
+
 // Deletes a file; false when it could not be deleted.
 bool usunPlik(const QString &sciezka);

@@ -129,11 +129,6 @@ QColor kolorZZapisu(qint32 kolor)
     return QColor(int(k & 0xFF), int((k >> 8) & 0xFF), int((k >> 16) & 0xFF));
 }
 
-qint32 kolorDoZapisu(const QColor &kolor)
-{
-    return qint32(quint32(kolor.red()) | (quint32(kolor.green()) << 8) | (quint32(kolor.blue()) << 16));
-}
-
 BladIO CzytajFonty(const QString &sciezka, CzcionkaDruku &czcionka)
 {
     if (!plikIstnieje(sciezka))

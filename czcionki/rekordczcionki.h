@@ -43,9 +43,6 @@ qint32 wielkoscWPunktach(const QFont &czcionka);
 // QPalette::WindowText).
 QColor kolorZZapisu(qint32 kolor);
 
-// An explicit colour in the stored form (red in the lowest byte).
-qint32 kolorDoZapisu(const QColor &kolor);
-
 // The print font as the program holds it: the print-font record in memory (printing
 // takes the style and the colour from it; a save keeps its other bytes) and the current
 // print font's face and size (printing takes those from here). All zero at start.

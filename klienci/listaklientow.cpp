@@ -161,11 +161,6 @@ QStringList ListaKlientow::linie() const
     return wynik;
 }
 
-void ListaKlientow::wyczysc()
-{
-    m_dane.fill('\0');
-}
-
 void ListaKlientow::numeruj()
 {
     for (int w = 0; w < LiczbaWierszy; ++w)
@@ -271,13 +266,8 @@ Podpisy czytajPodpisyInfo(const QString &katalogDanych)
 {
     Podpisy wynik;
     const QString sciezka = sciezkaDanych(katalogDanych, QStringLiteral("\\ADMINI\\info.dat"));
-    if (!plikIstnieje(sciezka)) {
-        wynik.blad = zapiszRekord(sciezka, QByteArray(PodpisyInfo::Rozmiar, '\0'));
-        if (wynik.blad)
-            return wynik;
-    }
     QByteArray rekord;
-    wynik.blad = czytajRekord(sciezka, rekord, PodpisyInfo::Rozmiar);
+    wynik.blad = wczytajLubUtworz(sciezka, QByteArray(PodpisyInfo::Rozmiar, '\0'), rekord);
     if (wynik.blad)
         return wynik;
     for (int i = 0; i < PodpisyInfo::Liczba; ++i)

@@ -121,8 +121,6 @@ public:
     QString linia(int wiersz) const;
     QStringList linie() const;
 
-    // Zeroes the whole block.
-    void wyczysc();
     // Writes the row numbers into lp.
     void numeruj();
 

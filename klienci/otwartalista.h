@@ -38,6 +38,9 @@ public:
     WspolnaLista::Wynik wyczyscWiersz(int wiersz);
     // Sorts the list on disk by nazwa1, packs the named rows to the top and saves, under the lock.
     WspolnaLista::Wynik sortuj(Klienci::Kierunek kierunek);
+    // Any other change (an import): under the lock, `zmiana` gets the list as it is on disk
+    // now and returns true to have it saved (false: nothing is saved or kept to undo).
+    WspolnaLista::Wynik zmien(const std::function<bool(ListaKlientow &)> &zmiana);
 
     // Undo: how many changes can be undone, and undoing the last one by writing back what
     // it replaced (under the lock). When the file is no longer what that change saved
@@ -51,9 +54,6 @@ public:
     };
     int krokiDoCofniecia() const { return int(m_cofanie.size()); }
     WynikCofania cofnij();
-    // Keeps a change saved by other code (an import) as a step to undo: `przed` is the list
-    // as the file held it before, `po` the file's state right after the save.
-    void zapamietajDoCofniecia(const ListaKlientow &przed, const StanPliku &po);
     static constexpr int NajwiecejKrokow = 30;
 
     // The lowest row from `od` on holding the text (see ListaKlientow::szukaj), or -1.
@@ -65,8 +65,9 @@ public:
     static bool usunPlikListy(const QString &sciezka);
 
 private:
-    // Runs a change under the lock and keeps the file as it was before as a step to undo.
-    WspolnaLista::Wynik zmien(const std::function<bool(ListaKlientow &)> &zmiana);
+    // Keeps a change as a step to undo: `przed` is the list as the file held it before,
+    // `po` the file's state right after the save.
+    void zapamietajDoCofniecia(const ListaKlientow &przed, const StanPliku &po);
 
     struct KrokCofania
     {

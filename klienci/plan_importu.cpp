@@ -142,21 +142,4 @@ void zastosujPlan(ListaKlientow &lista, const PlanImportu &plan)
             zapiszBajtyTekstu(lista.pole(k, plan.wiersze[i]), Pojemnosc[k], plan.bajty[plan.umieszczeni[i]][k]);
 }
 
-WynikImportu importujDoPliku(const QString &plikListy, const QList<TekstyWiersza> &klienci,
-                             const std::function<bool(const PlanImportu &)> &potwierdz)
-{
-    WynikImportu wynik;
-    ListaKlientow lista;
-    wynik.blad = lista.wczytaj(plikListy);
-    if (wynik.blad)
-        return wynik;
-    wynik.plan = zaplanujImport(lista, klienci);
-    if (wynik.plan.umieszczone() == 0 || (potwierdz && !potwierdz(wynik.plan)))
-        return wynik;
-    zastosujPlan(lista, wynik.plan);
-    wynik.blad = lista.zapisz(plikListy);
-    wynik.zapisano = wynik.blad.ok();
-    return wynik;
-}
-
 } // namespace Wymiana

@@ -1,5 +1,6 @@
 // Importing clients into the free rows of a list: the plan (which row each client
-// takes, what is cut or replaced) and applying it. No I/O but importujDoPliku.
+// takes, what is cut or replaced) and applying it. No I/O: the import into a list file is
+// import_do_listy.h.
 #pragma once
 
 #include "listaklientow.h"
@@ -9,7 +10,6 @@
 #include <QString>
 
 #include <array>
-#include <functional>
 
 namespace Wymiana {
 
@@ -80,18 +80,5 @@ PlanImportu zaplanujImport(const ListaKlientow &lista, const QList<Klienci::Teks
 // Writes the placed clients as "Dodaj do listy" writes a row: only the length bytes
 // and the characters change; lp is untouched.
 void zastosujPlan(ListaKlientow &lista, const PlanImportu &plan);
-
-struct WynikImportu
-{
-    BladIO blad;           // reading or saving the list
-    PlanImportu plan;      // as planned on the list read from the file
-    bool zapisano = false; // the list file was saved
-};
-
-// Reads the list file, plans, asks `potwierdz` (when given; false cancels and nothing is
-// written), applies and saves once, safely. Nothing is saved when no client fits. The
-// whole read-change-save sequence is here, so it can run under the list's file lock.
-WynikImportu importujDoPliku(const QString &plikListy, const QList<Klienci::TekstyWiersza> &klienci,
-                             const std::function<bool(const PlanImportu &)> &potwierdz = {});
 
 } // namespace Wymiana

@@ -163,8 +163,3 @@ std::optional<QString> drukujKoperty(QPagedPaintDevice &urzadzenie, const QList<
         return tekstBleduDruku();
     return std::nullopt;
 }
-
-std::optional<QString> drukujKoperte(QPagedPaintDevice &urzadzenie, const DaneKoperty &d)
-{
-    return drukujKoperty(urzadzenie, {d});
-}

@@ -98,5 +98,3 @@ using PostepDruku = std::function<bool(qsizetype)>;
 // begin or end, or `postep` stopped it).
 std::optional<QString> drukujKoperty(QPagedPaintDevice &urzadzenie, const QList<DaneKoperty> &koperty,
                                      const PostepDruku &postep = {});
-// A job of one envelope.
-std::optional<QString> drukujKoperte(QPagedPaintDevice &urzadzenie, const DaneKoperty &d);

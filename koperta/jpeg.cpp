@@ -10,7 +10,6 @@
 
 #include <turbojpeg.h>
 
-#include <functional>
 #include <limits>
 #include <memory>
 
@@ -140,30 +139,35 @@ ObrazJpeg dekodujJpeg(QByteArrayView dane)
 
 namespace {
 
+QString bladObrazka(const QString &szczegoly)
+{
+    return QStringLiteral("Nie można wczytać obrazka: %1").arg(szczegoly);
+}
+
 // Reads at most the size a logo may have; the text is the reason it could not be read.
-QByteArray czytajObrazek(const QString &sciezka, QString &blad, const std::function<QString(const QString &)> &opis)
+QByteArray czytajObrazek(const QString &sciezka, QString &blad)
 {
     // Only a regular file of sensible size: a device such as /dev/zero named in a
     // damaged profile would otherwise be read without end.
     const QFileInfo info(sciezka);
     if (!info.exists())
-        blad = opis(QStringLiteral("nie ma takiego pliku"));
+        blad = bladObrazka(QStringLiteral("nie ma takiego pliku"));
     else if (!info.isFile())
-        blad = opis(QStringLiteral("to nie jest plik"));
+        blad = bladObrazka(QStringLiteral("to nie jest plik"));
     else if (info.size() > MaksRozmiarPliku)
-        blad = opis(QStringLiteral("plik jest za duży"));
+        blad = bladObrazka(QStringLiteral("plik jest za duży"));
     if (!blad.isEmpty())
         return {};
     QFile plik(sciezka);
     if (!plik.open(QIODevice::ReadOnly)) {
-        blad = opis(QStringLiteral("brak dostępu do pliku"));
+        blad = bladObrazka(QStringLiteral("brak dostępu do pliku"));
         return {};
     }
     const QByteArray dane = plik.read(MaksRozmiarPliku + 1);
     if (plik.error() != QFileDevice::NoError)
-        blad = opis(QStringLiteral("błąd odczytu pliku"));
+        blad = bladObrazka(QStringLiteral("błąd odczytu pliku"));
     else if (dane.size() > MaksRozmiarPliku)
-        blad = opis(QStringLiteral("plik jest za duży"));
+        blad = bladObrazka(QStringLiteral("plik jest za duży"));
     return blad.isEmpty() ? dane : QByteArray();
 }
 
@@ -174,20 +178,10 @@ bool toJpeg(QByteArrayView dane)
 
 } // namespace
 
-ObrazJpeg wczytajJpeg(const QString &sciezka)
-{
-    QString blad;
-    const QByteArray dane = czytajObrazek(sciezka, blad, bladJpeg);
-    return blad.isEmpty() ? dekodujJpeg(dane) : ObrazJpeg{{}, blad};
-}
-
 ObrazJpeg wczytajObrazek(const QString &sciezka)
 {
-    auto bladObrazka = [](const QString &szczegoly) {
-        return QStringLiteral("Nie można wczytać obrazka: %1").arg(szczegoly);
-    };
     QString blad;
-    const QByteArray dane = czytajObrazek(sciezka, blad, bladObrazka);
+    const QByteArray dane = czytajObrazek(sciezka, blad);
     if (!blad.isEmpty())
         return {{}, blad};
     if (toJpeg(dane) || dane.isEmpty())

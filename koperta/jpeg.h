@@ -19,9 +19,6 @@ struct ObrazJpeg
 // programs write them, or plain.
 ObrazJpeg dekodujJpeg(QByteArrayView dane);
 
-// Reads the file and decodes it.
-ObrazJpeg wczytajJpeg(const QString &sciezka);
-
 // Reads a logo file: JPEG through the decoder above, PNG and the other formats Qt reads
 // through its readers (transparent parts become white). Every error text is Polish.
 ObrazJpeg wczytajObrazek(const QString &sciezka);

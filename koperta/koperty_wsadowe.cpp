@@ -1,32 +1,15 @@
 #include "koperty_wsadowe.h"
 
-#include "jpeg.h"
-#include "magazynkoperty.h"
-#include "sciezki.h"
+#include "stankoperty.h"
+#include "zadanie_druku.h"
 
 #include <QDir>
-#include <QFileInfo>
-#include <QPageLayout>
-#include <QPdfWriter>
-#include <QSaveFile>
 
 namespace {
 
 QString opisBledu(const QString &plik, const BladIO &blad)
 {
     return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(plik), blad.tekst());
-}
-
-// Applies stored print options as the window does: a preset outside 1..4 and a flag
-// other than 0 or 1 leave what was there.
-void zastosujOpcje(UstawieniaKoperty &cel, const UstawieniaKoperty &z)
-{
-    if (z.rozmiar >= 1 && z.rozmiar <= 4)
-        cel.rozmiar = z.rozmiar;
-    if (z.logo <= 1)
-        cel.logo = z.logo;
-    if (z.poziomo <= 1)
-        cel.poziomo = z.poziomo;
 }
 
 } // namespace
@@ -36,83 +19,34 @@ std::optional<QString> wczytajUstawieniaWsadowe(const QString &katalogDanych, co
                                                 UstawieniaWsadowe &wynik)
 {
     MagazynKoperty magazyn(katalogDanych);
-    UstawieniaKoperty &u = wynik.ustawienia;
-    u = {};
-    u.rozmiar = 1; // the set-up checks the first preset, no logo, portrait
-
-    UstawieniaKoperty zapisane;
-    using R = MagazynKoperty::Rekord;
-    for (R r : {R::Logo, R::Uklad, R::Forma, R::Opcje}) {
-        const QString plik = magazyn.sciezka(r);
-        if (!QFileInfo::exists(plik)) {
-            // What the set-up would create: the layout's initial values, the rest empty.
-            if (r == R::Uklad)
-                odczytajUklad(UkladKoperty::poczatkowy(), 0, zapisane);
-            continue;
-        }
-        if (const BladIO blad = magazyn.wczytaj(r, zapisane))
-            return opisBledu(plik, blad);
-    }
-    const quint8 rozmiar = u.rozmiar;
-    u = zapisane;
-    u.rozmiar = rozmiar;
-    u.logo = 0;
-    u.poziomo = 0;
-    zastosujOpcje(u, zapisane);
-    u.nadawca = nadawcaFirmy;
-    wynik.rozmiar = RozmiaryKopert::czytaj(RozmiaryKopert::plikDomyslny(katalogDanych));
-
+    StanKoperty stan;
+    stan.ustawienia.nadawca = nadawcaFirmy; // what "Koperta" puts into n1..n4
+    WynikUstawien w = ustawKoperte(magazyn, stan, MagazynKoperty::Brakujacy::JakUtworzony);
+    if (w.blad)
+        return opisBledu(w.plik, w.blad);
     if (!profil.isEmpty()) {
-        UstawieniaKoperty p;
-        if (const BladIO blad = magazyn.wczytajProfil(profil, p))
-            return opisBledu(profil, blad);
-        const QString forma = u.formaAdresu;
-        const UstawieniaKoperty przed = u;
-        u = p;
-        u.formaAdresu = forma; // a profile holds no form of address
-        u.rozmiar = przed.rozmiar;
-        u.logo = przed.logo;
-        u.poziomo = przed.poziomo;
-        zastosujOpcje(u, p);
-        wynik.rozmiar = RozmiaryKopert::czytaj(RozmiaryKopert::plikProfilu(profil));
+        w = czytajProfil(magazyn, profil, stan);
+        if (w.blad)
+            return opisBledu(w.plik, w.blad);
     }
 
     if (const BladIO blad = CzytajFonty(sciezkaCzcionki, wynik.czcionka))
         return opisBledu(sciezkaCzcionki, blad);
 
-    // The logo: only a picture file that exists can be ticked; one that cannot be read
-    // is reported and the envelopes print without it.
-    wynik.logo = QImage();
-    const QString obrazek = sciezkaObrazka(u.nazwaObrazka);
-    if (u.logo == 1 && obrazekIstnieje(obrazek)) {
-        const ObrazJpeg o = wczytajObrazek(obrazek);
-        if (o.ok())
-            wynik.logo = o.obraz;
-        else
-            wynik.uwagi.append(o.blad);
-    }
+    wynik.ustawienia = stan.doDruku();
+    wynik.ustawienia.nadawca = nadawcaDlaWielu(stan.ustawienia.nadawca, nadawcaFirmy);
+    wynik.rozmiar = stan.rozmiar;
+    wynik.logo = wynik.ustawienia.logo == 1 ? stan.obraz : QImage();
+    // A picture that cannot be loaded is reported; the envelopes print without it.
+    if (stan.ustawienia.logo == 1 && !w.bladObrazka.isEmpty())
+        wynik.uwagi.append(w.bladObrazka);
     if (wynik.logo.isNull())
-        u.logo = 0;
+        wynik.ustawienia.logo = 0;
     return std::nullopt;
 }
 
 std::optional<QString> drukujDoPdf(const QString &plik, const QList<DaneKoperty> &koperty, int dpi)
 {
-    QSaveFile wyjscie(plik);
-    if (!wyjscie.open(QIODevice::WriteOnly))
-        return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(plik), wyjscie.errorString());
-    std::optional<QString> blad;
-    {
-        QPdfWriter pdf(&wyjscie);
-        pdf.setResolution(dpi);
-        pdf.setCreator(QStringLiteral("Lista klientów"));
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-        blad = drukujKoperty(pdf, koperty);
-    }
-    // A failure at the last flush alone would still let commit() replace the file.
-    if (!blad && (!wyjscie.flush() || !wyjscie.commit()))
-        blad = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(plik), wyjscie.errorString());
-    if (blad)
-        wyjscie.cancelWriting();
-    return blad;
+    return zapiszPdf(plik, dpi,
+                     [&koperty](QPagedPaintDevice &pdf, const PostepDruku &) { return drukujKoperty(pdf, koperty); });
 }

@@ -1,6 +1,6 @@
 // Envelopes for many clients without any window, as the command line prints them: the
-// settings the envelope window would hold after its set-up (or after reading a profile),
-// and a job written to a PDF file that appears only when it is complete.
+// settings the envelope window holds after "Koperta" (and after "Czytaj profil"), and a
+// job written to a PDF file that appears only when it is complete.
 #pragma once
 
 #include "druk_koperty.h"
@@ -16,17 +16,19 @@
 
 struct UstawieniaWsadowe
 {
-    UstawieniaKoperty ustawienia; // preset 1..4, logo and landscape flags as the window applies them
+    UstawieniaKoperty ustawienia; // the checked preset; logo 1 only when a picture is printed
     QImage logo;                  // null: no picture to print
     CzcionkaDruku czcionka;
     RozmiarKoperty rozmiar = RozmiarKoperty::JakWDrukarce;
     QStringList uwagi; // what the window would have reported but printed anyway
 };
 
-// The defaults under `katalogDanych` (a missing record counts as the one the window's
-// set-up would create, and nothing is written), then `profil` when given with its size,
-// the print font from `sciezkaCzcionki`, the logo. Sender lines: `nadawcaFirmy`, unless the
-// profile brings its own. Returns the error text when a file could not be read.
+// The envelope window's settings after "Koperta" for the data root `katalogDanych` (its
+// set-up, ustawKoperte, with the firm's sender lines; a missing record counts as the one
+// the set-up would create, and nothing is written), then after "Czytaj profil" of `profil`
+// when given; the sender lines of a job for many clients (nadawcaDlaWielu); the print font
+// from `sciezkaCzcionki`. Returns the error text when a file could not be read; a logo to
+// be printed whose picture cannot be loaded is a note in `uwagi`, and is left out.
 std::optional<QString> wczytajUstawieniaWsadowe(const QString &katalogDanych, const QString &sciezkaCzcionki,
                                                 const QString &profil, const std::array<QString, 4> &nadawcaFirmy,
                                                 UstawieniaWsadowe &wynik);

@@ -3,6 +3,8 @@
 #include "sciezki.h"
 #include "tekst.h"
 
+#include <QFileInfo>
+
 #include <utility>
 
 MagazynKoperty::MagazynKoperty(QString katalogDanych)
@@ -36,14 +38,19 @@ QByteArray &MagazynKoperty::bufor(Rekord r)
     return m_bufory.forma;
 }
 
-BladIO MagazynKoperty::wczytaj(Rekord r, UstawieniaKoperty &u, bool utworzBrakujacy)
+BladIO MagazynKoperty::wczytaj(Rekord r, UstawieniaKoperty &u, Brakujacy brakujacy)
 {
     QByteArray &b = bufor(r);
-    const BladIO blad = utworzBrakujacy ? wczytajLubUtworz(
-                            sciezka(r), r == Rekord::Uklad ? UkladKoperty::poczatkowy() : QByteArray(b.size(), '\0'), b)
-                                        : czytajRekord(sciezka(r), b, b.size());
-    if (blad)
+    const QString plik = sciezka(r);
+    const QByteArray poczatkowy = r == Rekord::Uklad ? UkladKoperty::poczatkowy() : QByteArray(b.size(), '\0');
+    if (brakujacy == Brakujacy::Utworz) {
+        if (const BladIO blad = wczytajLubUtworz(plik, poczatkowy, b))
+            return blad;
+    } else if (brakujacy == Brakujacy::JakUtworzony && !QFileInfo::exists(plik)) {
+        b = poczatkowy;
+    } else if (const BladIO blad = czytajRekord(plik, b, b.size())) {
         return blad;
+    }
     switch (r) {
     case Rekord::Uklad: odczytajUklad(b, 0, u); break;
     case Rekord::Logo: odczytajLogo(b, 0, u); break;
@@ -62,7 +69,7 @@ BladIO MagazynKoperty::utworzBrakujace()
 {
     UstawieniaKoperty u;
     for (Rekord r : {Rekord::Logo, Rekord::Uklad, Rekord::Forma, Rekord::Opcje})
-        if (BladIO b = wczytaj(r, u, true))
+        if (BladIO b = wczytaj(r, u, Brakujacy::Utworz))
             return b;
     return {};
 }

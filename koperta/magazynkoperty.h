@@ -13,6 +13,11 @@ class MagazynKoperty
 public:
     // The records of the defaults, one per file.
     enum class Rekord { Uklad, Logo, Opcje, Forma };
+    // What reading a defaults record does when its file is missing: fails ("File not
+    // found"), creates the file with the initial record first (the window's set-up), or
+    // takes the initial record without writing anything (the command line). Something
+    // other than a file at that path is read, and fails, in every case.
+    enum class Brakujacy { Blad, Utworz, JakUtworzony };
 
     // `katalogDanych`: the envelope data root (empty: the file-system root).
     explicit MagazynKoperty(QString katalogDanych = QString());
@@ -24,9 +29,9 @@ public:
     QString katalogProfili() const;
 
     // Reads one defaults record into its working copy and its fields of `u` (the layout
-    // with its sender lines). With `utworzBrakujacy` a missing file is first created:
-    // the layout with its initial values, the others zero-filled.
-    BladIO wczytaj(Rekord r, UstawieniaKoperty &u, bool utworzBrakujacy = false);
+    // with its sender lines). The initial record is the layout with its initial values,
+    // the others zero-filled.
+    BladIO wczytaj(Rekord r, UstawieniaKoperty &u, Brakujacy brakujacy = Brakujacy::Blad);
     // Reads the four defaults records in the window's set-up order (logo, layout, form of
     // address, print options), creating those missing; stops at the first error.
     BladIO utworzBrakujace();

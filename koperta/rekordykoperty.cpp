@@ -88,12 +88,3 @@ void odczytajProfil(const QByteArray &b, UstawieniaKoperty &u)
     odczytajLogo(b, ProfilKoperty::Logo, u);
     odczytajOpcje(b, ProfilKoperty::Opcje, u);
 }
-
-BladIO wczytajLubUtworz(const QString &sciezka, const QByteArray &poczatkowy, QByteArray &bufor)
-{
-    if (!plikIstnieje(sciezka)) {
-        if (const BladIO blad = zapiszRekord(sciezka, poczatkowy))
-            return blad;
-    }
-    return czytajRekord(sciezka, bufor, poczatkowy.size());
-}

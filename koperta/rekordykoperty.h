@@ -91,6 +91,8 @@ struct UstawieniaKoperty
     quint8 rozmiar = 0;
     quint8 logo = 0;
     quint8 poziomo = 0;
+
+    bool operator==(const UstawieniaKoperty &) const = default;
 };
 
 // Field-by-field copies between settings and a record; `baza` is where the record
@@ -113,7 +115,3 @@ struct BuforyKoperty
     QByteArray forma{FormaAdresu::Rozmiar, '\0'};
     QByteArray profil{ProfilKoperty::Rozmiar, '\0'};
 };
-
-// Creates the file with `poczatkowy` when no file exists at the path, then reads its
-// record into `bufor` (left as it was on an error).
-BladIO wczytajLubUtworz(const QString &sciezka, const QByteArray &poczatkowy, QByteArray &bufor);

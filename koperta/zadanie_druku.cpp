@@ -1,7 +1,10 @@
 #include "zadanie_druku.h"
 
+#include <QDir>
 #include <QFile>
+#include <QPdfWriter>
 #include <QPrinter>
+#include <QSaveFile>
 
 namespace {
 
@@ -26,15 +29,14 @@ std::optional<QString> drukujNaDrukarce(QPrinter &dr, const QList<DaneKoperty> &
     return blad;
 }
 
-WynikDruku drukujZadanie(QPrinter &dr, const QList<DaneKoperty> &koperty, const PostepDruku &postep)
+WynikDruku wykonajZadanie(QPrinter &dr, qsizetype strony, const RysowanieZadania &rysuj, const PostepDruku &postep)
 {
     WynikDruku wynik;
-    wynik.wszystkie = koperty.size();
-    dr.setFullPage(false);
-    wynik.blad = drukujKoperty(dr, koperty, [&](qsizetype strony) {
+    wynik.wszystkie = strony;
+    wynik.blad = rysuj(dr, [&](qsizetype narysowane) {
         if (!zawiodla(dr)) {
-            wynik.wyslane = strony;
-            if (!postep || postep(strony))
+            wynik.wyslane = narysowane;
+            if (!postep || postep(narysowane))
                 return true;
         }
         dr.abort();
@@ -50,6 +52,35 @@ WynikDruku drukujZadanie(QPrinter &dr, const QList<DaneKoperty> &koperty, const 
             QStringLiteral("Drukowanie przerwane. Wysłano stron: %1 z %2.").arg(wynik.wyslane).arg(wynik.wszystkie);
     }
     return wynik;
+}
+
+WynikDruku drukujZadanie(QPrinter &dr, const QList<DaneKoperty> &koperty, const PostepDruku &postep)
+{
+    dr.setFullPage(false);
+    return wykonajZadanie(
+        dr, koperty.size(),
+        [&koperty](QPagedPaintDevice &d, const PostepDruku &p) { return drukujKoperty(d, koperty, p); }, postep);
+}
+
+std::optional<QString> zapiszPdf(const QString &plik, int dpi, const RysowanieZadania &rysuj)
+{
+    QSaveFile wyjscie(plik);
+    if (!wyjscie.open(QIODevice::WriteOnly))
+        return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(plik), wyjscie.errorString());
+    std::optional<QString> blad;
+    {
+        QPdfWriter pdf(&wyjscie);
+        pdf.setResolution(dpi);
+        pdf.setCreator(QStringLiteral("Lista klientów"));
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        blad = rysuj(pdf, {});
+    }
+    // A failure at the last flush alone would still let commit() replace the file.
+    if (!blad && (!wyjscie.flush() || !wyjscie.commit()))
+        blad = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(plik), wyjscie.errorString());
+    if (blad)
+        wyjscie.cancelWriting();
+    return blad;
 }
 
 void rysujPodglad(QPrinter &podglad, const QList<DaneKoperty> &koperty)

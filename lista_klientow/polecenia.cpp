@@ -15,6 +15,7 @@ const std::map<QString, std::function<int(const QStringList &)>> &polecenia()
 {
     static const std::map<QString, std::function<int(const QStringList &)>> p{
         {QStringLiteral("koperty"), koperty},
+        {QStringLiteral("etykiety"), etykiety},
         {QStringLiteral("eksport"), eksport},
         {QStringLiteral("import"), import},
     };
@@ -29,6 +30,7 @@ QString pomocOgolna()
                           "\n"
                           "Polecenia (działają bez okna i bez ekranu):\n"
                           "  koperty   drukuje koperty dla klientów listy do pliku PDF albo na drukarkę\n"
+                          "  etykiety  drukuje etykiety adresowe klientów listy na arkuszach A4\n"
                           "  eksport   zapisuje klientów listy do pliku CSV albo vCard\n"
                           "  import    dodaje klientów z pliku CSV albo vCard do wolnych wierszy listy\n"
                           "\n"

@@ -1,6 +1,7 @@
 // The program's commands run without a window: "koperty" (envelopes to a PDF file or a
-// printer), "eksport" and "import" (CSV and vCard). Messages in Polish; errors on the
-// standard error output with a non-zero exit status.
+// printer), "etykiety" (address labels on A4 sheets), "eksport" and "import" (CSV and
+// vCard). Messages in Polish; errors on the standard error output with a non-zero exit
+// status.
 #pragma once
 
 namespace Polecenia {

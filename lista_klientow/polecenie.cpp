@@ -2,6 +2,8 @@
 
 #include "katalogdanych.h"
 #include "kontekst.h"
+#include "koperty_wsadowe.h"
+#include "narzedzia_klienta.h"
 #include "sciezki.h"
 #include "zakres_wierszy.h"
 
@@ -131,6 +133,42 @@ std::optional<int> wybierzWiersze(const Polecenie &p, const QCommandLineParser &
     if (!w)
         return p.blad(QStringLiteral("--wiersze: ") + blad, ZlePolecenie);
     wiersze = *w;
+    return std::nullopt;
+}
+
+std::optional<int> wierszeZAdresem(const Polecenie &p, const QCommandLineParser &parser,
+                                   const QCommandLineOption &lista, const QCommandLineOption &wiersze,
+                                   int statusZakresu, ListaKlientow &l, QList<int> &zAdresem)
+{
+    const QString sciezkaListy = parser.isSet(lista) ? sciezkaBezwzgledna(parser.value(lista)) : QString();
+    if (const auto s = wczytajListe(p, sciezkaListy, l))
+        return s;
+    QList<int> wybrane;
+    if (wybierzWiersze(p, parser, wiersze, l.wierszeZAdresem(), wybrane))
+        return statusZakresu;
+    zAdresem.clear();
+    for (int w : wybrane)
+        if (l.maAdres(w))
+            zAdresem.append(w);
+    if (zAdresem.isEmpty())
+        return p.blad(QStringLiteral("w wybranych wierszach listy nie ma żadnego klienta"));
+    if (zAdresem.size() < wybrane.size())
+        p.uwaga(QStringLiteral("pominięto wiersze bez nazwy i adresu: %1").arg(wybrane.size() - zAdresem.size()));
+    return std::nullopt;
+}
+
+std::optional<int> ustawieniaKopert(const Polecenie &p, const Kontekst &kontekst, const QString &katalog,
+                                    const QString &profil, UstawieniaWsadowe &u)
+{
+    KopiaFirmy firma;
+    if (const BladIO b = firma.czytaj(katalog))
+        return p.blad(QStringLiteral("dane firmy: %1").arg(b.tekst()));
+    const WierszeKopertyKlienta nadawca = wierszeKopertyKlienta(firma, {}, {}, {}, {});
+    if (const auto b = wczytajUstawieniaWsadowe(
+            katalog, kontekst.sciezkaRobocza(QStringLiteral("\\FONT\\font_zentar.dat")), profil, nadawca.nadawca, u))
+        return p.blad(*b);
+    for (const QString &uwaga : u.uwagi)
+        p.uwaga(uwaga);
     return std::nullopt;
 }
 

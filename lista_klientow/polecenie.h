@@ -15,6 +15,7 @@
 #include <optional>
 
 class Kontekst;
+struct UstawieniaWsadowe;
 
 namespace Polecenia {
 
@@ -69,8 +70,21 @@ std::optional<int> wczytajListe(const Polecenie &p, const QString &sciezka, List
 std::optional<int> wybierzWiersze(const Polecenie &p, const QCommandLineParser &parser, const QCommandLineOption &opcja,
                                   QList<int> domyslne, QList<int> &wiersze);
 
+// The list named by --lista read into `l`, and the rows of --wiersze (all when not given)
+// that hold a name or an address line, the rows "Koperty dla wielu" offers; the others
+// are skipped with a note. Rows the list does not hold end the run with `statusZakresu`.
+std::optional<int> wierszeZAdresem(const Polecenie &p, const QCommandLineParser &parser,
+                                   const QCommandLineOption &lista, const QCommandLineOption &wiersze,
+                                   int statusZakresu, ListaKlientow &l, QList<int> &zAdresem);
+
+// The envelope settings of the data root (or of `profil`, when not empty) as `koperty`
+// prints with them, the sender lines from the firm record; notes on standard error.
+std::optional<int> ustawieniaKopert(const Polecenie &p, const Kontekst &kontekst, const QString &katalog,
+                                    const QString &profil, UstawieniaWsadowe &u);
+
 // The commands.
 int koperty(const QStringList &argumenty);
+int etykiety(const QStringList &argumenty);
 int eksport(const QStringList &argumenty);
 int import(const QStringList &argumenty);
 

@@ -1,8 +1,7 @@
 #include "polecenie.h"
 
+#include "import_do_listy.h"
 #include "kontekst.h"
-#include "wspolnalista.h"
-#include "wymiana.h"
 
 #include <QDir>
 
@@ -45,23 +44,20 @@ int import(const QStringList &argumenty)
     if (wczytane.klienci.isEmpty())
         return p.blad(QStringLiteral("%1: brak klientów w pliku").arg(QDir::toNativeSeparators(plik)));
 
-    // Under the list's lock, on the list as it is on disk now.
-    ListaKlientow l;
-    Wymiana::PlanImportu plan;
-    const WspolnaLista::Wynik w = WspolnaLista::zmienPodBlokada(sciezkaListy, l, [&](ListaKlientow &naDysku) {
-        plan = Wymiana::zaplanujImport(naDysku, wczytane.klienci);
-        if (plan.umieszczone() == 0)
-            return false;
-        Wymiana::zastosujPlan(naDysku, plan);
-        return true;
-    });
-    if (w.zajeta)
-        return p.blad(w.komunikat);
-    if (w.blad)
-        return p.blad(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(sciezkaListy), w.blad.tekst()));
-    if (plan.umieszczone() == 0)
+    // The same import as the window's, confirmed without asking.
+    OtwartaLista otwarta;
+    if (const BladIO b = otwarta.otworz(sciezkaListy))
+        return p.blad(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(sciezkaListy), b.tekst()));
+    const Wymiana::ImportDoListy w =
+        Wymiana::importujDoListy(otwarta, wczytane.klienci, [](const Wymiana::PlanImportu &, bool) { return true; });
+    if (w.zapis.zajeta)
+        return p.blad(w.zapis.komunikat);
+    if (w.zapis.blad)
+        return p.blad(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(sciezkaListy), w.zapis.blad.tekst()));
+    if (w.koniec == Wymiana::ImportDoListy::BrakMiejsca)
         return p.blad(QStringLiteral("na liście nie ma wolnego wiersza; nic nie zapisano"));
 
+    const Wymiana::PlanImportu &plan = w.plan;
     for (const Wymiana::UwagaImportu &u : plan.uwagi)
         p.uwaga(QStringLiteral("wiersz %1, %2: zapisano \"%3\" (%4)")
                     .arg(numerWiersza(u.wiersz), QString::fromLatin1(NazwyKolumn[u.kolumna]), u.zapisane,

@@ -2,7 +2,6 @@
 
 #include "kontekst.h"
 #include "koperty_wsadowe.h"
-#include "narzedzia_klienta.h"
 #include "zadanie_druku.h"
 
 #include <QDir>
@@ -53,37 +52,16 @@ int koperty(const QStringList &argumenty)
     }
 
     const Kontekst kontekst(QDir::currentPath());
-    const QString sciezkaListy = parser.isSet(lista) ? sciezkaBezwzgledna(parser.value(lista)) : QString();
     ListaKlientow l;
-    if (const auto s = wczytajListe(p, sciezkaListy, l))
-        return *s;
-    QList<int> wybrane;
-    if (const auto s = wybierzWiersze(p, parser, wiersze, l.wierszeZAdresem(), wybrane))
-        return *s;
-    // The rows "Koperty dla wielu" offers: those holding any address line.
     QList<int> zAdresem;
-    for (int w : wybrane)
-        if (l.maAdres(w))
-            zAdresem.append(w);
-    if (zAdresem.isEmpty())
-        return p.blad(QStringLiteral("w wybranych wierszach listy nie ma żadnego klienta"));
-    if (zAdresem.size() < wybrane.size())
-        p.uwaga(QStringLiteral("pominięto wiersze bez nazwy i adresu: %1").arg(wybrane.size() - zAdresem.size()));
+    if (const auto s = wierszeZAdresem(p, parser, lista, wiersze, ZlePolecenie, l, zAdresem))
+        return *s;
 
     const QString katalog = katalogDanych(kontekst, p);
-    KopiaFirmy firma;
-    if (const BladIO b = firma.czytaj(katalog))
-        return p.blad(QStringLiteral("dane firmy: %1").arg(b.tekst()));
-    const WierszeKopertyKlienta nadawca = wierszeKopertyKlienta(firma, {}, {}, {}, {});
-
     UstawieniaWsadowe u;
     const QString plikProfilu = parser.isSet(profil) ? sciezkaBezwzgledna(parser.value(profil)) : QString();
-    if (const auto b =
-            wczytajUstawieniaWsadowe(katalog, kontekst.sciezkaRobocza(QStringLiteral("\\FONT\\font_zentar.dat")),
-                                     plikProfilu, nadawca.nadawca, u))
-        return p.blad(*b);
-    for (const QString &uwaga : u.uwagi)
-        p.uwaga(uwaga);
+    if (const auto s = ustawieniaKopert(p, kontekst, katalog, plikProfilu, u))
+        return *s;
     if (wybranyRozmiar)
         u.rozmiar = *wybranyRozmiar;
 

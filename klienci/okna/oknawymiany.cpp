@@ -1,7 +1,6 @@
 #include "oknawymiany.h"
 
 #include "dialogi.h"
-#include "wspolnalista.h"
 
 #include <QDir>
 
@@ -96,7 +95,7 @@ void zapiszNiemieszczacych(QWidget *rodzic, Dialogi &dialogi, const QList<Teksty
 
 } // namespace
 
-ImportZOkna importujKlientow(QWidget *rodzic, Dialogi &dialogi, const OknaWymiany &okna, const QString &plikListy,
+ImportZOkna importujKlientow(QWidget *rodzic, Dialogi &dialogi, const OknaWymiany &okna, OtwartaLista &lista,
                              const PodpisyPol &podpisy)
 {
     UstawieniaPliku u;
@@ -123,48 +122,26 @@ ImportZOkna importujKlientow(QWidget *rodzic, Dialogi &dialogi, const OknaWymian
         return {};
     }
 
-    // The preview is planned without the lock; the lock is held only while the list is
-    // read again, planned again and saved.
-    ListaKlientow lista;
-    if (const BladIO blad = lista.wczytaj(plikListy)) {
-        pokazBlad(dialogi, rodzic, blad);
+    const ImportDoListy w = importujDoListy(lista, wczytane.klienci, [&](const PlanImportu &plan, bool ponownie) {
+        if (ponownie)
+            dialogi.informacja(rodzic, QStringLiteral("Lista została w międzyczasie zmieniona przez inny "
+                                                      "program. Sprawdź nowy plan importu."));
+        return okna.podglad(rodzic, plan, podpisy);
+    });
+    switch (w.koniec) {
+    case ImportDoListy::Anulowano: return {};
+    case ImportDoListy::BrakMiejsca:
+        dialogi.informacja(rodzic, QStringLiteral("Na liście brak wolnego miejsca. Lista nie została zmieniona."));
         return {};
+    case ImportDoListy::Blad:
+        if (w.zapis.zajeta)
+            dialogi.informacja(rodzic, w.zapis.komunikat);
+        else
+            pokazBlad(dialogi, rodzic, w.zapis.blad);
+        return {};
+    case ImportDoListy::Zapisano: break;
     }
-    PlanImportu plan = zaplanujImport(lista, wczytane.klienci);
-    for (;;) {
-        if (plan.umieszczone() == 0) {
-            dialogi.informacja(rodzic, QStringLiteral("Na liście brak wolnego miejsca. Lista nie została zmieniona."));
-            return {};
-        }
-        if (!okna.podglad(rodzic, plan, podpisy))
-            return {};
-        bool zmieniony = false;
-        ListaKlientow przed;
-        const WspolnaLista::Wynik wynik = WspolnaLista::zmienPodBlokada(plikListy, lista, [&](ListaKlientow &l) {
-            przed = l;
-            PlanImportu nowy = zaplanujImport(l, wczytane.klienci);
-            if (nowy.wiersze != plan.wiersze) {
-                plan = std::move(nowy);
-                zmieniony = true;
-                return false;
-            }
-            zastosujPlan(l, plan);
-            return true;
-        });
-        if (wynik.zajeta) {
-            dialogi.informacja(rodzic, wynik.komunikat);
-            return {};
-        }
-        if (wynik.blad) {
-            pokazBlad(dialogi, rodzic, wynik.blad);
-            return {};
-        }
-        if (!zmieniony) {
-            if (!plan.niemieszczace.isEmpty())
-                zapiszNiemieszczacych(rodzic, dialogi, plan.niemieszczace, podpisy);
-            return {plan.wiersze.first(), przed, wynik};
-        }
-        dialogi.informacja(rodzic, QStringLiteral("Lista została w międzyczasie zmieniona przez inny program. "
-                                                  "Sprawdź nowy plan importu."));
-    }
+    if (!w.plan.niemieszczace.isEmpty())
+        zapiszNiemieszczacych(rodzic, dialogi, w.plan.niemieszczace, podpisy);
+    return {w.plan.wiersze.first(), w.zapis};
 }

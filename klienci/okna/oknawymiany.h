@@ -3,11 +3,10 @@
 // Wymiana's; this file only asks and shows.
 #pragma once
 
+#include "import_do_listy.h"
 #include "oknoeksportu.h"
 #include "oknoimportu.h"
 #include "oknomapowania.h"
-#include "wspolnalista.h"
-#include "wymiana.h"
 
 #include <functional>
 #include <optional>
@@ -30,14 +29,14 @@ struct OknaWymiany
 void eksportujKlientow(QWidget *rodzic, Dialogi &dialogi, const OknaWymiany &okna, const ListaKlientow &lista,
                        int wiersz, const Wymiana::PodpisyPol &podpisy);
 
-// "Import" into the list file: file dialog, reading, mapping, preview, then under the
-// list's lock the file read again, planned again (a changed plan is shown again) and
-// saved once. Returns the first row written, or -1 when nothing was written.
+// "Import" into the open list: file dialog, reading, mapping, then the import of
+// importujDoListy with the preview as its question (a plan changed by another program is
+// shown again after a notice) and, once saved, the clients left over offered a file of
+// their own. Every error and notice is shown here.
 struct ImportZOkna
 {
     int wiersz = -1;           // the first row written; -1: nothing was saved
-    ListaKlientow przed;       // the list as it was on disk just before the import
     WspolnaLista::Wynik wynik; // the locked save
 };
-ImportZOkna importujKlientow(QWidget *rodzic, Dialogi &dialogi, const OknaWymiany &okna, const QString &plikListy,
+ImportZOkna importujKlientow(QWidget *rodzic, Dialogi &dialogi, const OknaWymiany &okna, OtwartaLista &lista,
                              const Wymiana::PodpisyPol &podpisy);

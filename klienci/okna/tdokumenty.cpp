@@ -858,17 +858,11 @@ void Tdokumenty::eksportujKlientow()
 
 void Tdokumenty::importujKlientow()
 {
-    const ImportZOkna w = ::importujKlientow(this, m_dialogi, oknaWymiany, m_otwarta.biezacaLista(),
-                                             czytajPodpisyInfo(m_katalogDanych).teksty);
-    if (w.wiersz < 0)
-        return;
-    // The window shows what was saved, and "Cofnij" can take the import back.
-    if (const BladIO blad = m_otwarta.wczytaj()) {
-        pokazBlad(m_dialogi, this, blad);
-        return;
-    }
-    m_otwarta.zapamietajDoCofniecia(w.przed, w.wynik.stan);
-    pokazPoZapisie(w.wynik, w.wiersz);
+    // A change of the open list: the window shows what was saved, and "Cofnij" takes it back.
+    const ImportZOkna w =
+        ::importujKlientow(this, m_dialogi, oknaWymiany, m_otwarta, czytajPodpisyInfo(m_katalogDanych).teksty);
+    if (w.wiersz >= 0)
+        pokazPoZapisie(w.wynik, w.wiersz);
 }
 
 // One job of envelopes for the rows chosen, from the list in memory; nothing is saved.

@@ -4,7 +4,6 @@
 #include "dialogi.h"
 #include "drukowanie.h"
 #include "ikony.h"
-#include "jpeg.h"
 #include "kontekst.h"
 #include "ui_tkoperta_f.h"
 
@@ -30,7 +29,6 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include <algorithm>
 #include <memory>
 
 namespace {
@@ -258,22 +256,12 @@ int Tkoperta_f::wybranyRozmiar() const
 
 bool Tkoperta_f::drukujLogo() const
 {
-    return m_ui->drukujObrazek->isChecked() && m_ui->drukujObrazek->isEnabled();
+    return stan().drukujLogo();
 }
 
 void Tkoperta_f::etykietaRozmiaru(int numer)
 {
-    m_ui->opisWzorca->setText(QStringLiteral("Rozmiar ") + poleOdLewej(numer)->text() + u'X'
-                              + poleOdGory(numer)->text());
-}
-
-void Tkoperta_f::zaznaczRozmiar(int numer)
-{
-    QRadioButton *przycisk = przyciskRozmiaru(numer);
-    if (!przycisk || przycisk->isChecked())
-        return;
-    przycisk->setChecked(true);
-    etykietaRozmiaru(numer);
+    m_ui->opisWzorca->setText(::etykietaRozmiaru(ustawienia(), numer));
 }
 
 UstawieniaKoperty Tkoperta_f::ustawienia() const
@@ -297,68 +285,57 @@ UstawieniaKoperty Tkoperta_f::ustawienia() const
     return u;
 }
 
-void Tkoperta_f::zastosujOpcje(const UstawieniaKoperty &u)
+StanKoperty Tkoperta_f::stan() const
 {
-    zaznaczRozmiar(u.rozmiar); // a value outside 1..4 leaves the radio buttons
-    if (u.logo <= 1)
-        m_ui->drukujObrazek->setChecked(u.logo == 1);
-    if (u.poziomo <= 1)
-        m_ui->drukujPoziomo->setChecked(u.poziomo == 1);
+    StanKoperty s;
+    s.ustawienia = ustawienia();
+    s.etykieta = m_ui->opisWzorca->text();
+    s.logoDostepne = m_ui->drukujObrazek->isEnabled();
+    s.obraz = m_obrazDruku;
+    s.rozmiar = rozmiarKoperty();
+    return s;
 }
 
-void Tkoperta_f::zastosujLogo(const UstawieniaKoperty &u)
+void Tkoperta_f::pokaz(const StanKoperty &s)
 {
-    m_ui->plikObrazka->setText(u.nazwaObrazka);
-    m_ui->logoOdLewej->setText(u.logoOdLewej);
-    m_ui->logoOdGory->setText(u.logoOdGory);
-}
-
-void Tkoperta_f::zastosujUklad(const UstawieniaKoperty &u, bool zNadawca)
-{
-    if (zNadawca) {
-        m_ui->nadawca1->setText(u.nadawca[0]);
-        m_ui->nadawca2->setText(u.nadawca[1]);
-        m_ui->nadawca3->setText(u.nadawca[2]);
-        m_ui->nadawca4->setText(u.nadawca[3]);
-    }
+    const UstawieniaKoperty &u = s.ustawienia;
+    // A field whose text stays keeps its cursor and its undo steps.
+    const auto ustaw = [](QLineEdit *pole, const QString &tekst) {
+        if (pole->text() != tekst)
+            pole->setText(tekst);
+    };
+    QLineEdit *const nadawca[] = {m_ui->nadawca1, m_ui->nadawca2, m_ui->nadawca3, m_ui->nadawca4};
     for (int i = 1; i <= 4; ++i) {
-        poleOdLewej(i)->setText(u.odLewej[i - 1]);
-        poleOdGory(i)->setText(u.odGory[i - 1]);
+        ustaw(nadawca[i - 1], u.nadawca[i - 1]);
+        ustaw(poleOdLewej(i), u.odLewej[i - 1]);
+        ustaw(poleOdGory(i), u.odGory[i - 1]);
     }
-    m_ui->nadawcaOdLewej->setText(u.nadawcaOdLewej);
-    m_ui->nadawcaOdGory->setText(u.nadawcaOdGory);
-    m_ui->odstepWierszy->setText(u.odstep);
-}
-
-void Tkoperta_f::oproznijObrazki()
-{
-    m_obrazDruku = QImage();
-    m_obrazPodgladu = m_zastepczy;
+    ustaw(m_ui->odstepWierszy, u.odstep);
+    ustaw(m_ui->nadawcaOdLewej, u.nadawcaOdLewej);
+    ustaw(m_ui->nadawcaOdGory, u.nadawcaOdGory);
+    ustaw(m_ui->plikObrazka, u.nazwaObrazka);
+    ustaw(m_ui->logoOdLewej, u.logoOdLewej);
+    ustaw(m_ui->logoOdGory, u.logoOdGory);
+    ustaw(m_ui->forma, u.formaAdresu);
+    // Checked from code, the radio buttons run no click operation: the label is the state's.
+    if (QRadioButton *przycisk = przyciskRozmiaru(u.rozmiar))
+        przycisk->setChecked(true);
+    m_ui->opisWzorca->setText(s.etykieta);
+    m_ui->drukujObrazek->setChecked(u.logo == 1);
+    m_ui->drukujObrazek->setEnabled(s.logoDostepne);
+    m_ui->drukujPoziomo->setChecked(u.poziomo == 1);
+    m_obrazDruku = s.obraz;
+    m_obrazPodgladu = s.obraz.isNull() ? m_zastepczy : s.obraz;
     m_ui->podgladLogo->setPixmap(QPixmap::fromImage(m_obrazPodgladu));
+    ustawRozmiarKoperty(s.rozmiar);
 }
 
-bool Tkoperta_f::zaladujObrazkiLogo()
+bool Tkoperta_f::pokazBledy(const WynikUstawien &w)
 {
-    // A path stored by the suite's Windows modules is mapped before it is looked up.
-    const QString plik = sciezkaObrazka(m_ui->plikObrazka->text());
-    if (!obrazekIstnieje(plik))
-        return true; // both pictures keep what they hold
-    const ObrazJpeg wynik = wczytajObrazek(plik);
-    if (!wynik.ok()) {
-        // A picture that cannot be loaded must not leave an earlier logo to be printed.
-        oproznijObrazki();
-        m_dialogi.blad(this, wynik.blad);
-        return false;
-    }
-    m_obrazPodgladu = wynik.obraz;
-    m_ui->podgladLogo->setPixmap(QPixmap::fromImage(m_obrazPodgladu));
-    m_obrazDruku = wynik.obraz;
-    return true;
-}
-
-void Tkoperta_f::ustawPoleLogo()
-{
-    m_ui->drukujObrazek->setEnabled(obrazekIstnieje(sciezkaObrazka(m_ui->plikObrazka->text())));
+    if (!w.bladObrazka.isEmpty())
+        m_dialogi.blad(this, w.bladObrazka);
+    blad(w.blad);
+    return w.dokonczone;
 }
 
 void Tkoperta_f::przejdzDoKataloguDanych()
@@ -397,54 +374,19 @@ bool Tkoperta_f::pokazDlaKlienta(const std::array<QString, 4> &nadawca, const st
 
 bool Tkoperta_f::FormCreate()
 {
-    // 1. The envelope data root, from the working directory at this moment.
+    // The envelope data root, from the working directory at this moment.
     const KatalogDanych katalog = m_kontekst.rozwiazKatalogDanych();
     m_magazyn.ustawKatalog(katalog.katalog);
     if (blad(katalog.blad))
         return false;
-
-    // 2.
-    zaznaczRozmiar(1);
-    m_ui->drukujPoziomo->setChecked(false);
-    m_ui->drukujObrazek->setChecked(false);
     m_ui->panelPomocy->hide();
-
-    // 3. The sender lines and the recipient fields are left alone.
-    for (QLineEdit *e : {m_ui->odLewej1, m_ui->odLewej2, m_ui->odLewej3, m_ui->odLewej4, m_ui->nadawcaOdLewej,
-                         m_ui->odGory1, m_ui->odGory2, m_ui->odGory3, m_ui->odGory4, m_ui->nadawcaOdGory,
-                         m_ui->odstepWierszy, m_ui->plikObrazka, m_ui->logoOdLewej, m_ui->logoOdGory})
-        e->clear();
-
-    // 4., 5. Logo record, then the layout record without its sender lines; a missing
-    // file is created first.
-    UstawieniaKoperty u;
-    if (blad(m_magazyn.wczytaj(MagazynKoperty::Rekord::Logo, u, true)))
+    // Missing defaults files are created; the sender and recipient lines are left alone.
+    StanKoperty s = stan();
+    const WynikUstawien w = ustawKoperte(m_magazyn, s, MagazynKoperty::Brakujacy::Utworz);
+    pokaz(s);
+    if (!pokazBledy(w))
         return false;
-    zastosujLogo(u);
-    if (blad(m_magazyn.wczytaj(MagazynKoperty::Rekord::Uklad, u, true)))
-        return false;
-    zastosujUklad(u, false);
-
-    // 6.
-    RadioButton1Click();
-
-    // 7. A logo that cannot be loaded is reported, but does not stop the set-up: the
-    // window must still open, or the user could never detach the damaged picture.
-    zaladujObrazkiLogo();
-
-    // 8., 9. Form of address, print options.
-    if (blad(m_magazyn.wczytaj(MagazynKoperty::Rekord::Forma, u, true)))
-        return false;
-    m_ui->forma->setText(u.formaAdresu);
-    if (blad(m_magazyn.wczytaj(MagazynKoperty::Rekord::Opcje, u, true)))
-        return false;
-    zastosujOpcje(u);
-
-    // 10., 11.
-    ustawPoleLogo();
     setWindowTitle(TytulDomyslny);
-    // The envelope size, kept beside the defaults.
-    ustawRozmiarKoperty(RozmiaryKopert::czytaj(RozmiaryKopert::plikDomyslny(m_magazyn.katalog())));
     m_ustawione = true;
     return true;
 }
@@ -481,29 +423,11 @@ void Tkoperta_f::SpeedButton12Click()
     if (!m_dialogi.pytanie(this, QStringLiteral("Wczytać ustawienia domyślne ?")))
         return;
     przejdzDoKataloguDanych();
-    zaznaczRozmiar(1);
-    m_ui->drukujPoziomo->setChecked(false);
-    m_ui->drukujObrazek->setChecked(false);
-
-    // Each record shows as soon as it is read; an error stops at that record.
-    UstawieniaKoperty u;
-    if (blad(m_magazyn.wczytaj(MagazynKoperty::Rekord::Opcje, u)))
-        return;
-    zastosujOpcje(u);
-    if (blad(m_magazyn.wczytaj(MagazynKoperty::Rekord::Logo, u)))
-        return;
-    zastosujLogo(u);
-    if (blad(m_magazyn.wczytaj(MagazynKoperty::Rekord::Uklad, u)))
-        return;
-    zastosujUklad(u, true);
-
-    if (const int n = wybranyRozmiar())
-        etykietaRozmiaru(n);
-    ustawRozmiarKoperty(RozmiaryKopert::czytaj(RozmiaryKopert::plikDomyslny(m_magazyn.katalog())));
-    if (!zaladujObrazkiLogo())
-        return;
-    ustawPoleLogo();
-    setWindowTitle(TytulDomyslny);
+    StanKoperty s = stan();
+    const WynikUstawien w = czytajDomyslne(m_magazyn, s);
+    pokaz(s); // what was read before an error stays applied
+    if (pokazBledy(w))
+        setWindowTitle(TytulDomyslny);
 }
 
 void Tkoperta_f::SpeedButton2Click()
@@ -512,7 +436,9 @@ void Tkoperta_f::SpeedButton2Click()
         return;
     if (blad(RozmiaryKopert::zapisz(RozmiaryKopert::plikDomyslny(m_magazyn.katalog()), rozmiarKoperty())))
         return;
-    ustawPoleLogo();
+    StanKoperty s = stan();
+    ustawPoleLogo(s);
+    m_ui->drukujObrazek->setEnabled(s.logoDostepne);
 }
 
 void Tkoperta_f::SpeedButton10Click()
@@ -526,16 +452,15 @@ void Tkoperta_f::SpeedButton10Click()
     if (plik.isEmpty())
         return;
 
-    UstawieniaKoperty u;
-    if (blad(m_magazyn.wczytajProfil(plik, u)))
+    StanKoperty s = stan();
+    const WynikUstawien w = czytajProfil(m_magazyn, plik, s);
+    if (w.blad) { // read whole before anything changes
+        blad(w.blad);
         return;
-    ustawRozmiarKoperty(RozmiaryKopert::czytaj(RozmiaryKopert::plikProfilu(plik)));
-    zastosujUklad(u, true);
-    zastosujLogo(u);
-    zastosujOpcje(u);
-    if (!zaladujObrazkiLogo())
+    }
+    pokaz(s);
+    if (!pokazBledy(w))
         return;
-    ustawPoleLogo();
     przejdzDoKataloguDanych();
     setWindowTitle(QStringLiteral("Adresowanie kopert ")
                    + QDir::toNativeSeparators(QFileInfo(plik).absoluteFilePath()));
@@ -568,19 +493,27 @@ void Tkoperta_f::SpeedButton6Click()
     const QString plik = m_dialogi.otworzPlik(this, ust);
     if (plik.isEmpty())
         return;
-    m_ui->plikObrazka->setText(QDir::toNativeSeparators(QFileInfo(plik).absoluteFilePath()));
-    if (!zaladujObrazkiLogo())
+    StanKoperty s = stan();
+    s.ustawienia.nazwaObrazka = QDir::toNativeSeparators(QFileInfo(plik).absoluteFilePath());
+    const QString bladObrazka = zaladujObrazekLogo(s);
+    if (bladObrazka.isEmpty())
+        ustawPoleLogo(s);
+    pokaz(s);
+    if (!bladObrazka.isEmpty()) {
+        m_dialogi.blad(this, bladObrazka);
         return;
-    ustawPoleLogo();
+    }
     przejdzDoKataloguDanych();
 }
 
 void Tkoperta_f::SpeedButton7Click()
 {
-    m_ui->plikObrazka->clear();
-    ustawPoleLogo();
+    StanKoperty s = stan();
+    s.ustawienia.nazwaObrazka.clear();
+    ustawPoleLogo(s);
     // Nothing of the detached picture stays behind to be printed.
-    oproznijObrazki();
+    s.obraz = QImage();
+    pokaz(s);
 }
 
 void Tkoperta_f::SpeedButton3Click()
@@ -595,8 +528,7 @@ std::array<QString, 4> Tkoperta_f::odbiorcaOkna() const
 
 DaneKoperty Tkoperta_f::daneDruku(const std::array<QString, 4> &odbiorca, const std::array<QString, 4> *nadawca) const
 {
-    UstawieniaKoperty u = ustawienia();
-    u.logo = drukujLogo() ? 1 : 0; // a disabled box counts as unticked
+    UstawieniaKoperty u = stan().doDruku();
     if (nadawca)
         u.nadawca = *nadawca;
     // m_obrazDruku is shared by every page of a job, so a PDF holds the logo once.
@@ -645,11 +577,7 @@ bool Tkoperta_f::drukujDlaKlientow(QWidget *rodzic, const std::array<QString, 4>
     if (!m_fonty.CzytajFonty(rodzic, PlikCzcionki))
         return false;
 
-    // The window's sender lines when it holds any, else the firm's.
-    const std::array<QString, 4> nadawcaOkna = ustawienia().nadawca;
-    const bool zOkna =
-        std::any_of(nadawcaOkna.begin(), nadawcaOkna.end(), [](const QString &t) { return !t.isEmpty(); });
-    const std::array<QString, 4> &nadawca = zOkna ? nadawcaOkna : nadawcaFirmy;
+    const std::array<QString, 4> nadawca = nadawcaDlaWielu(ustawienia().nadawca, nadawcaFirmy);
     QList<DaneKoperty> koperty;
     koperty.reserve(odbiorcy.size());
     for (const auto &odbiorca : odbiorcy)

@@ -6,6 +6,7 @@
 #include "fontydruku.h"
 #include "magazynkoperty.h"
 #include "rozmiarkoperty.h"
+#include "stankoperty.h"
 
 #include <QImage>
 #include <QList>
@@ -122,19 +123,14 @@ private:
     QLineEdit *poleOdLewej(int numer) const;
     QLineEdit *poleOdGory(int numer) const;
     void etykietaRozmiaru(int numer);
-    // Checks a preset from code; its click operation runs only when it was not checked.
-    void zaznaczRozmiar(int numer);
-    // Applies a stored preset (1..4) and flags (0/1); other values leave the controls.
-    void zastosujOpcje(const UstawieniaKoperty &u);
-    void zastosujLogo(const UstawieniaKoperty &u);
-    void zastosujUklad(const UstawieniaKoperty &u, bool zNadawca);
+    // The settings as the controls hold them, with the preset label, the logo box and the
+    // picture; and the controls made to show such settings.
+    StanKoperty stan() const;
+    void pokaz(const StanKoperty &s);
     // Shows a failed record operation; true when there was one.
     bool blad(const BladIO &b);
-    // Loads the picture named by `nazwa`, when that file exists, into the preview and
-    // the print picture; false after reporting a picture that cannot be loaded.
-    bool zaladujObrazkiLogo();
-    void ustawPoleLogo();
-    void oproznijObrazki();
+    // Reports what an operation on the settings could not do; true when it ran to its end.
+    bool pokazBledy(const WynikUstawien &w);
     void przejdzDoKataloguDanych();
 
     std::unique_ptr<Ui::Tkoperta_f> m_ui;

@@ -62,7 +62,7 @@ QString doPliku(const QTemporaryDir &katalog, const QString &nazwa, const DaneKo
     QPrinter drukarka(QPrinter::HighResolution);
     const QString pdf = katalog.filePath(nazwa);
     doPdf(drukarka, pdf);
-    const std::optional<QString> blad = drukujKoperte(drukarka, d);
+    const std::optional<QString> blad = drukujKoperty(drukarka, {d});
     if (blad || drukarka.pageLayout().orientation() != QPageLayout::Portrait)
         return {};
     return pdf;

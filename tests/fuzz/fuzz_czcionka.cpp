@@ -40,10 +40,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dane, size_t rozmiar)
     RekordCzcionki::ustawStyl(czcionka, RekordCzcionki::styl(*rekord));
     LK_WYMAGAJ(RekordCzcionki::stylCzcionki(czcionka) == (RekordCzcionki::styl(*rekord) & 15));
     // An explicit colour is drawn as it stands (a system colour needs the running
-    // application's palette, not present here).
+    // application's palette, not present here), red in the lowest byte.
     const qint32 zapisany = RekordCzcionki::kolor(*rekord);
-    if ((quint32(zapisany) & 0xFF000000u) != 0xFF000000u)
-        LK_WYMAGAJ(kolorDoZapisu(kolorZZapisu(zapisany)) == (zapisany & 0xFFFFFF));
+    if ((quint32(zapisany) & 0xFF000000u) != 0xFF000000u) {
+        const QColor kolor = kolorZZapisu(zapisany);
+        LK_WYMAGAJ((kolor.red() | kolor.green() << 8 | kolor.blue() << 16) == (zapisany & 0xFFFFFF));
+    }
 
     // Storing the font back changes only colour, face, size and style.
     QByteArray kopia = *rekord;

@@ -1,5 +1,7 @@
-// The open list: which file is current, and what each row command leaves in that file.
+// The open list: which file is current, and what each row command and the import leave in
+// that file.
 #include "../wspolne/pliki.h"
+#include "import_do_listy.h"
 #include "otwartalista.h"
 
 #include <QTemporaryDir>
@@ -18,6 +20,8 @@ private slots:
     void sortuj();
     void cofnij();
     void cofnijPoObcejZmianie();
+    void importuj_data();
+    void importuj();
 
 private:
     // A list file holding rows 1 to 5: four names and a free row 3 with a street.
@@ -176,6 +180,89 @@ void TestOtwartaLista::cofnijPoObcejZmianie()
     // A change saved over someone else's leaves only itself to undo.
     QVERIFY(o.ustawWiersz(8, t).ok() && inny.ustawWiersz(9, t).ok() && o.ustawWiersz(10, t).ok());
     QCOMPARE(o.krokiDoCofniecia(), 1);
+}
+
+void TestOtwartaLista::importuj_data()
+{
+    using I = Wymiana::ImportDoListy;
+    QTest::addColumn<int>("wolne");              // free rows at the top, the rest hold a name
+    QTest::addColumn<QList<bool>>("odpowiedzi"); // to each question in turn
+    QTest::addColumn<int>("obcy");               // another program saves the list: 1 during the first question, 2 after
+    QTest::addColumn<QString>("pytania");        // the rows of each plan asked about; "+": asked again
+    QTest::addColumn<int>("koniec");
+    QTest::addColumn<QString>("nazwy");       // nazwa1 of rows 1..3 in the file afterwards,
+    QTest::addColumn<QString>("poCofnieciu"); // and after "Cofnij"; empty: nothing to undo
+
+    QTest::newRow("saved") << 501 << QList<bool>{true} << 0 << "1 2" << int(I::Zapisano) << "A B -"
+                           << "- - -";
+    QTest::newRow("cancelled") << 501 << QList<bool>{false} << 0 << "1 2" << int(I::Anulowano) << "- - -"
+                               << "";
+    QTest::newRow("full list") << 0 << QList<bool>{} << 0 << "" << int(I::BrakMiejsca) << "P P P"
+                               << "";
+    QTest::newRow("changed during the preview")
+        << 501 << QList<bool>{true, true} << 1 << "1 2|2 3 +" << int(I::Zapisano) << "Obcy A B"
+        << "Obcy - -";
+    QTest::newRow("changed, then cancelled")
+        << 501 << QList<bool>{true, false} << 1 << "1 2|2 3 +" << int(I::Anulowano) << "Obcy - -"
+        << "";
+    QTest::newRow("changed, then full") << 1 << QList<bool>{true} << 1 << "1" << int(I::BrakMiejsca) << "Obcy P P"
+                                        << "";
+    QTest::newRow("undo after a foreign save") << 501 << QList<bool>{true} << 2 << "1 2" << int(I::Zapisano) << "A B -"
+                                               << "A B -";
+}
+
+void TestOtwartaLista::importuj()
+{
+    QFETCH(int, wolne);
+    QFETCH(QList<bool>, odpowiedzi);
+    QFETCH(int, obcy);
+    QFETCH(QString, pytania);
+    QFETCH(int, koniec);
+    QFETCH(QString, nazwy);
+    QFETCH(QString, poCofnieciu);
+
+    ListaKlientow l = ListaKlientow::nowa();
+    for (int w = wolne; w < LiczbaWierszy; ++w)
+        l.ustawTekst(Nazwa1, w, u"P");
+    const QString sciezka = m_tmp.filePath(QStringLiteral("import.dat"));
+    QVERIFY(zapiszPlik(sciezka, l.dane()));
+    OtwartaLista o, inny;
+    QVERIFY(!o.otworz(sciezka) && !inny.otworz(sciezka));
+    const TekstyWiersza obcyWiersz{QString(), QStringLiteral("Obcy")};
+    const auto wPliku = [&] {
+        ListaKlientow z;
+        QStringList n;
+        if (!z.wczytaj(sciezka))
+            for (int w = 0; w < 3; ++w)
+                n << (z.tekst(Nazwa1, w).isEmpty() ? QStringLiteral("-") : z.tekst(Nazwa1, w));
+        return n.join(u' ');
+    };
+
+    QStringList zadane;
+    const Wymiana::ImportDoListy w =
+        Wymiana::importujDoListy(o, {{QString(), QStringLiteral("A")}, {QString(), QStringLiteral("B")}},
+                                 [&](const Wymiana::PlanImportu &plan, bool ponownie) {
+                                     QStringList wiersze;
+                                     for (int r : plan.wiersze)
+                                         wiersze << QString::number(r + 1);
+                                     zadane << wiersze.join(u' ') + (ponownie ? QStringLiteral(" +") : QString());
+                                     if (obcy == 1 && zadane.size() == 1)
+                                         inny.ustawWiersz(plan.wiersze.first(), obcyWiersz);
+                                     return odpowiedzi.value(zadane.size() - 1);
+                                 });
+    QCOMPARE(zadane.join(u'|'), pytania);
+    QCOMPARE(int(w.koniec), koniec);
+    QCOMPARE(wPliku(), nazwy);
+    QCOMPARE(o.krokiDoCofniecia(), poCofnieciu.isEmpty() ? 0 : 1);
+    if (poCofnieciu.isEmpty())
+        return;
+    QCOMPARE(o.lista().dane(), czytajPlik(sciezka));
+    if (obcy == 2) // undoing would overwrite the other program's row: nothing is written
+        QVERIFY(inny.ustawWiersz(9, obcyWiersz).ok());
+    const QByteArray przed = czytajPlik(sciezka);
+    QCOMPARE(o.cofnij().obcaZmiana, obcy == 2);
+    QVERIFY(obcy != 2 || czytajPlik(sciezka) == przed);
+    QCOMPARE(wPliku(), poCofnieciu);
 }
 
 QTEST_GUILESS_MAIN(TestOtwartaLista)

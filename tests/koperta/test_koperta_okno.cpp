@@ -6,6 +6,7 @@
 #include "../wspolne/skrypt.h"
 #include "drukowanie.h"
 #include "kontekst.h"
+#include "koperty_wsadowe.h"
 #include "rekordykoperty.h"
 #include "tekst.h"
 #include "tkoperta_f.h"
@@ -90,6 +91,8 @@ private slots:
     void tylkoDoOdczytu();
     void pomocZegarIRozmiar();
     void czcionkaDruku();
+    void jakPolecenie_data();
+    void jakPolecenie();
 
 private:
     SkryptDialogi s;
@@ -1004,6 +1007,107 @@ void TestOknoKoperty::czcionkaDruku()
     QCOMPARE(k.czytaj(QStringLiteral("FONT/font_zentar.dat")).size(), 76);
     QCOMPARE(w.fonty().czcionka().rozmiar, 11);
     QCOMPARE(w.windowTitle(), Domyslny);
+}
+
+void TestOknoKoperty::jakPolecenie_data()
+{
+    QTest::addColumn<QByteArray>("opcje"); // the print options record; empty: no defaults files
+    QTest::addColumn<QString>("obrazek");  // the picture the defaults name ("-": a layout record cut short)
+    QTest::addColumn<QString>("rozmiar");  // the size kept with the defaults
+    QTest::addColumn<int>("profil");       // read after "Koperta": 0 none, else a preset (the rest below)
+    QTest::addColumn<QString>("wynik");    // preset, logo printed, size, first sender line
+    QTest::addColumn<QString>("blad");     // what the window reports
+
+    const QByteArray zapisane("\x03\x01\x01", 3);
+    const QString zly = QStringLiteral("Nie można wczytać obrazka: nieznany format obrazka (obsługiwane: JPEG, PNG)");
+    const QString logo = QStringLiteral("logo.jpg"), dl = QStringLiteral("DL"), nic;
+    QTest::newRow("no defaults files") << QByteArray() << nic << nic << 0 << "1 - - Firma" << nic;
+    QTest::newRow("stored defaults") << zapisane << logo << dl << 0 << "3 logo DL Firma" << nic;
+    QTest::newRow("damaged values") << QByteArray("\x07\x02\x09", 3) << logo << dl << 0 << "1 - DL Firma" << nic;
+    QTest::newRow("layout cut short") << zapisane << "-" << nic << 0 << nic << "Read beyond end of file";
+    QTest::newRow("picture that cannot be loaded") << zapisane << "zly.jpg" << nic << 0 << "3 - - Firma" << zly;
+    // Profiles: 2 with its size C5 and sender lines; 4 without either; 9 with flags of 5,
+    // which leave the defaults' ticks; 1 ticking a picture that is not there.
+    QTest::newRow("profile with its size") << zapisane << logo << dl << 2 << "2 - C5 Biuro" << nic;
+    QTest::newRow("profile without its size") << zapisane << logo << dl << 4 << "4 - - Firma" << nic;
+    QTest::newRow("profile with damaged values") << zapisane << nic << nic << 9 << "3 logo - Biuro" << nic;
+    QTest::newRow("profile's picture missing") << zapisane << logo << nic << 1 << "1 - - Biuro" << nic;
+}
+
+void TestOknoKoperty::jakPolecenie()
+{
+    // The settings the command line's `koperty` prints with are those the window shows
+    // after "Koperta" (and "Czytaj profil"), and both stop at the same error.
+    QFETCH(QByteArray, opcje);
+    QFETCH(QString, obrazek);
+    QFETCH(QString, rozmiar);
+    QFETCH(int, profil);
+    QFETCH(QString, wynik);
+    QFETCH(QString, blad);
+
+    Katalog k;
+    k.kopiujObrazek(QStringLiteral("logo.jpg"), QStringLiteral("logo.jpg"));
+    QVERIFY(k.zapisz(QStringLiteral("zly.jpg"), "to nie jest obrazek"));
+    UstawieniaKoperty u;
+    u.nadawca[0] = QStringLiteral("Zapisana"); // the set-up leaves the window's sender lines
+    u.nazwaObrazka = obrazek;
+    QByteArray uklad = UkladKoperty::poczatkowy(), rekordLogo(243, '\0');
+    wpiszUklad(uklad, 0, u);
+    uklad.replace(324, 156, UkladKoperty::poczatkowy().mid(324));
+    wpiszLogo(rekordLogo, 0, u);
+    if (!opcje.isEmpty())
+        QVERIFY(k.zapisz(Uklad, obrazek == u"-" ? uklad.left(100) : uklad) && k.zapisz(Logo, rekordLogo)
+                && k.zapisz(Opcje, opcje) && k.zapisz(Forma, formaAdresu(QStringLiteral("Pani"))));
+    if (!rozmiar.isEmpty())
+        QVERIFY(k.zapisz(QStringLiteral("Admini/koperta_rozmiar.txt"), rozmiar.toLatin1()));
+    const QString plikProfilu = profil ? k.sciezka(QStringLiteral("p.pro")) : QString();
+    if (profil) {
+        u.nadawca = {profil == 4 ? QString() : QStringLiteral("Biuro")};
+        u.nazwaObrazka = QString::fromLatin1(profil == 1 ? "brak.jpg" : "logo.jpg");
+        u.rozmiar = quint8(profil);
+        u.logo = u.poziomo = profil == 9 ? 5 : profil == 1 ? 1 : 0;
+        QByteArray r(726, '\0');
+        wpiszProfil(r, u);
+        QVERIFY(k.zapisz(QStringLiteral("p.pro"), r)
+                && (profil != 2 || k.zapisz(QStringLiteral("p.pro.rozmiar"), "C5")));
+    }
+    const std::array<QString, 4> firmy{QStringLiteral("Firma"), QStringLiteral("ul. Długa 1")};
+
+    // The command line first: it writes nothing.
+    const auto pliki = [&k] { return QDir(k.sciezka(QStringLiteral("Admini"))).entryList(QDir::Files); };
+    const QStringList przed = pliki();
+    UstawieniaWsadowe z;
+    const auto bladPolecenia =
+        wczytajUstawieniaWsadowe(k.korzen(), k.sciezka(QStringLiteral("FONT/x.dat")), plikProfilu, firmy, z);
+    QCOMPARE(pliki(), przed);
+
+    Kontekst kontekstW(QDir::currentPath());
+    Tkoperta_f w(kontekstW, s, m_drukarka, nullptr, Tkoperta_f::Ustawienia::PrzyPierwszymUzyciu);
+    if (w.pokazDlaKlienta(firmy, {QStringLiteral("Odbiorca")}) && profil) {
+        s.plik(plikProfilu);
+        w.SpeedButton10Click();
+    }
+    QCOMPARE(s.teksty(QStringLiteral("blad")).join(u'\n'), blad);
+    if (wynik.isEmpty()) { // a record the window could not read stops the command line too
+        QVERIFY(bladPolecenia && bladPolecenia->endsWith(QStringLiteral(": ") + blad));
+        return;
+    }
+    QVERIFY2(!bladPolecenia, qPrintable(bladPolecenia.value_or(QString())));
+    QCOMPARE(z.uwagi.join(u'\n'), blad);
+
+    // What the window holds, as a job for many clients prints it.
+    UstawieniaKoperty wOknie = w.ustawienia();
+    wOknie.logo = w.drukujLogo() && !w.obrazDruku().isNull() ? 1 : 0;
+    wOknie.nadawca = nadawcaDlaWielu(wOknie.nadawca, firmy);
+    QVERIFY(z.ustawienia == wOknie);
+    QCOMPARE(z.logo, wOknie.logo ? w.obrazDruku() : QImage());
+    QCOMPARE(z.rozmiar, w.rozmiarKoperty());
+    const QString nazwa = RozmiaryKopert::nazwa(z.rozmiar);
+    QCOMPARE(QStringLiteral("%1 %2 %3 %4")
+                 .arg(z.ustawienia.rozmiar)
+                 .arg(z.logo.isNull() ? QStringLiteral("-") : QStringLiteral("logo"), nazwa.isEmpty() ? u"-"_qs : nazwa,
+                      z.ustawienia.nadawca[0]),
+             wynik);
 }
 
 QTEST_MAIN(TestOknoKoperty)

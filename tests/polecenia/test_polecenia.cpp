@@ -83,6 +83,20 @@ void TestPolecenia::bledy_data()
     QTest::newRow("unwritable PDF") << QStringList{"koperty", lista, "--pdf=brak/wynik.pdf"} << 1 << "wynik.pdf";
     QTest::newRow("no such printer") << QStringList{"koperty", lista, "--drukarka=nie-ma-takiej"} << 1
                                      << "nie ma drukarki \"nie-ma-takiej\"";
+    // Mistakes in what a job of labels asks for end with status 1.
+    QTest::newRow("labels, unknown sheet")
+        << QStringList{"etykiety", lista, "--arkusz=70x99", pdf} << 1 << "nieznany arkusz „70x99”";
+    QTest::newRow("labels, first label beyond the sheet")
+        << QStringList{"etykiety", lista, "--arkusz=105x74", "--od=9", pdf} << 1 << "nie ma etykiety 9";
+    QTest::newRow("labels, no copies") << QStringList{"etykiety", lista, "--kopie=0", pdf} << 1 << "od 1 do 100";
+    QTest::newRow("labels, 101 copies") << QStringList{"etykiety", lista, "--kopie=101", pdf} << 1 << "od 1 do 100";
+    QTest::newRow("labels, rows out of range")
+        << QStringList{"etykiety", lista, "--wiersze=1-502", pdf} << 1 << "wiersze 1-502 są poza listą";
+    QTest::newRow("labels, lines that do not fit")
+        << QStringList{"etykiety", lista, "--arkusz=38.1x21.2", "--margines=10.5", pdf} << 1
+        << "wiersz 1 listy (Żabiński Łukasz): wiersze nie mieszczą się na wysokość etykiety nawet w 6 pt";
+    QTest::newRow("labels, a firm without an address")
+        << QStringList{"etykiety", "--nadawca", pdf} << 1 << "dane firmy nie zawierają adresu nadawcy";
     QTest::newRow("export, two outputs") << QStringList{"eksport", lista, "--csv=a.csv", "--vcard=a.vcf"} << 2
                                          << "--csv <plik>, --vcard <plik>";
     QTest::newRow("import, not a client file") << QStringList{"import", lista, "Firmy/lista.dat"} << 1 << "lista.dat";
@@ -125,6 +139,25 @@ void TestPolecenia::kopertyIWymiana()
     info.start(QStringLiteral("pdfinfo"), {pdf});
     QVERIFY(info.waitForFinished());
     QVERIFY(QString::fromUtf8(info.readAllStandardOutput()).contains(QLatin1String("324 x 648 pts")));
+
+    // Labels from the third label on, two of each client, in list order; the sender's
+    // sheet fills the rest of a sheet.
+    w = uruchom({"etykiety", "--lista=Firmy/lista.dat", "--wiersze=1-5", "--od=3", "--kopie=2", "--pdf=e.pdf"});
+    QVERIFY2(w.status == 0, qPrintable(w.bledy));
+    QCOMPARE(w.wyjscie, QStringLiteral("Zapisano etykiet: 8 na stronach: 1 (%1)\n")
+                            .arg(QDir::toNativeSeparators(m_dane.filePath(QStringLiteral("e.pdf")))));
+    tekst.start(QStringLiteral("pdftotext"), {m_dane.filePath(QStringLiteral("e.pdf")), QStringLiteral("-")});
+    QVERIFY(tekst.waitForFinished());
+    QCOMPARE(QString::fromUtf8(tekst.readAllStandardOutput()).count(QStringLiteral("Ąbecki Marian")), 2);
+    QVERIFY(QDir(m_dane.path()).mkpath(QStringLiteral("ADMINI")));
+    QVERIFY(zapiszPlik(m_dane.filePath(QStringLiteral("ADMINI/firma.dat")),
+                       rekordFirmy(QStringLiteral("Firma"), QStringLiteral("Długa 1"), {})));
+    w = uruchom({"etykiety", "--nadawca", "--od=20", "--arkusz=70x42,3", "--pdf=n.pdf"});
+    QVERIFY2(w.status == 0 && w.wyjscie.startsWith(QStringLiteral("Zapisano etykiet: 2 na stronach: 1")),
+             qPrintable(w.bledy + w.wyjscie));
+    tekst.start(QStringLiteral("pdftotext"), {m_dane.filePath(QStringLiteral("n.pdf")), QStringLiteral("-")});
+    QVERIFY(tekst.waitForFinished());
+    QCOMPARE(QString::fromUtf8(tekst.readAllStandardOutput()).count(QStringLiteral("Długa 1")), 2);
 
     // The rows holding text, exported and imported into an empty list, land in its first
     // rows in their order.

@@ -42,11 +42,10 @@ inline QString uruchom(const QString &program, const QStringList &argumenty)
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
-// The first page's size and words.
-inline StronaPdf czytajStrone(const QString &pdf)
+// The size and the words of `-bbox` output: of its first page, or of every page.
+inline StronaPdf stronaBbox(const QString &html)
 {
     StronaPdf s;
-    const QString html = uruchom(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
     static const QRegularExpression strona(QStringLiteral(R"re(<page width="([\d.]+)" height="([\d.]+)")re"));
     static const QRegularExpression slowo(QStringLiteral(
         R"re(<word xMin="([-\d.]+)" yMin="([-\d.]+)" xMax="([-\d.]+)" yMax="([-\d.]+)">([^<]*)</word>)re"));
@@ -60,6 +59,23 @@ inline StronaPdf czytajStrone(const QString &pdf)
                         m.captured(4).toDouble()});
     }
     return s;
+}
+
+// The first page's size and the words (of all pages).
+inline StronaPdf czytajStrone(const QString &pdf)
+{
+    return stronaBbox(uruchom(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")}));
+}
+
+// Every page's size and words, in page order.
+inline QList<StronaPdf> czytajStrony(const QString &pdf)
+{
+    QList<StronaPdf> strony;
+    const QString html = uruchom(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    for (const QString &kawalek : html.split(QStringLiteral("</page>")))
+        if (kawalek.contains(QLatin1String("<page ")))
+            strony.append(stronaBbox(kawalek));
+    return strony;
 }
 
 // Sends the printer's output to a PDF file on A4 at 600 dpi.
