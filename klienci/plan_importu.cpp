@@ -54,16 +54,16 @@ PlanImportu zaplanujImport(const ListaKlientow &lista, const QList<TekstyWiersza
 {
     PlanImportu plan;
     plan.klienci = klienci;
+    plan.wybor = wybor;
     plan.stany.resize(klienci.size());
     plan.bajty.resize(klienci.size());
-    Cp1250 cp;
 
     // What the list holds, by NIP and by name and town.
     QHash<QString, int> nipy, nazwy;
     for (int w = 0; w < LiczbaWierszy; ++w) {
         if (wierszDoImportu(lista, w))
             continue;
-        const auto tekst = [&](int k) { return cp.dekoduj(lista.bajty(k, w)); };
+        const auto tekst = [&](int k) { return zCp1250(lista.bajty(k, w)); };
         if (const QString n = kluczNip(tekst(Nip)); !n.isEmpty())
             nipy.insert(n, w);
         if (const QString n = kluczNazwy(tekst(Nazwa1), tekst(Miejscowosc)); !n.isEmpty())
@@ -75,30 +75,31 @@ PlanImportu zaplanujImport(const ListaKlientow &lista, const QList<TekstyWiersza
     for (int i = 0; i < klienci.size(); ++i) {
         std::array<QByteArray, LiczbaKolumn> &bajty = plan.bajty[i];
         QList<UwagaImportu> uwagi;
-        for (int k = Nazwa1; k < LiczbaKolumn; ++k) {
+        const auto zakoduj = [&](int k) {
             const QString &t = klienci[i][k];
             if (t.isEmpty())
-                continue;
+                return;
             bool brak = false;
-            QByteArray b = cp.koduj(t, brak);
+            QByteArray b = kodujCp1250(t, brak);
             const bool przyciete = b.size() > Pojemnosc[k];
             if (przyciete)
                 b.truncate(Pojemnosc[k]);
             if (brak || przyciete) {
-                const QString zapisane = cp.dekoduj(b);
+                const QString zapisane = zCp1250(b);
                 if (brak)
                     uwagi.append({UwagaImportu::BrakZnakow, i, -1, k, zapisane});
                 if (przyciete)
                     uwagi.append({UwagaImportu::Przyciete, i, -1, k, zapisane});
             }
             bajty[k] = std::move(b);
-        }
+        };
+        for (int k : {Nazwa1, Miejscowosc, Nip})
+            zakoduj(k);
 
         StanKlienta &s = plan.stany[i];
-        const QString nip = cp.dekoduj(bajty[Nip]);
+        const QString nip = zCp1250(bajty[Nip]);
         s.zlyNip = zlaCyfraKontrolnaNip(nip);
-        const QString kNip = kluczNip(nip),
-                      kNazwy = kluczNazwy(cp.dekoduj(bajty[Nazwa1]), cp.dekoduj(bajty[Miejscowosc]));
+        const QString kNip = kluczNip(nip), kNazwy = kluczNazwy(zCp1250(bajty[Nazwa1]), zCp1250(bajty[Miejscowosc]));
         const auto znajdz = [&](const QHash<QString, int> &h, const QString &klucz) {
             return klucz.isEmpty() ? -1 : h.value(klucz, -1);
         };
@@ -122,6 +123,11 @@ PlanImportu zaplanujImport(const ListaKlientow &lista, const QList<TekstyWiersza
             plan.niemieszczace.append(klienci[i]);
             continue;
         }
+        for (int k = Nazwa1; k < LiczbaKolumn; ++k)
+            if (k != Nazwa1 && k != Miejscowosc && k != Nip)
+                zakoduj(k);
+        std::sort(uwagi.begin(), uwagi.end(),
+                  [](const UwagaImportu &a, const UwagaImportu &b) { return a.kolumna < b.kolumna; });
         s.wiersz = wiersz;
         plan.wiersze.append(wiersz);
         plan.umieszczeni.append(i);

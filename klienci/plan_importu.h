@@ -53,12 +53,15 @@ struct StanKlienta
 struct PlanImportu
 {
     QList<Klienci::TekstyWiersza> klienci;       // as read
+    WyborImportu wybor;                          // the choice it was made with
     QList<StanKlienta> stany;                    // per client
     QList<int> wiersze;                          // the rows taken, one per placed client, ascending
     QList<int> umieszczeni;                      // umieszczeni[i]: the client stored in wiersze[i]
     QList<UwagaImportu> uwagi;                   // for placed clients only
     QList<Klienci::TekstyWiersza> niemieszczace; // clients to import without a free row
-    // Every client's texts in Windows-1250, cut to capacity, as they would be stored.
+    // Per client, the texts in Windows-1250 cut to capacity, as they will be stored: every
+    // column of a placed client, only nazwa1, miejscowosc and nip (what repeats are found
+    // by) of the others.
     QList<std::array<QByteArray, Klienci::LiczbaKolumn>> bajty;
 
     int umieszczone() const { return int(wiersze.size()); }

@@ -445,7 +445,8 @@ QString etykietaAdresu(int grupa, const QString &typ)
     return QStringLiteral("Adres");
 }
 
-// A value that stands for nothing: how one program writes an empty date.
+// A value that stands for nothing: empty, or how one program writes an empty date in
+// the columns no list column takes.
 bool pusta(const QString &v)
 {
     const QStringView t = QStringView(v).trimmed();
@@ -473,10 +474,10 @@ Kontakt kontaktZRekordu(const RekordCsv &rek, const QStringList &naglowek, const
     QMap<int, AdresKontaktu> adresy;
     QString imiona, nazwiska;
     for (qsizetype c = 0; c < mapowanie.size() && c < rek.pola.size(); ++c) {
-        if (pusta(rek.pola[c]))
-            continue;
         const OpisKolumny &o = opisy[c];
         const int cel = mapowanie[c];
+        if (rek.pola[c].isEmpty() || (cel == Pomin && pusta(rek.pola[c])))
+            continue;
         const QString v = jednaLinia(rek.pola[c]);
         const QString nazwa = naglowek.value(c).isEmpty() ? QStringLiteral("Kolumna %1").arg(c + 1) : naglowek[c];
         if (cel == Ulica || cel == UlicaCd || cel == Miejscowosc || cel == KodPocztowy || cel == AdresCaly

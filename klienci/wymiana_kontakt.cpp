@@ -84,7 +84,7 @@ QString opisAdresu(const AdresKontaktu &a)
         if (!s.isEmpty())
             czesci.append(s);
     if (czesci.isEmpty())
-        czesci.append(a.caly);
+        czesci.append(jednaLinia(a.caly));
     return czesci.join(QStringLiteral(", "));
 }
 
@@ -92,9 +92,9 @@ QString opisAdresu(const AdresKontaktu &a)
 // the street, a line beginning with a postal code "NN-NNN" gives the code and the town.
 void rozlozAdres(AdresKontaktu &a)
 {
-    const QStringList linie = a.caly.split(u'\n', Qt::SkipEmptyParts);
+    const QStringList linie = QString(a.caly).replace(u'\r', u'\n').split(u'\n', Qt::SkipEmptyParts);
     for (qsizetype i = 0; i < linie.size(); ++i) {
-        const QString l = linie[i].trimmed();
+        const QString l = jednaLinia(linie[i].trimmed());
         const bool kod = l.size() >= 6 && l[0].isDigit() && l[1].isDigit() && l[2] == u'-' && l[3].isDigit()
                          && l[4].isDigit() && l[5].isDigit();
         if (kod) {

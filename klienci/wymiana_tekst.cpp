@@ -3,6 +3,7 @@
 #include "tekst.h"
 
 #include <QIODevice>
+#include <QStringDecoder>
 
 #include <algorithm>
 
@@ -45,11 +46,9 @@ std::optional<QString> zUtf16(QByteArrayView b)
 
 std::optional<QString> zUtf8(QByteArrayView b)
 {
-    QStringDecoder d(QStringDecoder::Utf8);
-    QString s = d.decode(b);
-    if (d.hasError())
+    if (!b.isValidUtf8())
         return std::nullopt;
-    return s;
+    return QString::fromUtf8(b);
 }
 
 QString jednaLinia(const QString &s)
@@ -141,38 +140,18 @@ bool zapiszCalosc(QIODevice &urzadzenie, const QByteArray &dane, QString &blad)
     return false;
 }
 
-QByteArray Cp1250::koduj(QStringView s, bool &brak)
+QByteArray kodujCp1250(QStringView s, bool &brak)
 {
-    // The error flag of an ICU converter survives resetState(), so the bytes are
-    // checked by decoding them back.
-    const QByteArray b = m_koder.encode(s);
-    brak = dekoduj(b) != s;
-    return brak ? doCp1250(s) : b;
-}
-
-QString Cp1250::dekoduj(QByteArrayView b)
-{
-    m_dekoder.resetState();
-    return m_dekoder.decode(b);
-}
-
-TekstyWiersza Cp1250::wiersz(const ListaKlientow &lista, int w)
-{
-    TekstyWiersza t;
-    for (int k = 0; k < LiczbaKolumn; ++k) {
-        const char *p = lista.pole(k, w);
-        t[k] = dekoduj(QByteArrayView(p + 1, std::min<int>(static_cast<unsigned char>(p[0]), Pojemnosc[k])));
-    }
-    return t;
+    brak = std::any_of(s.begin(), s.end(), [](QChar c) { return !miesciSieWCp1250(c); });
+    return doCp1250(s);
 }
 
 QList<TekstyWiersza> klienciZListy(const ListaKlientow &lista, const QList<int> &wiersze)
 {
     QList<TekstyWiersza> klienci;
     klienci.reserve(wiersze.size());
-    Cp1250 cp;
     for (int w : wiersze)
-        klienci.append(cp.wiersz(lista, w));
+        klienci.append(lista.wiersz(w));
     return klienci;
 }
 

@@ -5,8 +5,6 @@
 #include "wymiana_wspolne.h"
 
 #include <QByteArrayView>
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 #include <optional>
 
@@ -58,21 +56,9 @@ std::optional<QByteArray> czytajCalosc(QIODevice &urzadzenie, QString &blad);
 // Writes all of `dane`; false with a Polish message in `blad` when the device takes less.
 bool zapiszCalosc(QIODevice &urzadzenie, const QByteArray &dane, QString &blad);
 
-// One Windows-1250 encoder and decoder for a whole export or plan: making a converter
-// costs far more than converting one field.
-class Cp1250
-{
-public:
-    // `brak`: some character has no place in the code page (it becomes '?').
-    QByteArray koduj(QStringView s, bool &brak);
-    QString dekoduj(QByteArrayView b);
-    // A row of the list as texts.
-    Klienci::TekstyWiersza wiersz(const ListaKlientow &lista, int w);
-
-private:
-    QStringEncoder m_koder{"windows-1250"};
-    QStringDecoder m_dekoder{"windows-1250"};
-};
+// Windows-1250 as the list stores it (the tables of tekst.h, far quicker than a
+// converter); `brak`: some character has no place in the code page (it becomes '?').
+QByteArray kodujCp1250(QStringView s, bool &brak);
 
 // The rows of the list as texts, in the order given.
 QList<Klienci::TekstyWiersza> klienciZListy(const ListaKlientow &lista, const QList<int> &wiersze);

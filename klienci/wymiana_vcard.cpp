@@ -6,6 +6,7 @@
 
 #include <QBuffer>
 #include <QRegularExpression>
+#include <QStringDecoder>
 
 using namespace Klienci;
 
@@ -139,13 +140,23 @@ bool maParametr(const Wlasciwosc &w, QByteArrayView nazwa, QByteArrayView wartos
                 return true; // vCard 2.1: a bare type
             continue;
         }
-        if (p.left(r) != nazwa)
+        if (QByteArrayView(p).first(r) != nazwa)
             continue;
-        QByteArray v = p.mid(r + 1);
-        v.replace('"', "");
-        for (const QByteArray &x : v.split(','))
+        // TYPE=work,voice or TYPE="work,pref"
+        const QByteArrayView v = QByteArrayView(p).sliced(r + 1);
+        qsizetype od = 0;
+        for (qsizetype j = 0; j <= v.size(); ++j) {
+            if (j < v.size() && v[j] != ',')
+                continue;
+            QByteArrayView x = v.sliced(od, j - od);
+            while (x.startsWith('"'))
+                x = x.sliced(1);
+            while (x.endsWith('"'))
+                x.chop(1);
             if (x == wartosc)
                 return true;
+            od = j + 1;
+        }
     }
     return false;
 }
@@ -251,7 +262,15 @@ std::optional<QString> tekstWartosci(const Wlasciwosc &w, BladKarty &blad)
 QStringList skladowe(QStringView s, bool dziel = true)
 {
     QStringList wynik;
+    if (!s.contains(u'\\')) {
+        if (!dziel)
+            return {s.toString()};
+        for (QStringView c : s.split(u';'))
+            wynik.append(c.toString());
+        return wynik;
+    }
     QString biezaca;
+    biezaca.reserve(s.size());
     for (qsizetype i = 0; i < s.size(); ++i) {
         const QChar c = s[i];
         if (c == u'\\' && i + 1 < s.size()) {
@@ -280,7 +299,7 @@ bool obcyDodatek(const QByteArray &nazwa)
 }
 
 // A card as a contact; nullopt with `blad` when a value cannot be decoded.
-std::optional<Kontakt> kontaktZKarty(const QList<Wlasciwosc> &karta, const std::array<QString, 6> &nazwyInfo,
+std::optional<Kontakt> kontaktZKarty(const QList<Wlasciwosc> &karta, const std::array<QByteArray, 6> &nazwyInfo,
                                      BladKarty &blad)
 {
     Kontakt k;
@@ -345,11 +364,11 @@ std::optional<Kontakt> kontaktZKarty(const QList<Wlasciwosc> &karta, const std::
         } else if (p.startsWith("X-") && !obcyDodatek(p)) {
             int kolumna = -1;
             for (int i = 0; i < 6 && kolumna < 0; ++i)
-                if (p == nazwyInfo[i].toLatin1() || p == QByteArray("X-INFO") + char('1' + i))
+                if (p == nazwyInfo[i] || (p.size() == 7 && p.startsWith("X-INFO") && p[6] == '1' + i))
                     kolumna = Info1 + i;
             const QString v = jednaLinia(tekst(w).value(0));
             const QString nazwa = QString::fromLatin1(p.mid(2));
-            const RodzajPola r = rodzajNazwy(nazwa);
+            const RodzajPola r = kolumna < 0 ? rodzajNazwy(nazwa) : RodzajPola::Inny;
             if (kolumna >= 0 || r != RodzajPola::Inny)
                 k.wartosci.append({kolumna, r, BezTypu, v, nazwa});
             else if (!v.isEmpty())
@@ -464,9 +483,12 @@ QByteArray eksportVcard(const QList<TekstyWiersza> &klienci, const PodpisyPol &p
 // ---- Reader --------------------------------------------------------------------------
 
 CzytnikVcard::CzytnikVcard(const PodpisyPol &podpisy)
-    : m_nazwyPol(nazwyPolVcard(podpisy))
-    , m_rodzaje(rodzajePol(podpisy))
-{}
+    : m_rodzaje(rodzajePol(podpisy))
+{
+    const std::array<QString, PodpisyInfo::Liczba> nazwy = nazwyPolVcard(podpisy);
+    for (int i = 0; i < PodpisyInfo::Liczba; ++i)
+        m_nazwyPol[i] = nazwy[i].toLatin1();
+}
 
 WynikWczytania CzytnikVcard::czytaj(QIODevice &urzadzenie) const
 {
@@ -544,8 +566,9 @@ WynikWczytania CzytnikVcard::czytajDane(const QByteArray &wejscie) const
     };
     for (qsizetype i = 0; i < linie.size(); ++i) {
         const int nr = int(i) + 1;
-        QByteArray l = linie[i].toByteArray();
-        if (l.trimmed().isEmpty()) {
+        // The line's own bytes, copied only when something is added to it.
+        QByteArray l = QByteArray::fromRawData(linie[i].data(), linie[i].size());
+        if (QByteArrayView(l).trimmed().isEmpty()) {
             base64 = false;
             continue;
         }
@@ -588,23 +611,23 @@ WynikWczytania CzytnikVcard::czytajDane(const QByteArray &wejscie) const
         }
         Wlasciwosc w;
         w.linia = nr;
-        QList<QByteArray> czesci;
         srednik.append(dwukropek);
-        qsizetype od = 0;
-        for (qsizetype j : srednik) {
-            czesci.append(l.mid(od, j - od));
-            od = j + 1;
-        }
-        w.nazwa = czesci.takeFirst().trimmed().toUpper();
-        if (const qsizetype kropka = w.nazwa.lastIndexOf('.'); kropka >= 0)
-            w.nazwa = w.nazwa.mid(kropka + 1);
-        for (QByteArray &c : czesci) {
-            c = c.trimmed();
+        QByteArrayView nazwa = QByteArrayView(l).first(srednik.first()).trimmed();
+        if (const qsizetype kropka = nazwa.lastIndexOf('.'); kropka >= 0)
+            nazwa = nazwa.sliced(kropka + 1);
+        w.nazwa = nazwa.toByteArray().toUpper();
+        w.parametry.reserve(srednik.size() - 1);
+        for (qsizetype j = 1; j < srednik.size(); ++j) {
+            const QByteArrayView c =
+                QByteArrayView(l).sliced(srednik[j - 1] + 1, srednik[j] - srednik[j - 1] - 1).trimmed();
             const qsizetype r = c.indexOf('=');
-            c = r < 0 ? c.toUpper()
-                      : c.left(r).toUpper() + '='
-                            + (c.left(r).toUpper() == "CHARSET" ? c.mid(r + 1) : c.mid(r + 1).toUpper());
-            w.parametry.append(c);
+            QByteArray p = c.toByteArray();
+            // Names and values in capitals, but not the name of a character set.
+            if (r < 0 || c.first(r).compare("CHARSET", Qt::CaseInsensitive) != 0)
+                p = std::move(p).toUpper();
+            else
+                p.replace(0, r, "CHARSET");
+            w.parametry.append(std::move(p));
         }
         // vCard 2.1 quoted-printable: '=' at the end of a line is a soft line break.
         if (jestQp(w)) {

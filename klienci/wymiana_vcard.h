@@ -55,7 +55,7 @@ public:
 private:
     WynikWczytania czytajDane(const QByteArray &dane) const;
 
-    std::array<QString, PodpisyInfo::Liczba> m_nazwyPol;
+    std::array<QByteArray, PodpisyInfo::Liczba> m_nazwyPol; // X- names, as nazwyPolVcard gives them
     RodzajePol m_rodzaje;
 };
 

@@ -13,23 +13,38 @@
 
 class Dialogi;
 
-// The window's own dialogs, replaceable by a test. Each returns nullopt / false when the
-// user cancelled. The defaults show the dialogs above modally.
+// The window's own dialogs, replaceable by a test. Each returns nullopt when the user
+// cancelled. The defaults show the dialogs above modally.
 struct OknaWymiany
 {
     std::function<std::optional<OpcjeEksportu>(QWidget *, int wiersz, const QList<int> &zTekstem)> eksport;
-    std::function<std::optional<QList<int>>(QWidget *, const Wymiana::WynikWczytania &)> mapowanie;
-    std::function<bool(QWidget *, const Wymiana::PlanImportu &, const Wymiana::PodpisyPol &)> podglad;
+    std::function<std::optional<QList<int>>(QWidget *, const Wymiana::WynikWczytania &, const Wymiana::PodpisyPol &)>
+        mapowanie;
+    // The preview returns the choice to import with.
+    std::function<std::optional<Wymiana::WyborImportu>(QWidget *, const Wymiana::WynikWczytania &,
+                                                       const Wymiana::PlanImportu &, const Wymiana::ZaplanujPonownie &,
+                                                       const Wymiana::PodpisyPol &)>
+        podglad;
 
     OknaWymiany();
 };
 
+// The folder the file dialogs of "Eksport" and "Import" open in: the user's documents
+// folder the first time, then the folder of the file last chosen in either.
+struct KatalogWymiany
+{
+    QString ostatni;
+    QString teraz() const;
+    void zapamietaj(const QString &plik);
+};
+
 // "Eksport" of `lista`, `wiersz` being the row shown. Every question and notice goes
 // through `dialogi`.
-void eksportujKlientow(QWidget *rodzic, Dialogi &dialogi, const OknaWymiany &okna, const ListaKlientow &lista,
-                       int wiersz, const Wymiana::PodpisyPol &podpisy);
+void eksportujKlientow(QWidget *rodzic, Dialogi &dialogi, const OknaWymiany &okna, KatalogWymiany &katalog,
+                       const ListaKlientow &lista, int wiersz, const Wymiana::PodpisyPol &podpisy);
 
-// "Import" into the open list: file dialog, reading, mapping, then the import of
+// "Import" into the open list: file dialog, reading, the columns of a CSV file when some
+// hold text no column takes or the file has no header, then the import of
 // importujDoListy with the preview as its question (a plan changed by another program is
 // shown again after a notice) and, once saved, the clients left over offered a file of
 // their own. Every error and notice is shown here.
@@ -38,5 +53,5 @@ struct ImportZOkna
     int wiersz = -1;           // the first row written; -1: nothing was saved
     WspolnaLista::Wynik wynik; // the locked save
 };
-ImportZOkna importujKlientow(QWidget *rodzic, Dialogi &dialogi, const OknaWymiany &okna, OtwartaLista &lista,
-                             const Wymiana::PodpisyPol &podpisy);
+ImportZOkna importujKlientow(QWidget *rodzic, Dialogi &dialogi, const OknaWymiany &okna, KatalogWymiany &katalog,
+                             OtwartaLista &lista, const Wymiana::PodpisyPol &podpisy);

@@ -6,6 +6,7 @@
 #include "ikony.h"
 #include "kontekst.h"
 #include "liczby.h"
+#include "nip.h"
 #include "obserwatorpliku.h"
 #include "sciezki.h"
 #include "tekst.h"
@@ -613,7 +614,24 @@ bool Tdokumenty::dodajDoListy()
                                           QStringLiteral("Wiersz %1 zawiera: %2. Zastąpić go danymi z pól edycji?")
                                               .arg(numerWiersza(wiersz), byly[Nazwa1])))
         return false;
+    if (!potwierdzNip(wiersz, teksty))
+        return false;
     return pokazPoZapisie(m_otwarta.ustawWiersz(wiersz, teksty), wiersz);
+}
+
+bool Tdokumenty::potwierdzNip(int wiersz, const TekstyWiersza &teksty)
+{
+    // Only a NIP new to this row: one the row already held was shared before.
+    const ListaKlientow &lista = m_otwarta.lista();
+    if (kluczNip(teksty[Nip]) == kluczNip(lista.tekst(Nip, wiersz)))
+        return true;
+    const int inny = wierszZTymSamymNip(lista, teksty[Nip], wiersz);
+    if (inny < 0)
+        return true;
+    return m_dialogi.pytanieDomyslnieNie(
+        this, QStringLiteral("NIP %1 ma już wiersz %2: %3. Narzędzia klienta rozpoznają klienta po NIP, więc oba "
+                             "wiersze miałyby wspólne komentarze i dokumenty. Zapisać mimo to?")
+                  .arg(teksty[Nip], numerWiersza(inny), lista.tekst(Nazwa1, inny)));
 }
 
 void Tdokumenty::usunWpis()
@@ -852,15 +870,15 @@ void Tdokumenty::pokazKoperte()
 
 void Tdokumenty::eksportujKlientow()
 {
-    ::eksportujKlientow(this, m_dialogi, oknaWymiany, m_otwarta.lista(), m_ui->lista->currentRow(),
+    ::eksportujKlientow(this, m_dialogi, oknaWymiany, m_katalogWymiany, m_otwarta.lista(), m_ui->lista->currentRow(),
                         czytajPodpisyInfo(m_katalogDanych).teksty);
 }
 
 void Tdokumenty::importujKlientow()
 {
     // A change of the open list: the window shows what was saved, and "Cofnij" takes it back.
-    const ImportZOkna w =
-        ::importujKlientow(this, m_dialogi, oknaWymiany, m_otwarta, czytajPodpisyInfo(m_katalogDanych).teksty);
+    const ImportZOkna w = ::importujKlientow(this, m_dialogi, oknaWymiany, m_katalogWymiany, m_otwarta,
+                                             czytajPodpisyInfo(m_katalogDanych).teksty);
     if (w.wiersz >= 0)
         pokazPoZapisie(w.wynik, w.wiersz);
 }

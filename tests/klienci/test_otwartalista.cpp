@@ -239,17 +239,17 @@ void TestOtwartaLista::importuj()
     };
 
     QStringList zadane;
-    const Wymiana::ImportDoListy w =
-        Wymiana::importujDoListy(o, {{QString(), QStringLiteral("A")}, {QString(), QStringLiteral("B")}},
-                                 [&](const Wymiana::PlanImportu &plan, bool ponownie) {
-                                     QStringList wiersze;
-                                     for (int r : plan.wiersze)
-                                         wiersze << QString::number(r + 1);
-                                     zadane << wiersze.join(u' ') + (ponownie ? QStringLiteral(" +") : QString());
-                                     if (obcy == 1 && zadane.size() == 1)
-                                         inny.ustawWiersz(plan.wiersze.first(), obcyWiersz);
-                                     return odpowiedzi.value(zadane.size() - 1);
-                                 });
+    const Wymiana::ImportDoListy w = Wymiana::importujDoListy(
+        o, {{QString(), QStringLiteral("A")}, {QString(), QStringLiteral("B")}}, {},
+        [&](const Wymiana::PlanImportu &plan, bool ponownie, auto &) {
+            QStringList wiersze;
+            for (int r : plan.wiersze)
+                wiersze << QString::number(r + 1);
+            zadane << wiersze.join(u' ') + (ponownie ? QStringLiteral(" +") : QString());
+            if (obcy == 1 && zadane.size() == 1)
+                inny.ustawWiersz(plan.wiersze.first(), obcyWiersz);
+            return odpowiedzi.value(zadane.size() - 1) ? std::optional(plan.wybor) : std::nullopt;
+        });
     QCOMPARE(zadane.join(u'|'), pytania);
     QCOMPARE(int(w.koniec), koniec);
     QCOMPARE(wPliku(), nazwy);
