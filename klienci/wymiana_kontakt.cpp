@@ -108,15 +108,11 @@ void rozlozAdres(AdresKontaktu &a)
     }
 }
 
-// The kind itself, then a related kind (Inny: none); a phone and a mobile take each
-// other's column.
+// The kind itself, then a related kind (Inny: none): a mobile is a phone too, and may
+// take the phone column, but a landline does not go to a mobile column.
 std::array<RodzajPola, 2> pokrewne(RodzajPola r)
 {
-    if (r == RodzajPola::Telefon)
-        return {r, RodzajPola::Komorka};
-    if (r == RodzajPola::Komorka)
-        return {r, RodzajPola::Telefon};
-    return {r, RodzajPola::Inny};
+    return {r, r == RodzajPola::Komorka ? RodzajPola::Telefon : RodzajPola::Inny};
 }
 
 // Kinds whose values may copy one another: all phones are one family.
@@ -143,35 +139,36 @@ public:
                 m_zarezerwowana[x.kolumna - Info1] = true;
     }
 
-    // Places the value and returns its column; -1 when it found none or its text was
-    // there already.
-    int umiesc(const WartoscKontaktu &w)
+    // Places the values, the better rank first: each in its column, else in an empty free
+    // column of its kind, and only then (the values left) of a related kind; what finds
+    // none is listed as not imported. Returns each value placed with its column.
+    QList<std::pair<int, QString>> umiesc(QList<WartoscKontaktu> wartosci)
     {
-        if (w.tekst.isEmpty())
-            return -1;
-        if (w.kolumna >= 0) {
-            if (t[w.kolumna].isEmpty()) {
-                t[w.kolumna] = w.tekst;
-                return w.kolumna;
+        std::stable_sort(wartosci.begin(), wartosci.end(),
+                         [](const WartoscKontaktu &a, const WartoscKontaktu &b) { return a.ranga < b.ranga; });
+        QList<std::pair<int, QString>> umieszczone;
+        QList<WartoscKontaktu> reszta;
+        for (bool zPokrewnymi : {false, true}) {
+            for (const WartoscKontaktu &w : wartosci) {
+                const int k = umiesc(w, zPokrewnymi);
+                if (k >= 0)
+                    umieszczone.append({k, w.tekst});
+                else if (k == Brak && !zPokrewnymi)
+                    reszta.append(w);
+                else if (k == Brak)
+                    m_nie.append(w.etykieta + QStringLiteral(": ") + w.tekst);
             }
-            if (t[w.kolumna] == w.tekst)
-                return -1;
+            wartosci = std::move(reszta);
         }
-        if (const int k = wolnaKolumna(w.rodzaj, w.kolumna); k >= 0) {
-            t[k] = w.tekst;
-            return k;
-        }
-        if (!maWKolumnieRodzaju(w.rodzaj, w.tekst))
-            m_nie.append(w.etykieta + QStringLiteral(": ") + w.tekst);
-        return -1;
+        return umieszczone;
     }
 
     // The first empty free column of the kind (or a related one) that no other value names
     // (`wszystkie`: named or not).
-    int wolnaKolumna(RodzajPola rodzaj, int wlasna = -1, bool wszystkie = false) const
+    int wolnaKolumna(RodzajPola rodzaj, int wlasna = -1, bool wszystkie = false, bool zPokrewnymi = true) const
     {
         for (RodzajPola r : pokrewne(rodzaj))
-            for (int i = 0; i < PodpisyInfo::Liczba && r != RodzajPola::Inny; ++i)
+            for (int i = 0; i < PodpisyInfo::Liczba && r != RodzajPola::Inny && (zPokrewnymi || r == rodzaj); ++i)
                 if (m_rodzaje[i] == r && t[Info1 + i].isEmpty()
                     && (wszystkie || !m_zarezerwowana[i] || wlasna == Info1 + i))
                     return Info1 + i;
@@ -188,6 +185,27 @@ public:
     }
 
 private:
+    static constexpr int Brak = -1, Jest = -2; // no column; the text is there already
+
+    int umiesc(const WartoscKontaktu &w, bool zPokrewnymi)
+    {
+        if (w.tekst.isEmpty())
+            return Jest;
+        if (w.kolumna >= 0) {
+            if (t[w.kolumna].isEmpty()) {
+                t[w.kolumna] = w.tekst;
+                return w.kolumna;
+            }
+            if (t[w.kolumna] == w.tekst)
+                return Jest;
+        }
+        if (const int k = wolnaKolumna(w.rodzaj, w.kolumna, false, zPokrewnymi); k >= 0) {
+            t[k] = w.tekst;
+            return k;
+        }
+        return maWKolumnieRodzaju(w.rodzaj, w.tekst) ? Jest : Brak;
+    }
+
     const RodzajePol &m_rodzaje;
     QStringList &m_nie;
     std::array<bool, PodpisyInfo::Liczba> m_zarezerwowana{};
@@ -247,14 +265,9 @@ TekstyWiersza klientZKontaktu(const Kontakt &k, const RodzajePol &rodzaje, QStri
     QList<WartoscKontaktu> wlasne, kopie;
     for (const WartoscKontaktu &w : k.wartosci)
         (w.kopiaPola ? kopie : wlasne).append(w);
-    const auto wgRangi = [](const WartoscKontaktu &a, const WartoscKontaktu &b) { return a.ranga < b.ranga; };
-    std::stable_sort(wlasne.begin(), wlasne.end(), wgRangi);
-    QList<std::pair<RodzajPola, QString>> zabierajace;
-    for (const WartoscKontaktu &w : wlasne)
-        if (const int kolumna = r.umiesc(w); kolumna >= Info1)
-            zabierajace.append({rodzina(rodzaje[kolumna - Info1]), w.tekst});
     bool osobaZabrana = false;
-    for (const auto &[rodzajZ, tekst] : zabierajace) {
+    for (const auto &[kolumna, tekst] : r.umiesc(wlasne)) {
+        const RodzajPola rodzajZ = kolumna >= Info1 ? rodzina(rodzaje[kolumna - Info1]) : RodzajPola::Inny;
         if (rodzajZ == RodzajPola::Inny)
             continue;
         bool zabrano = false;
@@ -266,9 +279,7 @@ TekstyWiersza klientZKontaktu(const Kontakt &k, const RodzajePol &rodzaje, QStri
         if (!zabrano && k.osobaKopiaPola && !osobaZabrana && rodzajZ == RodzajPola::Osoba && tekst == k.osoba)
             osobaZabrana = true;
     }
-    std::stable_sort(kopie.begin(), kopie.end(), wgRangi);
-    for (const WartoscKontaktu &w : kopie)
-        r.umiesc(w);
+    r.umiesc(kopie);
 
     // One address, whole.
     QList<AdresKontaktu> adresy;

@@ -90,6 +90,8 @@ private slots:
     void mapowanieKolumn();
     void powtorzenia();
     void katalogiPlikow();
+    void naEkranie_data();
+    void naEkranie();
     void innyProgramZajalWiersz();
     void eksport_data();
     void eksport();
@@ -322,6 +324,34 @@ void TestOknaWymiany::innyProgramZajalWiersz()
     QCOMPARE(wiersze, (QStringList{"Inny program", "Żółć Sp. z o.o."}));
     QCOMPARE(kontrolka<QListWidget>(o, "lista")->currentRow(), 4);
     QCOMPARE(wczytajPlikKlientow(reszta, {}).klienci.value(0)[Nazwa1], QStringLiteral("Иван Kowalczyk"));
+}
+
+void TestOknaWymiany::naEkranie_data()
+{
+    QTest::addColumn<QString>("plik");
+    QTest::newRow("kolumny pliku Google") << "import-csv-google/plik.csv";
+    QTest::newRow("podgląd 498 kart") << "import-vcard21-telefon/plik.vcf";
+}
+
+void TestOknaWymiany::naEkranie()
+{
+    // However many columns or clients, the dialog fits a 1024 × 768 screen and its buttons
+    // are in view: the lists scroll.
+    QFETCH(QString, plik);
+    QFile f(QStringLiteral(LK_ZLOTE "/") + plik);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const WynikWczytania w = wczytajKlientow(f.readAll(), {});
+    std::unique_ptr<QDialog> okno;
+    if (w.format == Format::Csv)
+        okno = std::make_unique<OknoMapowania>(w, PodpisyPol{});
+    else
+        okno = std::make_unique<OknoImportu>(w, zaplanujImport(lista(), w.klienci), ZaplanujPonownie(), PodpisyPol{});
+    okno->show();
+    QVERIFY(QTest::qWaitForWindowExposed(okno.get()));
+    QVERIFY2(okno->width() <= 1024 && okno->height() <= 768,
+             qPrintable(QStringLiteral("%1 × %2").arg(okno->width()).arg(okno->height())));
+    auto *przycisk = kontrolka<QPushButton>(okno.get(), "anuluj");
+    QVERIFY(okno->rect().contains(QRect(przycisk->mapTo(okno.get(), QPoint()), przycisk->size())));
 }
 
 void TestOknaWymiany::eksport_data()
