@@ -259,39 +259,14 @@ const SlowaGrupy GrupyAdresu[] = {
 };
 
 // Columns that say nothing about the client, whatever they hold.
-const std::initializer_list<const char *> Szum = {"labels",
-                                                  "groupmembership",
-                                                  "photo",
-                                                  "emailtype",
-                                                  "email2type",
-                                                  "email3type",
-                                                  "emaildisplayname",
-                                                  "email2displayname",
-                                                  "email3displayname",
-                                                  "priority",
-                                                  "sensitivity",
-                                                  "private",
-                                                  "gender",
-                                                  "initials",
-                                                  "fileas",
-                                                  "yominame",
-                                                  "givennameyomi",
-                                                  "additionalnameyomi",
-                                                  "familynameyomi",
-                                                  "phoneticfirstname",
-                                                  "phoneticmiddlename",
-                                                  "phoneticlastname",
-                                                  "prefermailformat",
-                                                  "internetfreebusy",
-                                                  "priorytet",
-                                                  "prywatne",
-                                                  "poufnosc",
-                                                  "plec",
-                                                  "inicjaly",
-                                                  "nazwawyswietlanaemail",
-                                                  "nazwawyswietlanaemail2",
-                                                  "typemail",
-                                                  "typemail2"};
+// clang-format off
+const char *const Szum[] = {
+    "labels", "groupmembership", "photo", "emailtype", "email2type", "email3type", "emaildisplayname",
+    "email2displayname", "email3displayname", "priority", "sensitivity", "private", "gender", "initials",
+    "fileas", "yominame", "givennameyomi", "additionalnameyomi", "familynameyomi", "phoneticfirstname",
+    "phoneticmiddlename", "phoneticlastname", "prefermailformat", "internetfreebusy", "priorytet", "prywatne",
+    "poufnosc", "plec", "inicjaly", "nazwawyswietlanaemail", "nazwawyswietlanaemail2", "typemail", "typemail2"};
+// clang-format on
 
 struct Slownik
 {

@@ -262,27 +262,23 @@ std::optional<QString> tekstWartosci(const Wlasciwosc &w, BladKarty &blad)
 QStringList skladowe(QStringView s, bool dziel = true)
 {
     QStringList wynik;
-    if (!s.contains(u'\\')) {
-        if (!dziel)
-            return {s.toString()};
-        for (QStringView c : s.split(u';'))
-            wynik.append(c.toString());
-        return wynik;
-    }
     QString biezaca;
-    biezaca.reserve(s.size());
+    qsizetype od = 0; // the text from here up to the current character is taken as it is
     for (qsizetype i = 0; i < s.size(); ++i) {
         const QChar c = s[i];
         if (c == u'\\' && i + 1 < s.size()) {
+            biezaca += s.sliced(od, i - od);
             const QChar n = s[++i];
             biezaca += (n == u'n' || n == u'N') ? QChar(u'\n') : n;
+            od = i + 1;
         } else if (c == u';' && dziel) {
+            biezaca += s.sliced(od, i - od);
             wynik.append(biezaca);
             biezaca.clear();
-        } else {
-            biezaca += c;
+            od = i + 1;
         }
     }
+    biezaca += s.sliced(od);
     wynik.append(biezaca);
     return wynik;
 }
@@ -572,7 +568,7 @@ WynikWczytania CzytnikVcard::czytajDane(const QByteArray &wejscie) const
             base64 = false;
             continue;
         }
-        if (l[0] == ' ' || l[0] == '\t') {
+        if (l.at(0) == ' ' || l.at(0) == '\t') {
             if (wKarcie && base64)
                 continue;
             if (wKarcie)
@@ -591,11 +587,11 @@ WynikWczytania CzytnikVcard::czytajDane(const QByteArray &wejscie) const
         QList<qsizetype> srednik;
         bool cudzyslow = false;
         for (qsizetype j = 0; j < l.size(); ++j) {
-            if (l[j] == '"')
+            if (l.at(j) == '"')
                 cudzyslow = !cudzyslow;
-            else if (!cudzyslow && l[j] == ';')
+            else if (!cudzyslow && l.at(j) == ';')
                 srednik.append(j);
-            else if (!cudzyslow && l[j] == ':') {
+            else if (!cudzyslow && l.at(j) == ':') {
                 dwukropek = j;
                 break;
             }
