@@ -18,11 +18,13 @@ QByteArray UstawienieSieci::domyslne(const QString &katalogStartowy)
     return rekord;
 }
 
-KatalogDanych rozwiazKatalogDanych(const QString &katalogStartowy)
+KatalogDanych rozwiazKatalogDanych(const QString &katalogStartowy, BrakUstawienia brak)
 {
     KatalogDanych wynik{katalogStartowy, {}};
     const QString sciezka = sciezkaDanych(katalogStartowy, QStringLiteral("\\Admini\\siec.dat"));
 
+    if (brak == BrakUstawienia::PrzyjmijDomyslne && !plikIstnieje(sciezka))
+        return wynik;
     QByteArray rekord;
     wynik.blad =
         wczytajLubUtworz(sciezka, UstawienieSieci::domyslne(QDir::toNativeSeparators(katalogStartowy)), rekord);

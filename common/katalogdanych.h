@@ -26,7 +26,13 @@ struct KatalogDanych
     BladIO blad;     // set when the setting file could not be created or read
 };
 
+// What resolving the data root does when the setting file is missing.
+enum class BrakUstawienia {
+    Utworz,           // creates it with the default record, as the suite's modules do
+    PrzyjmijDomyslne, // writes nothing: the default record's data root, the start directory
+};
+
 // Resolves the data root from `katalogStartowy`: creates a missing setting file with the
 // default record (the folder Admini is not created), reads it and picks the path its
 // mode names. On an error the data root stays the start directory.
-KatalogDanych rozwiazKatalogDanych(const QString &katalogStartowy);
+KatalogDanych rozwiazKatalogDanych(const QString &katalogStartowy, BrakUstawienia brak = BrakUstawienia::Utworz);

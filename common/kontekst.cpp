@@ -11,9 +11,9 @@ Kontekst::Kontekst(QString katalogStartowy)
     , m_katalogRoboczy(m_katalogStartowy)
 {}
 
-KatalogDanych Kontekst::rozwiazKatalogDanych() const
+KatalogDanych Kontekst::rozwiazKatalogDanych(BrakUstawienia brak) const
 {
-    return ::rozwiazKatalogDanych(m_katalogRoboczy);
+    return ::rozwiazKatalogDanych(m_katalogRoboczy, brak);
 }
 
 void Kontekst::przejdzDo(const QString &katalog)

@@ -19,7 +19,7 @@ public:
     const QString &katalogRoboczy() const { return m_katalogRoboczy; }
 
     // The data root chosen by the network setting under the working directory.
-    KatalogDanych rozwiazKatalogDanych() const;
+    KatalogDanych rozwiazKatalogDanych(BrakUstawienia brak = BrakUstawienia::Utworz) const;
 
     // Moves the working directory, and the process's current directory, to `katalog` as
     // its folders are spelt on disk (the setting need not match their letter case); an

@@ -80,40 +80,97 @@ BladIO BladIO::zErrno(int numer, const QString &sciezka)
     }
 }
 
-BladIO czytajRekord(const QString &sciezka, QByteArray &rekord, qsizetype rozmiar)
+namespace {
+
+int otworz(const QString &sciezka, int flagi, BladIO &blad)
 {
-    if (sciezka.isEmpty())
-        return {BladIO::NieZnaleziono};
-    if (sciezka.contains(QChar(0))) // the system would cut the name there
-        return {BladIO::ZlaNazwa};
+    if (sciezka.isEmpty()) {
+        blad = {BladIO::NieZnaleziono};
+        return -1;
+    }
+    if (sciezka.contains(QChar(0))) { // the system would cut the name there
+        blad = {BladIO::ZlaNazwa};
+        return -1;
+    }
     const QByteArray nazwa = QFile::encodeName(sciezka);
     int fd;
     do {
-        fd = ::open(nazwa.constData(), O_RDWR | O_CLOEXEC);
+        fd = ::open(nazwa.constData(), flagi | O_CLOEXEC);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0)
-        return BladIO::zErrno(errno, sciezka);
+        blad = BladIO::zErrno(errno, sciezka);
+    return fd;
+}
 
+// Writes the record over the file's own bytes, then cuts anything beyond it. Nothing is
+// cut before the record is whole in the file: a write interrupted part way leaves the old
+// bytes after that point, so bytes that stay the same are never lost.
+BladIO zapiszWMiejscu(const QString &sciezka, const QByteArray &rekord)
+{
+    BladIO blad;
+    const int fd = otworz(sciezka, O_WRONLY, blad);
+    if (fd < 0)
+        return blad;
+    int e = 0;
+    qsizetype zapisane = 0;
+    while (e == 0 && zapisane < rekord.size()) {
+        const ssize_t n =
+            ::pwrite(fd, rekord.constData() + zapisane, size_t(rekord.size() - zapisane), off_t(zapisane));
+        if (n > 0)
+            zapisane += n;
+        else if (n == 0)
+            e = ENOSPC;
+        else if (errno != EINTR)
+            e = errno;
+    }
+    if (e == 0 && ::ftruncate(fd, off_t(rekord.size())) != 0)
+        e = errno;
+    if (e == 0 && ::fdatasync(fd) != 0 && errno != EINVAL && errno != EINTR)
+        e = errno;
+    // A network file system may report a lost write only when the file is closed.
+    if (::close(fd) != 0 && e == 0 && errno != EINTR)
+        e = errno;
+    return BladIO::zErrno(e, sciezka);
+}
+
+} // namespace
+
+BladIO czytajRekord(const QString &sciezka, QByteArray &rekord, qsizetype rozmiar)
+{
+    return czytajRekord(sciezka, rekord, rozmiar, Otwarcie::OdczytIZapis);
+}
+
+BladIO czytajRekord(const QString &sciezka, QByteArray &rekord, qsizetype rozmiar, Otwarcie otwarcie)
+{
+    BladIO blad;
+    const int fd = otworz(sciezka, otwarcie == Otwarcie::TylkoOdczyt ? O_RDONLY : O_RDWR, blad);
+    if (fd < 0)
+        return blad;
+    blad = czytajRekord(fd, sciezka, rekord, rozmiar);
+    ::close(fd);
+    return blad;
+}
+
+int otworzDoOdczytu(const QString &sciezka, BladIO &blad)
+{
+    return otworz(sciezka, O_RDONLY, blad);
+}
+
+BladIO czytajRekord(int plik, const QString &sciezka, QByteArray &rekord, qsizetype rozmiar)
+{
     QByteArray bufor(rozmiar, '\0');
     qsizetype przeczytane = 0;
-    BladIO blad;
     while (przeczytane < rozmiar) {
-        const ssize_t n = ::read(fd, bufor.data() + przeczytane, size_t(rozmiar - przeczytane));
+        const ssize_t n = ::pread(plik, bufor.data() + przeczytane, size_t(rozmiar - przeczytane), off_t(przeczytane));
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            blad = BladIO::zErrno(errno, sciezka);
-            break;
+            return BladIO::zErrno(errno, sciezka);
         }
-        if (n == 0) {
-            blad = {BladIO::KoniecPliku};
-            break;
-        }
+        if (n == 0)
+            return {BladIO::KoniecPliku};
         przeczytane += n;
     }
-    ::close(fd);
-    if (blad)
-        return blad;
     rekord = bufor;
     return {};
 }
@@ -142,14 +199,16 @@ BladIO zapiszRekord(const QString &sciezka, const QByteArray &rekord)
     }
 
     QSaveFile plik(sciezka);
-    // A folder that takes no new file (a share where only the list itself is writable):
-    // the existing file is written in place and synced; safe renaming is not possible.
-    plik.setDirectWriteFallback(true);
     // Unbuffered, so a full disk shows at the write itself; the flush below is checked
     // as well, since a failure there alone would still let commit() succeed.
     errno = 0;
     if (!plik.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         const int e = errno;
+        // A folder that takes no new file (a share where only the list itself is
+        // writable): the existing file is written in place and synced; safe renaming is
+        // not possible there. (QSaveFile's own fallback would cut the file first.)
+        if (istnieje && e == EACCES)
+            return zapiszWMiejscu(sciezka, rekord);
         return e ? BladIO::zErrno(e, sciezka) : BladIO{BladIO::OdmowaDostepu};
     }
     errno = 0;

@@ -37,12 +37,26 @@ struct BladIO
 // fails with "Read beyond end of file"; bytes beyond the record are ignored.
 // `rekord` is replaced only when the whole record was read.
 BladIO czytajRekord(const QString &sciezka, QByteArray &rekord, qsizetype rozmiar);
+// How a record is opened for reading: for reading and writing, as the windows open every
+// record, or for reading only, for work that writes nothing (the command line's reading
+// commands need no write permission).
+enum class Otwarcie { OdczytIZapis, TylkoOdczyt };
+BladIO czytajRekord(const QString &sciezka, QByteArray &rekord, qsizetype rozmiar, Otwarcie otwarcie);
+
+// Opens the file for reading only; -1 with `blad` set (as czytajRekord names it) when it
+// cannot be opened. The descriptor is closed on exec.
+int otworzDoOdczytu(const QString &sciezka, BladIO &blad);
+// Reads the first `rozmiar` bytes of an open file from its start, as czytajRekord does;
+// `sciezka` only names the file in errors.
+BladIO czytajRekord(int plik, const QString &sciezka, QByteArray &rekord, qsizetype rozmiar);
 
 // Replaces the file with exactly this record. Safe: the new content goes to a temporary
 // file in the same folder, is flushed and synced, and only then renamed over the old
 // one, so a failed or interrupted save leaves the earlier file byte for byte intact.
 // A read-only target fails with "File access denied" and is left untouched. In a folder
-// where no temporary file can be made, a writable file is written in place instead.
+// where no temporary file can be made, a writable file is written in place instead,
+// never cut short first: an interrupted write leaves the old bytes after the point
+// reached, and bytes that did not change are never lost.
 BladIO zapiszRekord(const QString &sciezka, const QByteArray &rekord);
 
 bool plikIstnieje(const QString &sciezka);

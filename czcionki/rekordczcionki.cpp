@@ -129,12 +129,12 @@ QColor kolorZZapisu(qint32 kolor)
     return QColor(int(k & 0xFF), int((k >> 8) & 0xFF), int((k >> 16) & 0xFF));
 }
 
-BladIO CzytajFonty(const QString &sciezka, CzcionkaDruku &czcionka)
+BladIO CzytajFonty(const QString &sciezka, CzcionkaDruku &czcionka, Otwarcie otwarcie)
 {
     if (!plikIstnieje(sciezka))
         return {};
     QByteArray rekord = czcionka.rekord;
-    if (const BladIO blad = czytajRekord(sciezka, rekord, RekordCzcionki::Rozmiar))
+    if (const BladIO blad = czytajRekord(sciezka, rekord, RekordCzcionki::Rozmiar, otwarcie))
         return blad;
     czcionka.rekord = rekord;
     czcionka.kroj = RekordCzcionki::nazwa(rekord);

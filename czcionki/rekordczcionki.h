@@ -1,12 +1,12 @@
 // The print-font record (76 bytes, little-endian), the only record of "FONT\<name>".
 #pragma once
 
+#include "rekord.h"
+
 #include <QByteArray>
 #include <QColor>
 #include <QFont>
 #include <QString>
-
-struct BladIO;
 
 namespace RekordCzcionki {
 constexpr qsizetype Rozmiar = 76;
@@ -59,7 +59,7 @@ struct CzcionkaDruku
 // When the file exists, reads its first record into the print-font record and takes the
 // current face and size from it; a missing file changes nothing. On an error (short,
 // unreadable or read-only file) nothing changes.
-BladIO CzytajFonty(const QString &sciezka, CzcionkaDruku &czcionka);
+BladIO CzytajFonty(const QString &sciezka, CzcionkaDruku &czcionka, Otwarcie otwarcie = Otwarcie::OdczytIZapis);
 // Fills a copy of the record from `wybrana` and `kolor` and writes it as the file's only
 // record (the folder is never created); only once written do the record and the current
 // face and size change.

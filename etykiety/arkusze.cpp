@@ -14,7 +14,7 @@ namespace {
 Arkusz wbudowany(const char *nazwa, double w, double h, int kol, int wier, double lewy, double gorny, double dx,
                  double dy)
 {
-    return {QString::fromLatin1(nazwa), w, h, kol, wier, lewy, gorny, dx, dy, Arkusz::Zrodlo::Wbudowany};
+    return {QString::fromLatin1(nazwa), w, h, kol, wier, lewy, gorny, dx, dy, Arkusz::Zrodlo::Wbudowany, {}};
 }
 
 // Out-of-page allowance, and how much two labels may share before they overlap.
@@ -98,7 +98,7 @@ void czytajSzablon(QXmlStreamReader &xml, Odczyt &wynik)
     }
     if (!a4 || etykiety != 1 || !prostokat || uklady != 1 || !w || !h || !x0 || !y0 || !dx || !dy)
         return;
-    const Arkusz ark{nazwa, *w, *h, nx, ny, *x0, *y0, *dx, *dy, Arkusz::Zrodlo::Szablon};
+    const Arkusz ark{nazwa, *w, *h, nx, ny, *x0, *y0, *dx, *dy, Arkusz::Zrodlo::Szablon, marka};
     if (!Arkusze::sprawdz(ark))
         wynik.arkusze.append(ark);
 }

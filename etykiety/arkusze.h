@@ -29,6 +29,7 @@ struct Arkusz
     double krokPoziomy = 0;
     double krokPionowy = 0;
     Zrodlo zrodlo = Zrodlo::Wlasny;
+    QString producent = {}; // of a template: its maker, the first words of its name
 
     int naArkuszu() const { return kolumny * wiersze; }
     // Label `indeks` (0 = top left, counted across then down) on the page, mm.

@@ -118,6 +118,11 @@ UstawieniaEtykiet zBajtow(const QByteArray &dane, QStringList *uwagi)
         if (!x.isDouble() || !y.isDouble() || ustawKalibracje(u, it.key(), {x.toDouble(), y.toDouble()}))
             dopisz(uwagi, QStringLiteral("kalibrację drukarki „%1” pominięto").arg(it.key()));
     }
+    u.arkusz = o.value(QStringLiteral("arkusz")).toString().simplified();
+    // Checked against its sheet where it is used.
+    if (const QJsonValue od = o.value(QStringLiteral("od"));
+        od.isDouble() && od.toDouble() >= 1 && od.toDouble() <= 10000)
+        u.od = int(od.toDouble());
     return u;
 }
 
@@ -129,10 +134,14 @@ QByteArray doBajtow(const UstawieniaEtykiet &u)
     QJsonObject kal;
     for (auto it = u.kalibracja.begin(); it != u.kalibracja.end(); ++it)
         kal.insert(it.key(), QJsonObject{{QStringLiteral("x"), it->x()}, {QStringLiteral("y"), it->y()}});
-    return QJsonDocument(QJsonObject{{QStringLiteral("arkusze"), arkusze},
-                                     {QStringLiteral("margines"), u.margines},
-                                     {QStringLiteral("kalibracja"), kal}})
-        .toJson();
+    QJsonObject o{{QStringLiteral("arkusze"), arkusze},
+                  {QStringLiteral("margines"), u.margines},
+                  {QStringLiteral("kalibracja"), kal}};
+    if (!u.arkusz.isEmpty()) {
+        o.insert(QStringLiteral("arkusz"), u.arkusz);
+        o.insert(QStringLiteral("od"), u.od);
+    }
+    return QJsonDocument(o).toJson();
 }
 
 BladIO zapisz(const QString &plik, const UstawieniaEtykiet &u)

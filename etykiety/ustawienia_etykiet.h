@@ -1,7 +1,8 @@
 // What the program keeps for labels in a small file of its own beside the envelope
 // defaults ("\ADMINI\etykiety.json" under the data root), never in a record of the
-// suite: the user's own sheets by name, the inner margin of a label, and the offset of
-// each printer measured with the test page. Read tolerantly (a damaged file or entry
+// suite: the user's own sheets by name, the inner margin of a label, the offset of each
+// printer measured with the test page, and the sheet the window printed on last with its
+// first free label. Read tolerantly (a damaged file or entry
 // gives a message and is left out), written safely.
 #pragma once
 
@@ -18,6 +19,8 @@ struct UstawieniaEtykiet
     QList<Arkusz> wlasne;
     double margines = 3;               // mm, inside every label
     QMap<QString, QPointF> kalibracja; // printer name → offset across and down, mm
+    QString arkusz;                    // the sheet of the window's last job; empty: none yet
+    int od = 1;                        // the first label that job left free on it
 };
 
 namespace PlikEtykiet {

@@ -8,8 +8,8 @@ ImportDoListy importujDoListy(OtwartaLista &lista, const QList<Klienci::TekstyWi
     ImportDoListy w;
     // The question is asked without the lock, so nobody waits on it.
     ListaKlientow teraz;
-    w.zapis.blad = teraz.wczytaj(lista.biezacaLista());
-    if (w.zapis.blad)
+    w.zapis = WspolnaLista::czytaj(lista.biezacaLista(), teraz);
+    if (!w.zapis.ok())
         return w;
     const ZaplanujPonownie zaplanuj = [&](const WyborImportu &inny) { return zaplanujImport(teraz, klienci, inny); };
     w.plan = zaplanuj(wybor);

@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include <unistd.h>
+
 using namespace Klienci;
 
 namespace Klienci {
@@ -253,8 +255,20 @@ ListaKlientow ListaKlientow::spakowana() const
 
 BladIO ListaKlientow::wczytaj(const QString &sciezka)
 {
+    // Reading never needs write permission.
+    BladIO blad;
+    const int plik = otworzDoOdczytu(sciezka, blad);
+    if (plik < 0)
+        return blad;
+    blad = wczytaj(plik, sciezka);
+    ::close(plik);
+    return blad;
+}
+
+BladIO ListaKlientow::wczytaj(int plik, const QString &sciezka)
+{
     // czytajRekord replaces the buffer only when the whole record was read.
-    return czytajRekord(sciezka, m_dane, Rozmiar);
+    return czytajRekord(plik, sciezka, m_dane, Rozmiar);
 }
 
 BladIO ListaKlientow::zapisz(const QString &sciezka) const
@@ -262,12 +276,16 @@ BladIO ListaKlientow::zapisz(const QString &sciezka) const
     return zapiszRekord(sciezka, m_dane);
 }
 
-Podpisy czytajPodpisyInfo(const QString &katalogDanych)
+Podpisy czytajPodpisyInfo(const QString &katalogDanych, Otwarcie otwarcie)
 {
     Podpisy wynik;
     const QString sciezka = sciezkaDanych(katalogDanych, QStringLiteral("\\ADMINI\\info.dat"));
     QByteArray rekord;
-    wynik.blad = wczytajLubUtworz(sciezka, QByteArray(PodpisyInfo::Rozmiar, '\0'), rekord);
+    if (otwarcie == Otwarcie::TylkoOdczyt && !plikIstnieje(sciezka))
+        return wynik;
+    wynik.blad = otwarcie == Otwarcie::TylkoOdczyt
+                     ? czytajRekord(sciezka, rekord, PodpisyInfo::Rozmiar, otwarcie)
+                     : wczytajLubUtworz(sciezka, QByteArray(PodpisyInfo::Rozmiar, '\0'), rekord);
     if (wynik.blad)
         return wynik;
     for (int i = 0; i < PodpisyInfo::Liczba; ++i)

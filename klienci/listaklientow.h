@@ -137,8 +137,11 @@ public:
     // The named rows in their order from row 1 on, in a zeroed list, numbered.
     ListaKlientow spakowana() const;
 
-    // Reads the file's first 349,698 bytes; on an error the list stays as it was.
+    // Reads the file's first 349,698 bytes, opened read-only; on an error the list stays
+    // as it was. A list others may change is read through WspolnaLista::czytaj.
     BladIO wczytaj(const QString &sciezka);
+    // The same from a file already open (`sciezka` names it in errors).
+    BladIO wczytaj(int plik, const QString &sciezka);
     // Replaces the file with the block (safely: a failure leaves the file as it was).
     BladIO zapisz(const QString &sciezka) const;
 
@@ -162,5 +165,6 @@ struct Podpisy
     BladIO blad;
 };
 
-// Creates a missing captions file as 66 zero bytes, then reads it.
-Podpisy czytajPodpisyInfo(const QString &katalogDanych);
+// Creates a missing captions file as 66 zero bytes, then reads it. Read only: a missing
+// file gives empty captions and nothing is written.
+Podpisy czytajPodpisyInfo(const QString &katalogDanych, Otwarcie otwarcie = Otwarcie::OdczytIZapis);

@@ -54,13 +54,13 @@ bool uruchomNarzedzie(Narzedzie n, const QString &nip, const QString &nazwa1, co
     return proces.startDetached();
 }
 
-BladIO KopiaFirmy::czytaj(const QString &katalogDanych)
+BladIO KopiaFirmy::czytaj(const QString &katalogDanych, Otwarcie otwarcie)
 {
     const QString sciezka = sciezkaDanych(katalogDanych, QStringLiteral("\\ADMINI\\firma.dat"));
     if (!plikIstnieje(sciezka))
         return {};
     // czytajRekord replaces the record only when it was read whole.
-    return czytajRekord(sciezka, m_rekord, RekordFirmy::Rozmiar);
+    return czytajRekord(sciezka, m_rekord, RekordFirmy::Rozmiar, otwarcie);
 }
 
 QString KopiaFirmy::nadawca(int i) const

@@ -51,7 +51,7 @@ class KopiaFirmy
 public:
     // Reads the firm record under the data root. A missing file keeps the copy as it is
     // (no error). A file that cannot be read gives the error and also keeps the copy.
-    BladIO czytaj(const QString &katalogDanych);
+    BladIO czytaj(const QString &katalogDanych, Otwarcie otwarcie = Otwarcie::OdczytIZapis);
 
     // Sender line 0..2.
     QString nadawca(int i) const;

@@ -6,31 +6,31 @@ OtwartaLista::OtwartaLista()
     : m_biezacaLista(QStringLiteral("klienci.dat"))
 {}
 
-BladIO OtwartaLista::wczytaj()
+WspolnaLista::Wynik OtwartaLista::wczytaj()
 {
-    return m_lista.wczytaj(m_biezacaLista);
+    return WspolnaLista::czytaj(m_biezacaLista, m_lista, m_czasBlokadyMs);
 }
 
-BladIO OtwartaLista::otworz(const QString &sciezka)
+WspolnaLista::Wynik OtwartaLista::otworz(const QString &sciezka)
 {
-    const BladIO blad = m_lista.wczytaj(sciezka);
-    if (!blad) {
+    const WspolnaLista::Wynik wynik = WspolnaLista::czytaj(sciezka, m_lista, m_czasBlokadyMs);
+    if (wynik.ok()) {
         m_biezacaLista = sciezka;
         m_cofanie.clear();
     }
-    return blad;
+    return wynik;
 }
 
-BladIO OtwartaLista::utworzNowa(const QString &sciezka)
+WspolnaLista::Wynik OtwartaLista::utworzNowa(const QString &sciezka)
 {
     const ListaKlientow nowa = ListaKlientow::nowa();
-    const BladIO blad = nowa.zapisz(sciezka);
-    if (!blad) {
+    const WspolnaLista::Wynik wynik = WspolnaLista::zapisz(sciezka, nowa, m_czasBlokadyMs);
+    if (wynik.ok()) {
         m_lista = nowa;
         m_biezacaLista = sciezka;
         m_cofanie.clear();
     }
-    return blad;
+    return wynik;
 }
 
 WspolnaLista::Wynik OtwartaLista::zmien(const std::function<bool(ListaKlientow &)> &zmiana)
@@ -118,7 +118,8 @@ OtwartaLista::WynikCofania OtwartaLista::cofnij()
     return w;
 }
 
-bool OtwartaLista::usunPlikListy(const QString &sciezka)
+WspolnaLista::Wynik OtwartaLista::usunPlikListy(const QString &sciezka,
+                                                const std::function<bool(const QString &)> &usun)
 {
-    return usunPlik(sciezka);
+    return WspolnaLista::usun(sciezka, usun);
 }

@@ -23,13 +23,15 @@ public:
     const QString &biezacaLista() const { return m_biezacaLista; }
     const ListaKlientow &lista() const { return m_lista; }
 
-    // Reads the current file again; on an error the rows stay as they were.
-    BladIO wczytaj();
+    // Reads the current file again (read-only, waiting while another program changes it);
+    // on an error the rows stay as they were.
+    WspolnaLista::Wynik wczytaj();
     // Reads another file, which becomes the current one; a failed read changes nothing.
     // Changes made to the previous list can no longer be undone.
-    BladIO otworz(const QString &sciezka);
-    // Writes a new list to the file; only once it is written does it become the current one.
-    BladIO utworzNowa(const QString &sciezka);
+    WspolnaLista::Wynik otworz(const QString &sciezka);
+    // Writes a new list to the file (under the lock, when it replaces one); only once it is
+    // written does it become the current one.
+    WspolnaLista::Wynik utworzNowa(const QString &sciezka);
 
     // "Dodaj do listy": the 12 texts from nazwa1 on go into the row as it is on disk now
     // (lp is never written, only each entry's length byte and characters), under the lock.
@@ -61,8 +63,10 @@ public:
     // The first row with an empty nazwa1, or -1.
     int pierwszyWolny() const { return m_lista.pierwszyWolny(); }
 
-    // Deletes a list file (any, not only the current one); false when it could not.
-    static bool usunPlikListy(const QString &sciezka);
+    // Deletes a list file (any, not only the current one) by `usun` (for good unless told
+    // otherwise), under the list's lock.
+    static WspolnaLista::Wynik usunPlikListy(const QString &sciezka,
+                                             const std::function<bool(const QString &)> &usun = usunPlik);
 
 private:
     // Keeps a change as a step to undo: `przed` is the list as the file held it before,

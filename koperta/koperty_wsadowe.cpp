@@ -18,7 +18,8 @@ std::optional<QString> wczytajUstawieniaWsadowe(const QString &katalogDanych, co
                                                 const QString &profil, const std::array<QString, 4> &nadawcaFirmy,
                                                 UstawieniaWsadowe &wynik)
 {
-    MagazynKoperty magazyn(katalogDanych);
+    // Nothing is written, so nothing needs write permission.
+    MagazynKoperty magazyn(katalogDanych, Otwarcie::TylkoOdczyt);
     StanKoperty stan;
     stan.ustawienia.nadawca = nadawcaFirmy; // what "Koperta" puts into n1..n4
     WynikUstawien w = ustawKoperte(magazyn, stan, MagazynKoperty::Brakujacy::JakUtworzony);
@@ -30,7 +31,7 @@ std::optional<QString> wczytajUstawieniaWsadowe(const QString &katalogDanych, co
             return opisBledu(w.plik, w.blad);
     }
 
-    if (const BladIO blad = CzytajFonty(sciezkaCzcionki, wynik.czcionka))
+    if (const BladIO blad = CzytajFonty(sciezkaCzcionki, wynik.czcionka, Otwarcie::TylkoOdczyt))
         return opisBledu(sciezkaCzcionki, blad);
 
     wynik.ustawienia = stan.doDruku();

@@ -7,8 +7,9 @@
 
 #include <utility>
 
-MagazynKoperty::MagazynKoperty(QString katalogDanych)
+MagazynKoperty::MagazynKoperty(QString katalogDanych, Otwarcie otwarcie)
     : m_katalog(std::move(katalogDanych))
+    , m_otwarcie(otwarcie)
 {}
 
 QString MagazynKoperty::sciezka(Rekord r) const
@@ -48,7 +49,7 @@ BladIO MagazynKoperty::wczytaj(Rekord r, UstawieniaKoperty &u, Brakujacy brakuja
             return blad;
     } else if (brakujacy == Brakujacy::JakUtworzony && !QFileInfo::exists(plik)) {
         b = poczatkowy;
-    } else if (const BladIO blad = czytajRekord(plik, b, b.size())) {
+    } else if (const BladIO blad = czytajRekord(plik, b, b.size(), m_otwarcie)) {
         return blad;
     }
     switch (r) {
@@ -94,7 +95,7 @@ BladIO MagazynKoperty::zapiszForme(const QString &forma)
 
 BladIO MagazynKoperty::wczytajProfil(const QString &plik, UstawieniaKoperty &u)
 {
-    if (const BladIO blad = czytajRekord(plik, m_bufory.profil, ProfilKoperty::Rozmiar))
+    if (const BladIO blad = czytajRekord(plik, m_bufory.profil, ProfilKoperty::Rozmiar, m_otwarcie))
         return blad;
     odczytajProfil(m_bufory.profil, u);
     return {};

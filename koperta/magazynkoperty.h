@@ -19,8 +19,10 @@ public:
     // other than a file at that path is read, and fails, in every case.
     enum class Brakujacy { Blad, Utworz, JakUtworzony };
 
-    // `katalogDanych`: the envelope data root (empty: the file-system root).
-    explicit MagazynKoperty(QString katalogDanych = QString());
+    // `katalogDanych`: the envelope data root (empty: the file-system root). `otwarcie`:
+    // how the records and profiles are opened for reading (read only for work that
+    // writes nothing).
+    explicit MagazynKoperty(QString katalogDanych = QString(), Otwarcie otwarcie = Otwarcie::OdczytIZapis);
 
     void ustawKatalog(const QString &katalogDanych) { m_katalog = katalogDanych; }
     const QString &katalog() const { return m_katalog; }
@@ -53,5 +55,6 @@ private:
     BladIO zapisz(Rekord r);
 
     QString m_katalog;
+    Otwarcie m_otwarcie;
     BuforyKoperty m_bufory;
 };

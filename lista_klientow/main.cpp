@@ -54,6 +54,8 @@ int main(int argc, char *argv[])
                                                      Tkoperta_f::Ustawienia::PrzyPierwszymUzyciu);
         return *koperta_f;
     }));
+    dokumenty.ustawEtykiety(polaczEtykiety(
+        dialogi, [&]() -> QPrinter & { return drukarka(); }, kontekst));
     Tform3 form3(&dokumenty);
 
     dokumenty.show();

@@ -1,10 +1,12 @@
 #include "polecenie.h"
 
+#include "etykiety_klientow.h"
 #include "katalogdanych.h"
 #include "kontekst.h"
 #include "koperty_wsadowe.h"
 #include "narzedzia_klienta.h"
 #include "sciezki.h"
+#include "wspolnalista.h"
 #include "zakres_wierszy.h"
 
 #include <QDir>
@@ -98,7 +100,8 @@ QString katalogDanych(const Kontekst &kontekst, const Polecenie &p)
 {
     if (!QFileInfo(sciezkaDanych(kontekst.katalogStartowy(), QStringLiteral("\\Admini"))).isDir())
         return kontekst.katalogStartowy();
-    const KatalogDanych k = kontekst.rozwiazKatalogDanych();
+    // Only a change of data may write: a missing setting is taken as its default, not made.
+    const KatalogDanych k = kontekst.rozwiazKatalogDanych(BrakUstawienia::PrzyjmijDomyslne);
     if (k.blad)
         p.uwaga(QStringLiteral("ustawienie sieci: %1; katalog danych: %2")
                     .arg(k.blad.tekst(), QDir::toNativeSeparators(k.katalog)));
@@ -107,17 +110,18 @@ QString katalogDanych(const Kontekst &kontekst, const Polecenie &p)
 
 std::array<QString, PodpisyInfo::Liczba> podpisy(const QString &katalog)
 {
-    if (!plikIstnieje(sciezkaDanych(katalog, QStringLiteral("\\ADMINI\\info.dat"))))
-        return {};
-    return czytajPodpisyInfo(katalog).teksty;
+    return czytajPodpisyInfo(katalog, Otwarcie::TylkoOdczyt).teksty;
 }
 
 std::optional<int> wczytajListe(const Polecenie &p, const QString &sciezka, ListaKlientow &lista)
 {
     if (sciezka.isEmpty())
         return p.blad(QStringLiteral("brak opcji --lista <plik listy>"), ZlePolecenie);
-    if (const BladIO b = lista.wczytaj(sciezka))
-        return p.blad(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(sciezka), b.tekst()));
+    const WspolnaLista::Wynik w = WspolnaLista::czytaj(sciezka, lista);
+    if (w.zajeta)
+        return p.blad(w.komunikat);
+    if (w.blad)
+        return p.blad(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(sciezka), w.blad.tekst()));
     return std::nullopt;
 }
 
@@ -160,12 +164,8 @@ std::optional<int> wierszeZAdresem(const Polecenie &p, const QCommandLineParser 
 std::optional<int> ustawieniaKopert(const Polecenie &p, const Kontekst &kontekst, const QString &katalog,
                                     const QString &profil, UstawieniaWsadowe &u)
 {
-    KopiaFirmy firma;
-    if (const BladIO b = firma.czytaj(katalog))
-        return p.blad(QStringLiteral("dane firmy: %1").arg(b.tekst()));
-    const WierszeKopertyKlienta nadawca = wierszeKopertyKlienta(firma, {}, {}, {}, {});
-    if (const auto b = wczytajUstawieniaWsadowe(
-            katalog, kontekst.sciezkaRobocza(QStringLiteral("\\FONT\\font_zentar.dat")), profil, nadawca.nadawca, u))
+    if (const auto b = DrukEtykiet::wczytajUstawienia(
+            katalog, kontekst.sciezkaRobocza(QStringLiteral("\\FONT\\font_zentar.dat")), profil, u))
         return p.blad(*b);
     for (const QString &uwaga : u.uwagi)
         p.uwaga(uwaga);

@@ -1,14 +1,11 @@
 #include "polecenie.h"
 
-#include "druk_etykiet.h"
+#include "etykiety_klientow.h"
 #include "kontekst.h"
-#include "koperty_wsadowe.h"
 #include "ustawienia_etykiet.h"
 
 #include <QDir>
 #include <QPrinter>
-
-using namespace Klienci;
 
 namespace Polecenia {
 namespace {
@@ -128,25 +125,17 @@ int etykiety(const QStringList &argumenty)
         if (const auto s = wierszeZAdresem(p, parser, lista, wiersze, Blad, l, zAdresem))
             return *s;
 
+    // The form of address, the sender lines and the font as `koperty` takes them.
     UstawieniaWsadowe u;
     const QString plikProfilu = parser.isSet(profil) ? sciezkaBezwzgledna(parser.value(profil)) : QString();
     if (const auto s = ustawieniaKopert(p, kontekst, katalog, plikProfilu, u))
         return *s;
-    const auto dane = [&](const std::array<QString, 4> &odbiorca) {
-        return daneKoperty(u.ustawienia, odbiorca, {}, u.czcionka);
-    };
-    z.czcionka = DrukEtykiet::czcionka(dane({}));
     if (parser.isSet(nadawca)) {
-        const Etykieta e = DrukEtykiet::etykietaNadawcy(dane({}));
-        if (e.wiersze.isEmpty())
-            return p.blad(QStringLiteral("dane firmy nie zawierają adresu nadawcy"));
         // The copies of a sender's label are whole sheets.
-        DrukEtykiet::arkuszeJednejEtykiety(z, e, z.kopie);
+        if (const auto b = DrukEtykiet::arkuszeNadawcy(z, u, z.kopie))
+            return p.blad(*b);
     } else {
-        z.etykiety.reserve(zAdresem.size());
-        for (int w : zAdresem)
-            z.etykiety.append(DrukEtykiet::etykietaOdbiorcy(
-                dane({l.tekst(Nazwa1, w), l.tekst(Nazwa2, w), l.tekst(Ulica, w), l.tekst(Miejscowosc, w)}), w));
+        DrukEtykiet::etykietyWierszy(z, u, l, zAdresem);
     }
 
     const QList<DrukEtykiet::Problem> problemy = DrukEtykiet::problemy(z);

@@ -58,14 +58,18 @@ int import(const QStringList &argumenty)
 
     // The same import as the window's, confirmed without asking.
     OtwartaLista otwarta;
-    if (const BladIO b = otwarta.otworz(sciezkaListy))
-        return p.blad(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(sciezkaListy), b.tekst()));
+    if (const WspolnaLista::Wynik b = otwarta.otworz(sciezkaListy))
+        return p.blad(b.zajeta ? b.komunikat
+                               : QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(sciezkaListy), b.blad.tekst()));
     Wymiana::WyborImportu wybor;
     wybor.takzePowtorzone = parser.isSet(powtorzone);
     const Wymiana::ImportDoListy w = Wymiana::importujDoListy(
         otwarta, wczytane.klienci, wybor, [](const Wymiana::PlanImportu &plan, bool, auto &) { return plan.wybor; });
     if (w.zapis.zajeta)
         return p.blad(w.zapis.komunikat);
+    // Said once: the last change was made without protection.
+    if (!w.zapis.ostrzezenie.isEmpty())
+        p.uwaga(w.zapis.ostrzezenie);
     if (w.zapis.blad)
         return p.blad(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(sciezkaListy), w.zapis.blad.tekst()));
     if (w.koniec == Wymiana::ImportDoListy::BrakMiejsca)

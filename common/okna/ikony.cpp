@@ -182,6 +182,14 @@ void rysuj(QPainter &p, Ikona rodzaj)
         koperta(p, QRectF(0.5, 1.5, 11, 7.5));
         koperta(p, QRectF(4.5, 6.5, 11, 8));
         break;
+    case Ikona::Etykiety:
+        wielokat(p, {{2.5, 0.5}, {13.5, 0.5}, {13.5, 15.5}, {2.5, 15.5}}, Papier);
+        for (int i = 0; i < 6; ++i) {
+            pioro(p, Kontur, 0.8);
+            p.setBrush(i == 2 ? Niebieski : QColor(250, 235, 190));
+            p.drawRect(QRectF(4 + (i % 2) * 4.5, 2 + (i / 2) * 4.5, 3.5, 3.5));
+        }
+        break;
     case Ikona::Lista:
         wielokat(p, {{2.5, 1.5}, {13.5, 1.5}, {13.5, 14.5}, {2.5, 14.5}}, Papier);
         pioro(p, Niebieski, 1.2);

@@ -27,6 +27,7 @@ enum class Ikona {
     Czcionka,   // a letter A
     Koperta,    // an envelope
     Koperty,    // two envelopes
+    Etykiety,   // a sheet of labels
     Lista,      // a card with lines (the program's own picture)
     Dom,        // a house
 };

@@ -165,15 +165,18 @@ ImportZOkna importujKlientow(QWidget *rodzic, Dialogi &dialogi, const OknaWymian
     case ImportDoListy::NicDoZapisu:
         dialogi.informacja(rodzic, QStringLiteral("Nie wybrano żadnego klienta. Lista nie została zmieniona."));
         return {};
-    case ImportDoListy::Blad:
-        if (w.zapis.zajeta)
-            dialogi.informacja(rodzic, w.zapis.komunikat);
-        else
-            pokazBlad(dialogi, rodzic, w.zapis.blad);
-        return {};
+    case ImportDoListy::Blad: pokazBlad(dialogi, rodzic, w.zapis); return {};
     case ImportDoListy::Zapisano: break;
     }
     if (!w.plan.niemieszczace.isEmpty())
         zapiszNiemieszczacych(rodzic, dialogi, katalog, w.plan.niemieszczace, podpisy);
     return {w.plan.wiersze.first(), w.zapis};
+}
+
+void pokazBlad(Dialogi &dialogi, QWidget *rodzic, const WspolnaLista::Wynik &wynik)
+{
+    if (wynik.zajeta)
+        dialogi.informacja(rodzic, wynik.komunikat);
+    else
+        pokazBlad(dialogi, rodzic, wynik.blad);
 }

@@ -55,3 +55,6 @@ struct ImportZOkna
 };
 ImportZOkna importujKlientow(QWidget *rodzic, Dialogi &dialogi, const OknaWymiany &okna, KatalogWymiany &katalog,
                              OtwartaLista &lista, const Wymiana::PodpisyPol &podpisy);
+
+// A read or change of a list that failed: the lock's message, or the file's error.
+void pokazBlad(Dialogi &dialogi, QWidget *rodzic, const WspolnaLista::Wynik &wynik);

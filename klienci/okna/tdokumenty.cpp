@@ -237,6 +237,7 @@ void Tdokumenty::wykonczWyglad()
         {m_ui->cofnij, Ikona::WLewo},
         {m_ui->szukajDalej, Ikona::SzukajDalej},
         {m_ui->kopertyDlaWielu, Ikona::Koperty},
+        {m_ui->etykiety, Ikona::Etykiety},
         {m_ui->eksportKlientow, Ikona::Zapisz},
         {m_ui->importKlientow, Ikona::Otworz},
         {m_ui->zamknijModul, Ikona::Zamknij},
@@ -297,6 +298,7 @@ void Tdokumenty::ustawKlawiature()
         {m_ui->dodajDoListy, QKeySequence(Qt::CTRL | Qt::Key_S)},
         {m_ui->cofnij, QKeySequence(Qt::CTRL | Qt::Key_Z)},
         {m_ui->kopertaKlienta, QKeySequence(Qt::CTRL | Qt::Key_E)},
+        {m_ui->etykiety, QKeySequence(Qt::CTRL | Qt::Key_L)},
         {m_ui->pomoc, QKeySequence(Qt::Key_F1)},
     };
     for (const auto &[przycisk, klawisze] : skroty) {
@@ -352,6 +354,7 @@ void Tdokumenty::polacz()
     connect(ui.eksportKlientow, &QToolButton::clicked, this, &Tdokumenty::eksportujKlientow);
     connect(ui.importKlientow, &QToolButton::clicked, this, &Tdokumenty::importujKlientow);
     connect(ui.kopertyDlaWielu, &QToolButton::clicked, this, &Tdokumenty::kopertyDlaWielu);
+    connect(ui.etykiety, &QToolButton::clicked, this, &Tdokumenty::drukujEtykiety);
 
     // The selected line changes by mouse, arrow keys or typing a row number; a click on
     // the line already selected reads the row again too.
@@ -404,7 +407,7 @@ void Tdokumenty::przyUtworzeniu()
         p->clear();
     for (QToolButton *b : {m_ui->szukajDanych, m_ui->szukajMiejsca, m_ui->sortujOdADoZ, m_ui->sortujOdZDoA,
                            m_ui->usunWpis, m_ui->dodajDoListy, m_ui->cofnij, m_ui->szukajDalej, m_ui->kopertyDlaWielu,
-                           m_ui->eksportKlientow, m_ui->importKlientow})
+                           m_ui->etykiety, m_ui->eksportKlientow, m_ui->importKlientow})
         b->setEnabled(false);
     m_ui->tytulListy->setText(QStringLiteral("Lista klientów"));
 
@@ -560,8 +563,8 @@ void Tdokumenty::czytajZaznaczonyWiersz()
     // With no line selected there is no row to read.
     if (wiersz < 0 || wiersz >= LiczbaWierszy)
         return;
-    if (const BladIO blad = m_otwarta.wczytaj()) {
-        pokazBlad(m_dialogi, this, blad);
+    if (const auto wynik = m_otwarta.wczytaj()) {
+        pokazBlad(m_dialogi, this, wynik);
         return;
     }
     pokazWiersz(wiersz);
@@ -585,12 +588,12 @@ int Tdokumenty::wierszDocelowy()
 
 bool Tdokumenty::pokazPoZapisie(const WspolnaLista::Wynik &wynik, int wiersz)
 {
-    if (wynik.zajeta) {
-        m_dialogi.informacja(this, wynik.komunikat);
-        return false;
+    if (!wynik.ostrzezenie.isEmpty() && !m_bezOchrony.contains(m_otwarta.biezacaLista())) {
+        m_bezOchrony.append(m_otwarta.biezacaLista());
+        m_dialogi.informacja(this, wynik.ostrzezenie);
     }
-    if (wynik.blad) {
-        pokazBlad(m_dialogi, this, wynik.blad);
+    if (wynik) {
+        pokazBlad(m_dialogi, this, wynik);
         return false;
     }
     m_obserwator->przyjmij(wynik.stan);
@@ -756,7 +759,7 @@ void Tdokumenty::pokazOtwartaListe()
     pokazWiersz(0);
     for (QToolButton *b : {m_ui->szukajDanych, m_ui->szukajMiejsca, m_ui->sortujOdADoZ, m_ui->sortujOdZDoA,
                            m_ui->usunWpis, m_ui->dodajDoListy, m_ui->cofnij, m_ui->szukajDalej, m_ui->kopertyDlaWielu,
-                           m_ui->eksportKlientow, m_ui->importKlientow})
+                           m_ui->etykiety, m_ui->eksportKlientow, m_ui->importKlientow})
         b->setEnabled(true);
     m_kontekst.przejdzDo(m_katalogDanych);
 }
@@ -788,8 +791,8 @@ void Tdokumenty::nowaLista()
     const QString sciezka = wybierzPlikListy(true, m_kontekst.sciezkaRobocza(QStringLiteral("\\Firmy")));
     if (sciezka.isEmpty())
         return;
-    if (const BladIO blad = m_otwarta.utworzNowa(sciezka))
-        pokazBlad(m_dialogi, this, blad);
+    if (const auto wynik = m_otwarta.utworzNowa(sciezka))
+        pokazBlad(m_dialogi, this, wynik);
     else
         pokazOtwartaListe();
 }
@@ -803,8 +806,8 @@ void Tdokumenty::czytajListe()
     if (sciezka.isEmpty())
         return;
     // A failed read leaves the list, its file and the window as they were.
-    if (const BladIO blad = m_otwarta.otworz(sciezka))
-        pokazBlad(m_dialogi, this, blad);
+    if (const auto wynik = m_otwarta.otworz(sciezka))
+        pokazBlad(m_dialogi, this, wynik);
     else
         pokazOtwartaListe();
 }
@@ -833,14 +836,19 @@ void Tdokumenty::usunListe()
         pokazBlad(m_dialogi, this, BladIO{BladIO::OdmowaDostepu});
     } else if (m_dialogi.pytanieDomyslnieNie(this, QStringLiteral("Usunąć listę %1 ?").arg(nazwa))) {
         // To the trash where the system keeps one; elsewhere for good, after one more question.
-        if (przeniesDoKosza(sciezka)) {
+        const WspolnaLista::Wynik doKosza = OtwartaLista::usunPlikListy(sciezka, przeniesDoKosza);
+        if (doKosza.zajeta) {
+            m_dialogi.informacja(this, doKosza.komunikat);
+        } else if (doKosza.ok()) {
             m_dialogi.informacja(this, QStringLiteral("Lista została usunięta. Można ją odzyskać z kosza."));
         } else if (!plik.exists()) {
             m_dialogi.informacja(this, QStringLiteral("Nie udało się usunąć listy %1.").arg(nazwa));
         } else if (m_dialogi.pytanieDomyslnieNie(
                        this,
                        QStringLiteral("Listy %1 nie można przenieść do kosza. Usunąć ją na zawsze?").arg(nazwa))) {
-            if (OtwartaLista::usunPlikListy(sciezka))
+            if (const auto wynik = OtwartaLista::usunPlikListy(sciezka); wynik.zajeta)
+                m_dialogi.informacja(this, wynik.komunikat);
+            else if (wynik.ok())
                 m_dialogi.informacja(this, QStringLiteral("Lista została usunięta."));
             else
                 m_dialogi.informacja(this, QStringLiteral("Nie udało się usunąć listy %1.").arg(nazwa));
@@ -902,6 +910,14 @@ void Tdokumenty::kopertyDlaWielu()
                                               lista.tekst(Ulica, w), lista.tekst(Miejscowosc, w))
                             .odbiorca);
     m_koperta.drukujDlaKlientow(this, wierszeKopertyKlienta(m_firma, {}, {}, {}, {}).nadawca, odbiorcy);
+}
+
+// The labels dialog for rows of the list in memory; nothing is saved to the list.
+void Tdokumenty::drukujEtykiety()
+{
+    if (!m_etykiety.pokaz)
+        return;
+    m_etykiety.pokaz(this, m_katalogDanych, m_otwarta.lista(), wybierzDoEtykiet);
 }
 
 #include "moc_tdokumenty.cpp"

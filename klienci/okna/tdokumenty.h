@@ -40,6 +40,18 @@ struct OknoKoperty
         drukujDlaKlientow;
 };
 
+// What the client list window asks of the labels dialog, which belongs to another unit:
+// the program main wires it. Unset, "Etykiety" does nothing.
+struct OknoEtykietKlientow
+{
+    // Runs the chooser over `lista` with the rows `zaznaczone` checked: the rows chosen.
+    using Wybor = std::function<QList<int>(QWidget *rodzic, const ListaKlientow &lista, const QList<int> &zaznaczone)>;
+    // "Etykiety": the labels dialog for rows of `lista` (whose data root is
+    // `katalogDanych`), chosen by `wybor`, which the dialog runs as it opens and whenever
+    // the choice is changed.
+    std::function<void(QWidget *rodzic, const QString &katalogDanych, const ListaKlientow &lista, Wybor wybor)> pokaz;
+};
+
 class Tdokumenty : public QWidget
 {
     Q_OBJECT
@@ -65,6 +77,11 @@ public:
     // What "Koperty dla wielu" asks for the rows to print (none: nothing is printed);
     // the chooser unless a test puts a script here.
     std::function<QList<int>(QWidget *, const ListaKlientow &)> wybierzDoKopert = wybierzKlientow;
+    // The labels dialog, as "Etykiety" reaches it.
+    void ustawEtykiety(OknoEtykietKlientow okno) { m_etykiety = std::move(okno); }
+    // The chooser of "Etykiety", with the rows chosen before checked; a test may put a
+    // script here.
+    OknoEtykietKlientow::Wybor wybierzDoEtykiet = ::wybierzDoEtykiet;
     // Where "O kliencie" and "Dokumenty" look their tools up: the folder beside which
     // they stand (the program's own folder unless changed) and then the search path
     // (empty: the system's PATH).
@@ -144,6 +161,7 @@ private:
     void eksportujKlientow();
     void importujKlientow();
     void kopertyDlaWielu();
+    void drukujEtykiety();
 
     std::unique_ptr<Ui::Tdokumenty> m_ui;
     Kontekst &m_kontekst;
@@ -170,6 +188,9 @@ private:
     int m_wierszPrzedNacisnieciem = -1;
     KopiaFirmy m_firma;
     OknoKoperty m_koperta;
+    OknoEtykietKlientow m_etykiety;
     QString m_katalogNarzedzi;
     QStringList m_sciezkiNarzedzi;
+    // Lists already said to be unprotected (a mount without locks): once per list.
+    QStringList m_bezOchrony;
 };

@@ -80,6 +80,21 @@ void WyborKlientow::zaznaczWidoczne(bool zaznacz)
     odswiezLicznik();
 }
 
+void WyborKlientow::zaznacz(const QList<int> &wiersze)
+{
+    const QSignalBlocker blokada(m_ui->wiersze);
+    for (int i = 0; i < m_wiersze.size(); ++i)
+        m_ui->wiersze->item(i)->setCheckState(wiersze.contains(m_wiersze[i]) ? Qt::Checked : Qt::Unchecked);
+    odswiezLicznik();
+}
+
+void WyborKlientow::ustawCel(const QString &tytul, const QString &opis, const QString &przycisk)
+{
+    setWindowTitle(tytul);
+    m_ui->opis->setText(opis);
+    m_ui->drukuj->setText(przycisk);
+}
+
 void WyborKlientow::odswiezLicznik()
 {
     const qsizetype wybrane = wybraneWiersze().size();
@@ -92,6 +107,19 @@ QList<int> wybierzKlientow(QWidget *rodzic, const ListaKlientow &lista)
     WyborKlientow wybor(lista, rodzic);
     if (wybor.exec() != QDialog::Accepted)
         return {};
+    return wybor.wybraneWiersze();
+}
+
+QList<int> wybierzDoEtykiet(QWidget *rodzic, const ListaKlientow &lista, const QList<int> &zaznaczone)
+{
+    WyborKlientow wybor(lista, rodzic);
+    wybor.ustawCel(QStringLiteral("Etykiety"),
+                   QStringLiteral("Zaznacz klientów, dla których mają być wydrukowane etykiety (spacja zaznacza "
+                                  "wskazany wiersz)."),
+                   QStringLiteral("&Wybierz"));
+    wybor.zaznacz(zaznaczone);
+    if (wybor.exec() != QDialog::Accepted)
+        return zaznaczone;
     return wybor.wybraneWiersze();
 }
 

@@ -1,7 +1,6 @@
-// The chooser of "Koperty dla wielu": the list's rows that hold an address
-// (ListaKlientow::maAdres), with check
-// boxes, a filter over the shown text, select all/none on the rows shown and the count
-// chosen. The layout is wyborklientow.ui.
+// The chooser of "Koperty dla wielu" and "Etykiety": the list's rows that hold an address
+// (ListaKlientow::maAdres), with check boxes, a filter over the shown text, select
+// all/none on the rows shown and the count chosen. The layout is wyborklientow.ui.
 #pragma once
 
 #include <QDialog>
@@ -32,6 +31,10 @@ public:
     void filtruj(const QString &tekst);
     // Checks or unchecks every line the filter shows.
     void zaznaczWidoczne(bool zaznacz);
+    // Checks the lines of these rows.
+    void zaznacz(const QList<int> &wiersze);
+    // What the chooser is for: its title, the line above the rows, the accept button.
+    void ustawCel(const QString &tytul, const QString &opis, const QString &przycisk);
 
 private:
     void odswiezLicznik();
@@ -43,3 +46,6 @@ private:
 // Opens the chooser over `lista` and waits for it: the chosen rows, or none when it was
 // cancelled.
 QList<int> wybierzKlientow(QWidget *rodzic, const ListaKlientow &lista);
+// The chooser for labels, the rows `zaznaczone` checked: the rows chosen, or `zaznaczone`
+// when it was cancelled.
+QList<int> wybierzDoEtykiet(QWidget *rodzic, const ListaKlientow &lista, const QList<int> &zaznaczone);

@@ -1,11 +1,9 @@
 #include "drukowanie.h"
 
 #include "dialogi.h"
+#include "podglad.h"
 #include "zadanie_druku.h"
 
-#include <QAction>
-#include <QCoreApplication>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 
 WspolnaDrukarka::WspolnaDrukarka() = default;
@@ -36,26 +34,6 @@ bool wykonajDrukKoperty(QWidget *rodzic, Dialogi &dialogi, QPrinter &dr,
 QPrintPreviewDialog *podgladKopert(QWidget *rodzic, Dialogi &dialogi, QPrinter &dr, const QList<DaneKoperty> &koperty,
                                    bool bezPytania, const std::function<bool()> &drukuj)
 {
-    auto *okno = new QPrintPreviewDialog(&dr, rodzic);
-    okno->setObjectName(QStringLiteral("PrintPreviewDialog1"));
-    okno->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(okno, &QPrintPreviewDialog::paintRequested, okno,
-                     [koperty](QPrinter *podglad) { rysujPodglad(*podglad, koperty); });
-    // The print command goes through the program's dialogs and print flow.
-    const QString drukujTekst = QCoreApplication::translate("QPrintPreviewDialog", "Print");
-    const QString ustawienieTekst = QCoreApplication::translate("QPrintPreviewDialog", "Page setup");
-    for (QAction *a : okno->findChildren<QAction *>()) {
-        if (a->text() == ustawienieTekst) {
-            a->setVisible(false);
-        } else if (a->text() == drukujTekst) {
-            QObject::disconnect(a, &QAction::triggered, okno, nullptr);
-            QObject::connect(a, &QAction::triggered, okno, [okno, &dialogi, &dr, bezPytania, drukuj] {
-                if (!bezPytania && !dialogi.drukuj(okno, &dr))
-                    return;
-                if (drukuj())
-                    okno->accept();
-            });
-        }
-    }
-    return okno;
+    return podgladWydruku(
+        rodzic, dialogi, dr, [koperty](QPrinter &podglad) { rysujPodglad(podglad, koperty); }, bezPytania, drukuj);
 }

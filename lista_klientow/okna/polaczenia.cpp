@@ -1,5 +1,7 @@
 #include "polaczenia.h"
 
+#include "kontekst.h"
+#include "oknoetykiet.h"
 #include "tkoperta_f.h"
 
 OknoKoperty polaczKoperte(std::function<Tkoperta_f &()> okno)
@@ -13,4 +15,18 @@ OknoKoperty polaczKoperte(std::function<Tkoperta_f &()> okno)
         return okno().drukujDlaKlientow(rodzic, nadawcaFirmy, odbiorcy);
     };
     return k;
+}
+
+OknoEtykietKlientow polaczEtykiety(Dialogi &dialogi, std::function<QPrinter &()> drukarka, const Kontekst &kontekst)
+{
+    OknoEtykietKlientow e;
+    e.pokaz = [&dialogi, drukarka, &kontekst](QWidget *rodzic, const QString &katalogDanych, const ListaKlientow &lista,
+                                              OknoEtykietKlientow::Wybor wybor) {
+        OknoEtykiet okno(dialogi, drukarka(), katalogDanych,
+                         kontekst.sciezkaRobocza(QStringLiteral("\\FONT\\font_zentar.dat")), lista, std::move(wybor),
+                         rodzic);
+        okno.wybierzKlientow();
+        okno.exec();
+    };
+    return e;
 }

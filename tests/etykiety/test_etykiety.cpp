@@ -316,11 +316,14 @@ void TestEtykiety::plik()
     // Written and read again, the settings come back as they were.
     QVERIFY(!PlikEtykiet::ustawKalibracje(u, QStringLiteral("Biuro/HP"), {0.44, -9.96}));
     u.margines = 2.5;
+    u.arkusz = QStringLiteral("105x48");
+    u.od = 7;
     QVERIFY(PlikEtykiet::zapisz(sciezka, u).ok());
     const UstawieniaEtykiet z = PlikEtykiet::czytaj(sciezka, &uwagi);
     QCOMPARE(z.wlasne.size(), arkuszy);
     QCOMPARE(z.margines, 2.5);
     QCOMPARE(PlikEtykiet::kalibracja(z, QStringLiteral("Biuro/HP")), QPointF(0.4, -10));
+    QCOMPARE(std::pair(z.arkusz, z.od), std::pair(QStringLiteral("105x48"), 7));
 }
 
 QTEST_MAIN(TestEtykiety)

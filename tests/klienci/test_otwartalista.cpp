@@ -56,8 +56,8 @@ void TestOtwartaLista::biezacyPlik()
     // Failures leave the file and the rows as they were.
     const QString krotki = m_tmp.filePath(QStringLiteral("krotki.dat"));
     QVERIFY(zapiszPlik(krotki, QByteArray(Rozmiar - 1, 'x')));
-    QCOMPARE(o.otworz(krotki).kod, BladIO::KoniecPliku);
-    QCOMPARE(o.utworzNowa(m_tmp.filePath(QStringLiteral("brak/nowa.dat"))).kod, BladIO::ZlaNazwa);
+    QCOMPARE(o.otworz(krotki).blad.kod, BladIO::KoniecPliku);
+    QCOMPARE(o.utworzNowa(m_tmp.filePath(QStringLiteral("brak/nowa.dat"))).blad.kod, BladIO::ZlaNazwa);
     QCOMPARE(o.biezacaLista(), QStringLiteral("klienci.dat"));
     QCOMPARE(o.lista(), ListaKlientow());
 
@@ -71,7 +71,7 @@ void TestOtwartaLista::biezacyPlik()
     QCOMPARE(o.biezacaLista(), nowa);
     QCOMPARE(czytajPlik(nowa), ListaKlientow::nowa().dane());
     QCOMPARE(o.lista(), ListaKlientow::nowa());
-    QVERIFY(OtwartaLista::usunPlikListy(nowa) && !QFile::exists(nowa));
+    QVERIFY(OtwartaLista::usunPlikListy(nowa).ok() && !QFile::exists(nowa));
 }
 
 void TestOtwartaLista::ustawWiersz()

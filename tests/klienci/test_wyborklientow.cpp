@@ -97,6 +97,10 @@ void TestWyborKlientow::wybor()
     QCOMPARE(drukuj->isEnabled(), !poOdznaczeniu.isEmpty());
     QTest::mouseClick(kontrolka<QPushButton>(&w, "zaznaczWszystkie"), Qt::LeftButton);
     QCOMPARE(w.wybraneWiersze(), (QList<int>{0, 2, 3, 5}));
+    // Opened again for labels, the choice made before is checked, hidden lines too.
+    w.zaznacz({5, 3});
+    QCOMPARE(w.wybraneWiersze(), (QList<int>{3, 5}));
+    QCOMPARE(licznik->text(), QStringLiteral("Wybrano: 2 z 4"));
 }
 
 void TestWyborKlientow::koperty_data()

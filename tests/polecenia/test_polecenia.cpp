@@ -1,9 +1,12 @@
 // The command line run as a separate process in a data root of its own: mistakes give a
 // Polish message naming the problem and a non-zero status and leave no output file; the
-// envelopes of the chosen rows land one per page; export and import meet in the list.
+// envelopes of the chosen rows land one per page; export and import meet in the list;
+// reading needs no write permission and leaves nothing behind.
+#include "../wspolne/innyuzytkownik.h"
 #include "../wspolne/pliki.h"
 #include "listaklientow.h"
 
+#include <QDirIterator>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -18,6 +21,8 @@ private slots:
     void bledy_data();
     void bledy();
     void kopertyIWymiana();
+    void bezZapisu_data();
+    void bezZapisu();
 
 private:
     struct Wynik
@@ -25,19 +30,30 @@ private:
         int status;
         QString wyjscie, bledy;
     };
-    Wynik uruchom(const QStringList &argumenty);
+    // `jakoInny`: as user nobody when the test runs as root; `bezBlokad`: on a mount
+    // without lock support.
+    Wynik uruchom(const QStringList &argumenty, bool jakoInny = false, bool bezBlokad = false);
     QTemporaryDir m_dane;
+    QTemporaryDir m_wyjscie; // outputs, and the home of user nobody
 };
 
-TestPolecenia::Wynik TestPolecenia::uruchom(const QStringList &argumenty)
+TestPolecenia::Wynik TestPolecenia::uruchom(const QStringList &argumenty, bool jakoInny, bool bezBlokad)
 {
     QProcess p;
     p.setWorkingDirectory(m_dane.path());
     QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
     e.remove(QStringLiteral("DISPLAY"));
     e.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    if (bezBlokad) {
+        e.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(LK_BEZ_BLOKAD));
+        e.insert(QStringLiteral("ASAN_OPTIONS"), e.value(QStringLiteral("ASAN_OPTIONS")) + ":verify_asan_link_order=0");
+    }
     p.setProcessEnvironment(e);
-    p.start(QStringLiteral(LK_BIN_DIR "/lista_klientow"), argumenty);
+    const QString program = QStringLiteral(LK_BIN_DIR "/lista_klientow");
+    if (jakoInny && ::geteuid() == 0)
+        innyUzytkownik::uruchomProcesJakoNobody(p, program, argumenty, m_wyjscie.path());
+    else
+        p.start(program, argumenty);
     if (!p.waitForFinished(30000))
         return {-1, {}, {}};
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
@@ -113,7 +129,7 @@ void TestPolecenia::bledy()
     QVERIFY(zapiszPlik(m_dane.filePath(QStringLiteral("Firmy/lista.dat.krotki")), QByteArray(100, 'x')));
     const QByteArray lista = czytajPlik(m_dane.filePath(QStringLiteral("Firmy/lista.dat")));
     const Wynik w = uruchom(argumenty);
-    QCOMPARE(w.status, status);
+    QVERIFY2(w.status == status, qPrintable(w.bledy));
     QVERIFY2(w.bledy.contains(komunikat), qPrintable(w.bledy));
     QVERIFY2(w.bledy.startsWith(QStringLiteral("lista_klientow")), qPrintable(w.bledy));
     QVERIFY(!QFile::exists(m_dane.filePath(QStringLiteral("wynik.pdf"))));
@@ -195,6 +211,69 @@ void TestPolecenia::kopertyIWymiana()
              qPrintable(w.bledy));
     QVERIFY(nowa.wczytaj(m_dane.filePath(QStringLiteral("Firmy/nowa.dat"))).ok());
     QCOMPARE(nowa.tekst(Nazwa1, 9), QStringLiteral("Dobra"));
+}
+
+// Run as another user: commands that only read need no write permission, and no command
+// leaves anything in the data root (here without its setting file): no lock file, no
+// setting file. On a mount without lock support an import works and says so once.
+void TestPolecenia::bezZapisu_data()
+{
+    QTest::addColumn<QStringList>("argumenty");
+    QTest::addColumn<bool>("bezBlokad");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("komunikat");
+    const QString ro = "--lista=Firmy/tylko_odczyt.dat", csv = "--csv=" + m_wyjscie.filePath("a.csv");
+    const QString klient = m_wyjscie.filePath("klient.csv"), pdf = "--pdf=" + m_wyjscie.filePath("a.pdf");
+    QTest::newRow("export, read-only list") << QStringList{"eksport", ro, csv} << false << 0 << "Zapisano klientów: 4";
+    QTest::newRow("envelopes, read-only list") << QStringList{"koperty", ro, pdf} << false << 0 << "Zapisano kopert: 4";
+    QTest::newRow("import, read-only list")
+        << QStringList{"import", ro, klient} << false << 1 << "tylko_odczyt.dat: File access denied";
+    QTest::newRow("import, missing list") << QStringList{"import", "--lista=Firmy/literowka.dat", klient} << false << 1
+                                          << "literowka.dat: File not found";
+    QTest::newRow("import, no locks") << QStringList{"import", "--lista=Firmy/do_importu.dat", klient} << true << 0
+                                      << "Zaimportowano klientów: 1";
+    QTest::newRow("export, no locks") << QStringList{"eksport", ro, csv} << true << 0 << "Zapisano klientów: 4";
+}
+
+void TestPolecenia::bezZapisu()
+{
+    QFETCH(QStringList, argumenty);
+    QFETCH(bool, bezBlokad);
+    QFETCH(int, status);
+    QFETCH(QString, komunikat);
+    const QDir dane(m_dane.path());
+    QVERIFY(dane.mkpath(QStringLiteral("Admini")));
+    for (const QString &k : {dane.path(), dane.filePath("Firmy"), dane.filePath("Admini"), m_wyjscie.path()})
+        QVERIFY(QFile::setPermissions(k, QFileDevice::Permissions(0x7777)));
+    const QString ro = dane.filePath(QStringLiteral("Firmy/tylko_odczyt.dat"));
+    QFile::remove(ro);
+    QVERIFY(QFile::copy(dane.filePath(QStringLiteral("Firmy/lista.dat")), ro));
+    QVERIFY(QFile::setPermissions(ro, QFileDevice::Permissions(0x4444)));
+    const QString doImportu = dane.filePath(QStringLiteral("Firmy/do_importu.dat"));
+    QVERIFY(zapiszPlik(doImportu, ListaKlientow::nowa().dane()));
+    QVERIFY(QFile::setPermissions(doImportu, QFileDevice::Permissions(0x6666)));
+    QVERIFY(zapiszPlik(m_wyjscie.filePath(QStringLiteral("klient.csv")), "nazwa1\r\nNowy klient\r\n"));
+    const auto pliki = [&] {
+        QMap<QString, QByteArray> wynik;
+        for (QDirIterator it(dane.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();) {
+            const QString plik = it.next();
+            wynik[dane.relativeFilePath(plik)] = czytajPlik(plik);
+        }
+        return wynik;
+    };
+    auto przed = pliki();
+
+    const Wynik w = uruchom(argumenty, true, bezBlokad);
+    QVERIFY2(w.status == status, qPrintable(w.bledy));
+    QVERIFY2((w.wyjscie + w.bledy).contains(komunikat), qPrintable(w.bledy));
+    const bool zmiana = status == 0 && argumenty.first() == u"import";
+    QCOMPARE(w.bledy.count(QStringLiteral("nie obsługuje blokad")), zmiana && bezBlokad ? 1 : 0);
+    ListaKlientow l;
+    QVERIFY(l.wczytaj(doImportu).ok());
+    QCOMPARE(l.tekst(Nazwa1, 0), zmiana ? QStringLiteral("Nowy klient") : QString());
+    przed[QStringLiteral("Firmy/do_importu.dat")] = l.dane();
+    QCOMPARE(pliki().keys().join(u' '), przed.keys().join(u' '));
+    QVERIFY(pliki() == przed);
 }
 
 QTEST_GUILESS_MAIN(TestPolecenia)

@@ -30,8 +30,8 @@ int main(int argc, char *argv[])
     // What "Dodaj do listy" does, row after row.
     OtwartaLista lista;
     lista.ustawCzasBlokady(30000);
-    if (const BladIO b = lista.otworz(plik)) {
-        std::printf("BLAD %s\n", qPrintable(b.tekst()));
+    if (const auto b = lista.otworz(plik)) {
+        std::printf("BLAD %s\n", qPrintable(b.zajeta ? b.komunikat : b.blad.tekst()));
         return 1;
     }
     for (int w = od; w < doW; ++w) {

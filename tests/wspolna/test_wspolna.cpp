@@ -1,5 +1,7 @@
 // One list file changed by several programs: row commands change only their row, the
-// lock, and noticing another program's save.
+// lock on every path to the list, and noticing another program's save.
+#include "../wspolne/innyuzytkownik.h"
+#include "../wspolne/pliki.h"
 #include "obserwatorpliku.h"
 #include "otwartalista.h"
 #include "wiersze_pisarzy.h"
@@ -18,6 +20,7 @@ class TestWspolna : public QObject
     QTemporaryDir m_katalog;
     QString m_plik;
     const QString m_pisarz = QStringLiteral(LK_BIN_DIR "/wspolna_pisarz");
+    const QString m_program = QStringLiteral(LK_BIN_DIR "/lista_klientow");
 
     QByteArray naDysku() const
     {
@@ -103,18 +106,22 @@ private slots:
     // writes nothing; once the holder is killed the next change goes through.
     void blokada()
     {
+        OtwartaLista lista;
+        QVERIFY(lista.otworz(m_plik).ok());
+        lista.ustawCzasBlokady(50);
         QProcess trzymajacy;
         trzymajacy.start(m_pisarz, {QStringLiteral("trzymaj"), m_plik});
         QVERIFY(trzymajacy.waitForReadyRead(10000));
         const QByteArray przed = naDysku();
-        OtwartaLista lista;
-        QVERIFY(lista.otworz(m_plik).ok());
-        lista.ustawCzasBlokady(50);
         const auto wynik = lista.ustawWiersz(7, wierszPisarza(1, 7));
         QVERIFY(wynik.zajeta && !wynik.ok());
         QCOMPARE(wynik.komunikat, QStringLiteral("Lista %1 jest właśnie zmieniana przez inny program. "
                                                  "Spróbuj ponownie za chwilę.")
                                       .arg(m_plik));
+        // A read waits for the change as well, and gives up the same way.
+        const auto odczyt = lista.wczytaj();
+        QVERIFY(odczyt.zajeta);
+        QCOMPARE(odczyt.komunikat, wynik.komunikat);
         QCOMPARE(naDysku(), przed);
         QCOMPARE(lista.lista().dane(), przed);
         trzymajacy.kill();
@@ -133,6 +140,71 @@ private slots:
             m_katalog.filePath(QStringLiteral("brak/l.dat")), bezPliku, [](ListaKlientow &) { return true; }, 20);
         QVERIFY(!brak.zajeta);
         QCOMPARE(brak.blad.kod, int(BladIO::ZlaNazwa));
+    }
+
+    // 12 one-client imports at once, half naming the list through a symbolic link, as a
+    // second user where permissions matter: every import that reports success is in the
+    // list, and no lock file is left (but another user's, which is not ours to remove).
+    // Repeated, as one round did not always catch the race.
+    void importyNaRaz_data()
+    {
+        QTest::addColumn<bool>("inny");
+        QTest::addColumn<int>("katalog"); // the folder's permissions
+        QTest::addColumn<bool>("obcaBlokada");
+        QTest::newRow("writable folder") << false << 0x7777 << false;
+        QTest::newRow("lock file 0644 of another user") << true << 0x7777 << true;
+        QTest::newRow("folder the user cannot write, list 0666") << true << 0x7555 << false;
+    }
+    void importyNaRaz()
+    {
+        QFETCH(bool, inny);
+        QFETCH(int, katalog);
+        QFETCH(bool, obcaBlokada);
+        if (inny && ::geteuid() != 0)
+            QSKIP("a second user needs root");
+        const QDir k(m_katalog.path());
+        QVERIFY(QFile::setPermissions(k.path(), QFileDevice::Permissions(0x7777)));
+        const QString w = k.filePath(QStringLiteral("wspolny")), lista = w + QStringLiteral("/lista.dat");
+        QDir(w).removeRecursively();
+        QVERIFY(k.mkpath(w) && QFile::link(QStringLiteral("lista.dat"), w + QStringLiteral("/biezaca.dat")));
+        QStringList oczekiwane{QStringLiteral("biezaca.dat"), QStringLiteral("lista.dat")}, klienci;
+        if (obcaBlokada) {
+            QVERIFY(zapiszPlik(w + QStringLiteral("/.lista.dat.blokada"), {}));
+            oczekiwane.prepend(QStringLiteral(".lista.dat.blokada"));
+        }
+        for (int i = 0; i < 12; ++i) {
+            klienci << QStringLiteral("Klient %1").arg(i);
+            QVERIFY(zapiszPlik(k.filePath(QStringLiteral("k%1.csv").arg(i)), "nazwa1\r\n" + klienci.last().toUtf8()));
+        }
+        klienci.sort();
+        for (int runda = 0; runda < 3; ++runda) {
+            QVERIFY(QFile::setPermissions(w, QFileDevice::Permissions(0x7777)));
+            QVERIFY(ListaKlientow::nowa().zapisz(lista).ok());
+            QVERIFY(QFile::setPermissions(lista, QFileDevice::Permissions(0x6666)));
+            QVERIFY(QFile::setPermissions(w, QFileDevice::Permissions(katalog)));
+            std::vector<std::unique_ptr<QProcess>> importy;
+            for (int i = 0; i < 12; ++i) {
+                const QStringList argumenty{"import", "--lista=" + w + (i % 2 ? "/biezaca.dat" : "/lista.dat"),
+                                            k.filePath(QStringLiteral("k%1.csv").arg(i))};
+                importy.push_back(std::make_unique<QProcess>());
+                if (inny)
+                    innyUzytkownik::uruchomProcesJakoNobody(*importy.back(), m_program, argumenty, k.path());
+                else
+                    importy.back()->start(m_program, argumenty);
+            }
+            for (auto &p : importy) {
+                QVERIFY(p->waitForFinished(30000));
+                QVERIFY2(p->exitCode() == 0, p->readAllStandardError().constData());
+            }
+            ListaKlientow wynik;
+            QVERIFY(wynik.wczytaj(lista).ok());
+            QStringList zapisani;
+            for (int i = 0; i < 12; ++i)
+                zapisani << wynik.tekst(Nazwa1, i);
+            zapisani.sort();
+            QCOMPARE(zapisani, klienci);
+            QCOMPARE(QDir(w).entryList(QDir::Files | QDir::Hidden | QDir::System), oczekiwane);
+        }
     }
 
     // Another program's saves are noticed by notification and by the clock tick's check,

@@ -73,4 +73,20 @@ inline bool uruchomJakoNobody(const char *funkcja, const QString &katalog)
     return true;
 }
 
+// Starts `program` in `p` as user nobody, with `dom` (a folder nobody may write) as its
+// home and runtime folder.
+inline void uruchomProcesJakoNobody(QProcess &p, const QString &program, const QStringList &argumenty,
+                                    const QString &dom)
+{
+    QProcessEnvironment env = p.processEnvironment();
+    if (env.isEmpty())
+        env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), dom);
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), dom);
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral("setpriv"), QStringList{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                                                   QStringLiteral("--clear-groups"), program}
+                                           + argumenty);
+}
+
 } // namespace innyUzytkownik
