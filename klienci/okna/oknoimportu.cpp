@@ -59,6 +59,8 @@ OknoImportu::~OknoImportu() = default;
 
 void OknoImportu::zaznaczono(int klient, bool importowac)
 {
+    if (!m_zaplanuj)
+        return;
     WyborImportu w = m_plan.wybor;
     const bool powtorzony = m_plan.stany.value(klient).powtorzony();
     w.dodaj.remove(klient);
