@@ -45,11 +45,25 @@ constexpr Odwrotna odwrotna()
 }
 constexpr Odwrotna Odwrotnie = odwrotna();
 
+// The bytes of the characters below U+0300, where all but a few of the code page's lie
+// (-1: not in the code page), for a look-up without a search.
+constexpr std::array<short, 0x300> Ponizej300 = [] {
+    std::array<short, 0x300> t{};
+    for (short &b : t)
+        b = -1;
+    for (int i = 0; i < 0x80; ++i)
+        t[i] = short(i);
+    for (int i = 0; i < 128; ++i)
+        if (Gorna[i] < 0x300)
+            t[Gorna[i]] = short(0x80 + i);
+    return t;
+}();
+
 // The byte of `z`, or -1 when the code page cannot hold it.
 int bajtZnaku(char16_t z)
 {
-    if (z < 0x80)
-        return z;
+    if (z < 0x300)
+        return Ponizej300[z];
     const auto it = std::lower_bound(Odwrotnie.znaki.begin(), Odwrotnie.znaki.end(), z);
     if (it == Odwrotnie.znaki.end() || *it != z)
         return -1;

@@ -3,7 +3,7 @@
 namespace Wymiana {
 
 ImportDoListy importujDoListy(OtwartaLista &lista, const QList<Klienci::TekstyWiersza> &klienci,
-                              const PotwierdzImport &potwierdz)
+                              const WyborImportu &wybor, const PotwierdzImport &potwierdz)
 {
     ImportDoListy w;
     // The question is asked without the lock, so nobody waits on it.
@@ -11,21 +11,30 @@ ImportDoListy importujDoListy(OtwartaLista &lista, const QList<Klienci::TekstyWi
     w.zapis = WspolnaLista::czytaj(lista.biezacaLista(), teraz);
     if (!w.zapis.ok())
         return w;
-    w.plan = zaplanujImport(teraz, klienci);
+    const ZaplanujPonownie zaplanuj = [&](const WyborImportu &inny) { return zaplanujImport(teraz, klienci, inny); };
+    w.plan = zaplanuj(wybor);
     for (bool ponownie = false;; ponownie = true) {
-        if (w.plan.umieszczone() == 0) {
+        if (w.plan.umieszczone() == 0 && !w.plan.niemieszczace.isEmpty()) {
             w.koniec = ImportDoListy::BrakMiejsca;
             return w;
         }
-        if (!potwierdz(w.plan, ponownie)) {
+        const std::optional<WyborImportu> odpowiedz = potwierdz(w.plan, ponownie, zaplanuj);
+        if (!odpowiedz) {
             w.koniec = ImportDoListy::Anulowano;
+            return w;
+        }
+        if (*odpowiedz != w.plan.wybor)
+            w.plan = zaplanuj(*odpowiedz);
+        if (w.plan.umieszczone() == 0) {
+            w.koniec = w.plan.niemieszczace.isEmpty() ? ImportDoListy::NicDoZapisu : ImportDoListy::BrakMiejsca;
             return w;
         }
         bool zmieniony = false;
         w.zapis = lista.zmien([&](ListaKlientow &naDysku) {
-            PlanImportu nowy = zaplanujImport(naDysku, klienci);
-            if (nowy.wiersze != w.plan.wiersze) {
+            PlanImportu nowy = zaplanujImport(naDysku, klienci, w.plan.wybor);
+            if (nowy.wiersze != w.plan.wiersze || nowy.stany != w.plan.stany) {
                 w.plan = std::move(nowy);
+                teraz = naDysku;
                 zmieniony = true;
                 return false;
             }

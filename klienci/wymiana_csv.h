@@ -10,19 +10,26 @@ class QIODevice;
 namespace Wymiana {
 
 // Targets of a CSV column beyond the list's own columns (Klienci::Kolumna 0..12;
-// Lp is recognised and ignored). The name lines come from a firm and a person: the firm
-// (nazwa1) first, the person in nazwa2 when that is empty; without a firm the person is
-// nazwa1.
+// Lp is recognised and ignored). Several columns may go to one target: the street, the
+// postal code and the town come from one address (business, work or postal before home
+// and other, see klientZKontaktu), a free column takes the value of the best rank and
+// passes the others to a free column of the same kind. The person goes to nazwa1 without
+// a firm, else to the contact-person column, else to nazwa2.
 enum Cel : int {
-    Pomin = -1,       // not imported
+    Pomin = -1,       // not imported (its text is listed per client as not imported)
     KodPocztowy = 13, // put before the town, with a space
     Osoba = 14,       // a person's full name
-    Imie = 15,        // first name, joined with Nazwisko into Osoba
+    Imie = 15,        // first (and middle) names, joined with Nazwisko into Osoba
     Nazwisko = 16,
+    UlicaCd = 17,   // a second street line, after the street and a comma
+    TypGrupy = 18,  // the kind of a numbered group ("Phone 1 - Type": Work, Home, Mobile)
+    AdresCaly = 19, // a whole address in one field, taken when its parts are empty
+    Kraj = 20,      // the country of an address, listed when it is not Poland
 };
 
-// A caption for a CSV target, for the mapping dialog.
-QString nazwaCelu(int cel);
+// A caption for a CSV target, for the mapping dialog: the list's columns by the captions
+// of `podpisy`.
+QString nazwaCelu(int cel, const PodpisyPol &podpisy = {});
 // Every target the mapping dialog offers, Pomin first.
 QList<int> cele();
 
@@ -53,11 +60,15 @@ QByteArray eksportCsv(const ListaKlientow &lista, const QList<int> &wiersze, con
 QByteArray eksportCsv(const QList<Klienci::TekstyWiersza> &klienci, const PodpisyPol &podpisy, QChar separator = u';');
 
 // Reads a CSV file: UTF-16 with a byte-order mark, UTF-8 (with or without one), otherwise
-// Windows-1250; the separator (';', ',' or tab) taken from the header row. Header names
-// are matched against the list's own column names, then `podpisy`, then the names other
-// programs use; `mapowanie` (one entry per header column, as WynikWczytania::mapowanie)
-// replaces that, and a wrong count is an error. A record that cannot be read is named
-// by the line it starts on.
+// Windows-1250; any line ends; the separator (';', ',' or tab) taken from the header row.
+// Our own export is recognised by "Lp" and the fixed names in their places, its free
+// columns matched to `podpisy` by caption, else by kind. Other header names are matched
+// against the list's own column names, then `podpisy`, then the names other programs
+// write (Google, Outlook in English and Polish, Thunderbird, LibreOffice), then what they
+// say they hold (a phone, an e-mail…). A first row naming nothing known is no header:
+// the result says so (bezNaglowka, blad) and holds no clients. `mapowanie` (one entry
+// per column, as WynikWczytania::mapowanie) replaces the recognised targets, and a wrong
+// count is an error. A record that cannot be read is left out and named by its line.
 class CzytnikCsv
 {
 public:

@@ -3,6 +3,7 @@
 #include "tekst.h"
 
 #include <QIODevice>
+#include <QStringDecoder>
 
 #include <algorithm>
 
@@ -45,20 +46,41 @@ std::optional<QString> zUtf16(QByteArrayView b)
 
 std::optional<QString> zUtf8(QByteArrayView b)
 {
-    QStringDecoder d(QStringDecoder::Utf8);
-    QString s = d.decode(b);
-    if (d.hasError())
+    if (!b.isValidUtf8())
         return std::nullopt;
-    return s;
+    return QString::fromUtf8(b);
 }
 
-QString jednaLinia(QString s)
+QString jednaLinia(const QString &s)
 {
-    s.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-    for (QChar &c : s)
-        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
-            c = u' ';
-    return s;
+    const auto sterujacy = [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f; };
+    if (std::none_of(s.begin(), s.end(), sterujacy))
+        return s;
+    QString w;
+    w.reserve(s.size());
+    bool przerwa = false;
+    for (QChar c : s) {
+        if (c == u'\r' || c == u'\n') {
+            przerwa = true;
+            continue;
+        }
+        if (przerwa && !w.isEmpty())
+            w += u' ';
+        przerwa = false;
+        w += sterujacy(c) ? QChar(u' ') : c;
+    }
+    return w;
+}
+
+qsizetype samotnySurogat(QStringView s)
+{
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        if (s[i].isHighSurrogate() && i + 1 < s.size() && s[i + 1].isLowSurrogate())
+            ++i;
+        else if (s[i].isSurrogate())
+            return i;
+    }
+    return -1;
 }
 
 QString dolacz(const QString &a, const QString &b)
@@ -73,16 +95,6 @@ QString dolacz(const QString &a, const QString &b)
 bool pustyKlient(const TekstyWiersza &t)
 {
     return std::all_of(t.begin() + Nazwa1, t.end(), [](const QString &s) { return s.isEmpty(); });
-}
-
-void nazwyZFirmyIOsoby(TekstyWiersza &t, const QString &osoba)
-{
-    if (osoba.isEmpty())
-        return;
-    if (t[Nazwa1].isEmpty() && t[Nazwa2].isEmpty())
-        t[Nazwa1] = osoba;
-    else if (t[Nazwa2].isEmpty() && t[Nazwa1] != osoba)
-        t[Nazwa2] = osoba;
 }
 
 WynikWczytania bladWczytania(const QString &blad, Format format)
@@ -128,38 +140,18 @@ bool zapiszCalosc(QIODevice &urzadzenie, const QByteArray &dane, QString &blad)
     return false;
 }
 
-QByteArray Cp1250::koduj(QStringView s, bool &brak)
+QByteArray kodujCp1250(QStringView s, bool &brak)
 {
-    // The error flag of an ICU converter survives resetState(), so the bytes are
-    // checked by decoding them back.
-    const QByteArray b = m_koder.encode(s);
-    brak = dekoduj(b) != s;
-    return brak ? doCp1250(s) : b;
-}
-
-QString Cp1250::dekoduj(QByteArrayView b)
-{
-    m_dekoder.resetState();
-    return m_dekoder.decode(b);
-}
-
-TekstyWiersza Cp1250::wiersz(const ListaKlientow &lista, int w)
-{
-    TekstyWiersza t;
-    for (int k = 0; k < LiczbaKolumn; ++k) {
-        const char *p = lista.pole(k, w);
-        t[k] = dekoduj(QByteArrayView(p + 1, std::min<int>(static_cast<unsigned char>(p[0]), Pojemnosc[k])));
-    }
-    return t;
+    brak = std::any_of(s.begin(), s.end(), [](QChar c) { return !miesciSieWCp1250(c); });
+    return doCp1250(s);
 }
 
 QList<TekstyWiersza> klienciZListy(const ListaKlientow &lista, const QList<int> &wiersze)
 {
     QList<TekstyWiersza> klienci;
     klienci.reserve(wiersze.size());
-    Cp1250 cp;
     for (int w : wiersze)
-        klienci.append(cp.wiersz(lista, w));
+        klienci.append(lista.wiersz(w));
     return klienci;
 }
 

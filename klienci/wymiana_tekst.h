@@ -5,8 +5,6 @@
 #include "wymiana_wspolne.h"
 
 #include <QByteArrayView>
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 #include <optional>
 
@@ -30,18 +28,20 @@ std::optional<QString> zUtf16(QByteArrayView b);
 // The text when the bytes are valid UTF-8.
 std::optional<QString> zUtf8(QByteArrayView b);
 
-// Line breaks and other control characters do not belong in a one-line field.
-QString jednaLinia(QString s);
+// Line breaks and other control characters do not belong in a one-line field: a run of
+// line breaks (CR, LF in any order) becomes one space, or nothing at either end; any other
+// control character a space.
+QString jednaLinia(const QString &s);
+
+// The position of the first half of a surrogate pair without its other half (text that
+// no UTF-8 file can hold), or -1.
+qsizetype samotnySurogat(QStringView s);
 
 // The two texts with a space between, or the one that is not empty.
 QString dolacz(const QString &a, const QString &b);
 
 // No text in any column but lp.
 bool pustyKlient(const Klienci::TekstyWiersza &t);
-
-// The name lines from a firm (already in nazwa1/nazwa2) and a person: without a firm
-// the person is nazwa1, otherwise nazwa2 when that is empty.
-void nazwyZFirmyIOsoby(Klienci::TekstyWiersza &t, const QString &osoba);
 
 // A failed read.
 WynikWczytania bladWczytania(const QString &blad, Format format = Format::Csv);
@@ -56,21 +56,9 @@ std::optional<QByteArray> czytajCalosc(QIODevice &urzadzenie, QString &blad);
 // Writes all of `dane`; false with a Polish message in `blad` when the device takes less.
 bool zapiszCalosc(QIODevice &urzadzenie, const QByteArray &dane, QString &blad);
 
-// One Windows-1250 encoder and decoder for a whole export or plan: making a converter
-// costs far more than converting one field.
-class Cp1250
-{
-public:
-    // `brak`: some character has no place in the code page (it becomes '?').
-    QByteArray koduj(QStringView s, bool &brak);
-    QString dekoduj(QByteArrayView b);
-    // A row of the list as texts.
-    Klienci::TekstyWiersza wiersz(const ListaKlientow &lista, int w);
-
-private:
-    QStringEncoder m_koder{"windows-1250"};
-    QStringDecoder m_dekoder{"windows-1250"};
-};
+// Windows-1250 as the list stores it (the tables of tekst.h, far quicker than a
+// converter); `brak`: some character has no place in the code page (it becomes '?').
+QByteArray kodujCp1250(QStringView s, bool &brak);
 
 // The rows of the list as texts, in the order given.
 QList<Klienci::TekstyWiersza> klienciZListy(const ListaKlientow &lista, const QList<int> &wiersze);

@@ -1,10 +1,12 @@
 #include "wymiana_vcard.h"
 
 #include "tekst.h"
+#include "wymiana_kontakt.h"
 #include "wymiana_tekst.h"
 
 #include <QBuffer>
 #include <QRegularExpression>
+#include <QStringDecoder>
 
 using namespace Klienci;
 
@@ -58,14 +60,19 @@ const QRegularExpression &wzorKodu()
                                       QRegularExpression::DotMatchesEverythingOption);
     return r;
 }
-
-void dopiszKarte(QByteArray &w, const TekstyWiersza &t, const std::array<QString, 6> &nazwyInfo)
+void dopiszKarte(QByteArray &w, const TekstyWiersza &t, const std::array<QString, 6> &nazwyInfo,
+                 const RodzajePol &rodzaje)
 {
     dopiszLinie(w, QStringLiteral("BEGIN:VCARD"));
     dopiszLinie(w, QStringLiteral("VERSION:3.0"));
-    QString fn = t[Nazwa1];
-    if (!t[Nazwa2].isEmpty())
-        fn += (fn.isEmpty() ? QString() : QStringLiteral(" ")) + t[Nazwa2];
+    // The contact person when there is one (a phone shows the person of the firm), else
+    // the two name lines joined.
+    QString fn;
+    for (int i = 0; i < PodpisyInfo::Liczba && fn.isEmpty(); ++i)
+        if (rodzaje[i] == RodzajPola::Osoba)
+            fn = t[Info1 + i];
+    if (fn.isEmpty())
+        fn = dolacz(t[Nazwa1], t[Nazwa2]);
     dopiszLinie(w, QStringLiteral("FN:") + escVcard(fn));
     dopiszLinie(w, QStringLiteral("N:;;;;"));
     if (!t[Nazwa1].isEmpty() || !t[Nazwa2].isEmpty()) {
@@ -92,6 +99,22 @@ void dopiszKarte(QByteArray &w, const TekstyWiersza &t, const std::array<QString
     notatka += t[Opis];
     if (!notatka.isEmpty())
         dopiszLinie(w, QStringLiteral("NOTE:") + escVcard(notatka));
+    // The free columns whose captions say phone, e-mail, web page or notes also as the
+    // standard properties, so that a phone or a mail program shows them.
+    for (int i = 0; i < PodpisyInfo::Liczba; ++i) {
+        const QString &v = t[Info1 + i];
+        if (v.isEmpty())
+            continue;
+        switch (rodzaje[i]) {
+        case RodzajPola::Telefon: dopiszLinie(w, QStringLiteral("TEL;TYPE=work:") + escVcard(v)); break;
+        case RodzajPola::Komorka: dopiszLinie(w, QStringLiteral("TEL;TYPE=cell:") + escVcard(v)); break;
+        case RodzajPola::Faks: dopiszLinie(w, QStringLiteral("TEL;TYPE=fax:") + escVcard(v)); break;
+        case RodzajPola::Email: dopiszLinie(w, QStringLiteral("EMAIL;TYPE=internet:") + escVcard(v)); break;
+        case RodzajPola::Www: dopiszLinie(w, QStringLiteral("URL:") + escVcard(v)); break;
+        case RodzajPola::Uwagi: dopiszLinie(w, QStringLiteral("NOTE:") + escVcard(v)); break;
+        default: break;
+        }
+    }
     for (int i = 0; i < 6; ++i)
         if (!t[Info1 + i].isEmpty())
             dopiszLinie(w, nazwyInfo[i] + u':' + escVcard(t[Info1 + i]));
@@ -117,13 +140,23 @@ bool maParametr(const Wlasciwosc &w, QByteArrayView nazwa, QByteArrayView wartos
                 return true; // vCard 2.1: a bare type
             continue;
         }
-        if (p.left(r) != nazwa)
+        if (QByteArrayView(p).first(r) != nazwa)
             continue;
-        QByteArray v = p.mid(r + 1);
-        v.replace('"', "");
-        for (const QByteArray &x : v.split(','))
+        // TYPE=work,voice or TYPE="work,pref"
+        const QByteArrayView v = QByteArrayView(p).sliced(r + 1);
+        qsizetype od = 0;
+        for (qsizetype j = 0; j <= v.size(); ++j) {
+            if (j < v.size() && v[j] != ',')
+                continue;
+            QByteArrayView x = v.sliced(od, j - od);
+            while (x.startsWith('"'))
+                x = x.sliced(1);
+            while (x.endsWith('"'))
+                x.chop(1);
             if (x == wartosc)
                 return true;
+            od = j + 1;
+        }
     }
     return false;
 }
@@ -134,6 +167,32 @@ QByteArray parametr(const Wlasciwosc &w, QByteArrayView nazwa)
         if (p.startsWith(nazwa) && p.size() > nazwa.size() && p[nazwa.size()] == '=')
             return p.mid(nazwa.size() + 1);
     return {};
+}
+
+// The rank and the name of a TEL, EMAIL or ADR by its TYPE.
+int rangaTypu(const Wlasciwosc &w)
+{
+    const auto typ = [&](const char *t) { return maParametr(w, "TYPE", t); };
+    if (typ("CELL"))
+        return Komorkowy;
+    if (typ("WORK") || typ("POSTAL") || typ("PARCEL"))
+        return Sluzbowy;
+    if (typ("HOME"))
+        return Domowy;
+    if (typ("OTHER") || typ("FAX") || typ("PAGER"))
+        return Pozostaly;
+    return BezTypu;
+}
+
+QString nazwaRangi(const QString &rzecz, int ranga)
+{
+    switch (ranga) {
+    case Sluzbowy: return rzecz + QStringLiteral(" (biuro)");
+    case Komorkowy: return rzecz + QStringLiteral(" (komórka)");
+    case Domowy: return rzecz + QStringLiteral(" (dom)");
+    case Pozostaly: return rzecz + QStringLiteral(" (inny)");
+    }
+    return rzecz;
 }
 
 QByteArray dekodujQp(QByteArrayView b)
@@ -165,19 +224,38 @@ bool jestQp(const Wlasciwosc &w)
     return maParametr(w, "ENCODING", "QUOTED-PRINTABLE");
 }
 
-QString tekstWartosci(const Wlasciwosc &w)
+// Why a card cannot be read.
+struct BladKarty
+{
+    int linia = 0;
+    QString powod;
+};
+
+// The value as text: in its CHARSET when it names one (through Qt's codecs), else UTF-8,
+// else Windows-1250. A character set Qt does not know, or one that gives text no UTF-8
+// file can hold, is an error.
+std::optional<QString> tekstWartosci(const Wlasciwosc &w, BladKarty &blad)
 {
     const QByteArray b = jestQp(w) ? dekodujQp(w.wartosc) : w.wartosc;
     QByteArray zestaw = parametr(w, "CHARSET");
     zestaw.replace('"', "");
-    if (!zestaw.isEmpty()) {
-        QStringDecoder d(zestaw.constData());
-        if (d.isValid())
-            return d.decode(b);
+    if (zestaw.isEmpty()) {
+        if (std::optional<QString> s = zUtf8(b))
+            return s;
+        return zCp1250(b);
     }
-    if (std::optional<QString> s = zUtf8(b))
-        return *s;
-    return zCp1250(b);
+    QStringDecoder d(zestaw.constData());
+    if (!d.isValid()) {
+        blad = {w.linia, QStringLiteral("nieznany zestaw znaków „%1”").arg(QString::fromLatin1(zestaw))};
+        return std::nullopt;
+    }
+    const QString s = d.decode(b);
+    if (samotnySurogat(s) >= 0) {
+        blad = {w.linia,
+                QStringLiteral("tekst w zestawie znaków „%1” jest niepoprawny").arg(QString::fromLatin1(zestaw))};
+        return std::nullopt;
+    }
+    return s;
 }
 
 // Splits a structured value at unescaped ';' and removes the escapes.
@@ -185,27 +263,50 @@ QStringList skladowe(QStringView s, bool dziel = true)
 {
     QStringList wynik;
     QString biezaca;
+    qsizetype od = 0; // the text from here up to the current character is taken as it is
     for (qsizetype i = 0; i < s.size(); ++i) {
         const QChar c = s[i];
         if (c == u'\\' && i + 1 < s.size()) {
+            biezaca += s.sliced(od, i - od);
             const QChar n = s[++i];
             biezaca += (n == u'n' || n == u'N') ? QChar(u'\n') : n;
+            od = i + 1;
         } else if (c == u';' && dziel) {
+            biezaca += s.sliced(od, i - od);
             wynik.append(biezaca);
             biezaca.clear();
-        } else {
-            biezaca += c;
+            od = i + 1;
         }
     }
+    biezaca += s.sliced(od);
     wynik.append(biezaca);
     return wynik;
 }
 
-TekstyWiersza klientZKarty(const QList<Wlasciwosc> &karta, const std::array<QString, 6> &nazwyInfo)
+// Other programs' own X- properties: nothing of the client's.
+bool obcyDodatek(const QByteArray &nazwa)
 {
-    TekstyWiersza t;
-    const Wlasciwosc *org = nullptr, *fn = nullptr, *n = nullptr, *adr = nullptr, *note = nullptr, *xnip = nullptr;
-    std::array<const Wlasciwosc *, 6> info{};
+    for (const char *p :
+         {"X-AB", "X-ANDROID", "X-MS-", "X-MOZILLA", "X-EVOLUTION", "X-KADDRESSBOOK", "X-PHONETIC", "X-SOCIALPROFILE",
+          "X-GOOGLE", "X-WAB", "X-MAEMO", "X-ACTIVITY", "X-IMAGE", "X-SHARED", "X-GENDER", "X-SORT", "X-FILE-AS"})
+        if (nazwa.startsWith(p))
+            return true;
+    return false;
+}
+
+// A card as a contact; nullopt with `blad` when a value cannot be decoded.
+std::optional<Kontakt> kontaktZKarty(const QList<Wlasciwosc> &karta, const std::array<QByteArray, 6> &nazwyInfo,
+                                     BladKarty &blad)
+{
+    Kontakt k;
+    const Wlasciwosc *org = nullptr, *fn = nullptr, *n = nullptr, *xnip = nullptr;
+    QList<const Wlasciwosc *> notatki;
+    bool ok = true;
+    const auto tekst = [&](const Wlasciwosc &w, bool dziel = false) {
+        const std::optional<QString> s = tekstWartosci(w, blad);
+        ok = ok && s;
+        return s ? skladowe(*s, dziel) : QStringList{QString()};
+    };
     for (const Wlasciwosc &w : karta) {
         const QByteArray &p = w.nazwa;
         if (p == "ORG" && !org)
@@ -214,60 +315,103 @@ TekstyWiersza klientZKarty(const QList<Wlasciwosc> &karta, const std::array<QStr
             fn = &w;
         else if (p == "N" && !n)
             n = &w;
-        else if (p == "ADR") {
-            if (!adr || (maParametr(w, "TYPE", "WORK") && !maParametr(*adr, "TYPE", "WORK")))
-                adr = &w;
-        } else if (p == "NOTE" && !note)
-            note = &w;
         else if (p == "X-NIP" && !xnip)
             xnip = &w;
-        else if (p.startsWith("X-")) {
-            for (int i = 0; i < 6; ++i)
-                if (!info[i] && (p == nazwyInfo[i].toLatin1() || p == QByteArray("X-INFO") + char('1' + i)))
-                    info[i] = &w;
+        else if (p == "NOTE")
+            notatki.append(&w);
+        else if (p == "ADR") {
+            const QStringList s = tekst(w, true);
+            AdresKontaktu a;
+            a.ranga = rangaTypu(w);
+            a.etykieta = nazwaRangi(QStringLiteral("Adres"), a.ranga);
+            a.ulica = jednaLinia(s.value(2));
+            a.ulica2 = jednaLinia(s.value(1));
+            a.miejscowosc = jednaLinia(s.value(3));
+            a.kod = jednaLinia(s.value(5));
+            a.kraj = jednaLinia(s.value(6));
+            k.adresy.append(a);
+        } else if (p == "TEL" || p == "EMAIL" || p == "URL") {
+            WartoscKontaktu v;
+            v.ranga = rangaTypu(w);
+            v.kopiaPola = true;
+            v.tekst = jednaLinia(tekst(w).value(0));
+            if (p == "EMAIL") {
+                v.rodzaj = RodzajPola::Email;
+                v.etykieta = nazwaRangi(QStringLiteral("E-mail"), v.ranga);
+            } else if (p == "URL") {
+                v.rodzaj = RodzajPola::Www;
+                v.etykieta = QStringLiteral("WWW");
+            } else if (maParametr(w, "TYPE", "FAX")) {
+                v.rodzaj = RodzajPola::Faks;
+                v.etykieta = QStringLiteral("Faks");
+            } else {
+                v.rodzaj = v.ranga == Komorkowy ? RodzajPola::Komorka : RodzajPola::Telefon;
+                v.etykieta = nazwaRangi(QStringLiteral("Telefon"), v.ranga);
+            }
+            k.wartosci.append(v);
+        } else if (p == "TITLE" || p == "ROLE" || p == "BDAY" || p == "NICKNAME") {
+            const QString v = jednaLinia(tekst(w).value(0));
+            static const QHash<QByteArray, QString> nazwy{{"TITLE", QStringLiteral("Stanowisko")},
+                                                          {"ROLE", QStringLiteral("Funkcja")},
+                                                          {"BDAY", QStringLiteral("Urodziny")},
+                                                          {"NICKNAME", QStringLiteral("Pseudonim")}};
+            if (!v.isEmpty())
+                k.nieprzeniesione.append(nazwy.value(p) + QStringLiteral(": ") + v);
+        } else if (p.startsWith("X-") && !obcyDodatek(p)) {
+            int kolumna = -1;
+            for (int i = 0; i < 6 && kolumna < 0; ++i)
+                if (p == nazwyInfo[i] || (p.size() == 7 && p.startsWith("X-INFO") && p[6] == '1' + i))
+                    kolumna = Info1 + i;
+            const QString v = jednaLinia(tekst(w).value(0));
+            const QString nazwa = QString::fromLatin1(p.mid(2));
+            const RodzajPola r = kolumna < 0 ? rodzajNazwy(nazwa) : RodzajPola::Inny;
+            if (kolumna >= 0 || r != RodzajPola::Inny)
+                k.wartosci.append({kolumna, r, BezTypu, v, nazwa});
+            else if (!v.isEmpty())
+                k.nieprzeniesione.append(nazwa + QStringLiteral(": ") + v);
         }
     }
+    QString nazwa1, nazwa2;
     if (org) {
-        const QStringList s = skladowe(tekstWartosci(*org));
-        t[Nazwa1] = s.value(0);
-        t[Nazwa2] = s.mid(1).join(QStringLiteral(", "));
+        const QStringList s = tekst(*org, true);
+        nazwa1 = jednaLinia(s.value(0));
+        nazwa2 = jednaLinia(s.mid(1).join(QStringLiteral(", ")));
+        k.wartosci.append({Nazwa1, RodzajPola::Inny, BezTypu, nazwa1, QStringLiteral("Firma")});
+        k.wartosci.append({Nazwa2, RodzajPola::Inny, BezTypu, nazwa2, QStringLiteral("Dział")});
     }
-    QString osoba;
-    if (fn)
-        osoba = skladowe(tekstWartosci(*fn), false).value(0);
-    if (osoba.isEmpty() && n) {
-        const QStringList s = skladowe(tekstWartosci(*n));
-        osoba = dolacz(dolacz(s.value(3), s.value(1)), dolacz(s.value(2), dolacz(s.value(0), s.value(4))));
+    if (fn) {
+        k.osoba = jednaLinia(tekst(*fn).value(0));
+        k.osobaKopiaPola = true;
+    }
+    if (k.osoba.isEmpty() && n) {
+        const QStringList s = tekst(*n, true);
+        k.osoba =
+            jednaLinia(dolacz(dolacz(s.value(3), s.value(1)), dolacz(s.value(2), dolacz(s.value(0), s.value(4)))));
     }
     // Our own cards write FN as the two name lines joined.
-    if (!(org && osoba == dolacz(t[Nazwa1], t[Nazwa2])))
-        nazwyZFirmyIOsoby(t, osoba);
-    if (adr) {
-        const QStringList s = skladowe(tekstWartosci(*adr));
-        t[Ulica] = s.value(2).isEmpty()
-                       ? s.value(1)
-                       : (s.value(1).isEmpty() ? s.value(2) : s.value(2) + QStringLiteral(", ") + s.value(1));
-        t[Miejscowosc] = dolacz(s.value(5), s.value(3));
+    if (org && k.osoba == dolacz(nazwa1, nazwa2))
+        k.osoba.clear();
+    QString nip;
+    if (xnip) {
+        nip = jednaLinia(tekst(*xnip).value(0));
+        k.wartosci.append({Nip, RodzajPola::Inny, BezTypu, nip, QStringLiteral("NIP")});
     }
-    if (xnip)
-        t[Nip] = skladowe(tekstWartosci(*xnip), false).value(0);
-    if (note) {
-        QString opis = skladowe(tekstWartosci(*note), false).value(0);
-        const QString linia = QStringLiteral("NIP: ") + t[Nip];
-        if (xnip && !t[Nip].isEmpty() && opis.startsWith(linia)) {
+    // The first note is the description (without our own "NIP: …" line), the others go
+    // to a notes column.
+    for (const Wlasciwosc *w : notatki) {
+        QString opis = tekst(*w).value(0);
+        const QString linia = QStringLiteral("NIP: ") + nip;
+        if (!nip.isEmpty() && opis.startsWith(linia)) {
             if (opis.size() == linia.size())
                 opis.clear();
             else if (opis[linia.size()] == u'\n')
                 opis = opis.mid(linia.size() + 1);
         }
-        t[Opis] = opis;
+        k.wartosci.append({Opis, RodzajPola::Uwagi, BezTypu, jednaLinia(opis), QStringLiteral("Notatka"), true});
     }
-    for (int i = 0; i < 6; ++i)
-        if (info[i])
-            t[Info1 + i] = skladowe(tekstWartosci(*info[i]), false).value(0);
-    for (int k = Nazwa1; k < LiczbaKolumn; ++k)
-        t[k] = jednaLinia(t[k]);
-    return t;
+    if (!ok)
+        return std::nullopt;
+    return k;
 }
 
 WynikWczytania bladVcard(const QString &blad)
@@ -307,6 +451,7 @@ std::array<QString, PodpisyInfo::Liczba> nazwyPolVcard(const PodpisyPol &podpisy
 
 PisarzVcard::PisarzVcard(const PodpisyPol &podpisy)
     : m_nazwyPol(nazwyPolVcard(podpisy))
+    , m_rodzaje(rodzajePol(podpisy))
 {}
 
 bool PisarzVcard::zapisz(QIODevice &urzadzenie, const QList<TekstyWiersza> &klienci)
@@ -314,7 +459,7 @@ bool PisarzVcard::zapisz(QIODevice &urzadzenie, const QList<TekstyWiersza> &klie
     QByteArray w;
     w.reserve(klienci.size() * 900);
     for (const TekstyWiersza &t : klienci)
-        dopiszKarte(w, t, m_nazwyPol);
+        dopiszKarte(w, t, m_nazwyPol, m_rodzaje);
     return zapiszCalosc(urzadzenie, w, m_blad);
 }
 
@@ -334,8 +479,12 @@ QByteArray eksportVcard(const QList<TekstyWiersza> &klienci, const PodpisyPol &p
 // ---- Reader --------------------------------------------------------------------------
 
 CzytnikVcard::CzytnikVcard(const PodpisyPol &podpisy)
-    : m_nazwyPol(nazwyPolVcard(podpisy))
-{}
+    : m_rodzaje(rodzajePol(podpisy))
+{
+    const std::array<QString, PodpisyInfo::Liczba> nazwy = nazwyPolVcard(podpisy);
+    for (int i = 0; i < PodpisyInfo::Liczba; ++i)
+        m_nazwyPol[i] = nazwy[i].toLatin1();
+}
 
 WynikWczytania CzytnikVcard::czytaj(QIODevice &urzadzenie) const
 {
@@ -344,44 +493,89 @@ WynikWczytania CzytnikVcard::czytaj(QIODevice &urzadzenie) const
     return dane ? czytajDane(*dane) : bladVcard(blad);
 }
 
+namespace {
+
+// The lines of the file: CR LF, CR CR LF, a lone CR or LF each end one.
+QList<QByteArrayView> linieVcard(const QByteArray &dane)
+{
+    QList<QByteArrayView> linie;
+    const char *p = dane.constData();
+    const qsizetype n = dane.size();
+    qsizetype poczatek = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        if (p[i] != '\n' && p[i] != '\r')
+            continue;
+        linie.append(QByteArrayView(p + poczatek, i - poczatek));
+        while (i + 1 < n && p[i] == '\r' && p[i + 1] == '\r')
+            ++i;
+        if (p[i] == '\r' && i + 1 < n && p[i + 1] == '\n')
+            ++i;
+        poczatek = i + 1;
+    }
+    linie.append(QByteArrayView(p + poczatek, n - poczatek));
+    return linie;
+}
+
+} // namespace
+
 WynikWczytania CzytnikVcard::czytajDane(const QByteArray &wejscie) const
 {
     // vCard values carry their own character sets; a UTF-16 file is re-encoded.
     QByteArray dane = wejscie;
-    if (const std::optional<QString> tekst = zUtf16(dane))
+    if (const std::optional<QString> tekst = zUtf16(dane)) {
+        if (const qsizetype zly = samotnySurogat(*tekst); zly >= 0)
+            return bladVcard(QStringLiteral("Linia %1: niepoprawny tekst UTF-16 (połowa pary zastępczej)")
+                                 .arg(QStringView(*tekst).left(zly).count(u'\n') + 1));
         dane = tekst->toUtf8();
+    }
     WynikWczytania wynik;
     wynik.format = Format::Vcard;
-    QList<QByteArrayView> linie;
-    {
-        qsizetype p = 0;
-        while (p <= dane.size()) {
-            qsizetype k = dane.indexOf('\n', p);
-            if (k < 0)
-                k = dane.size();
-            QByteArrayView l(dane.constData() + p, k - p);
-            if (l.endsWith('\r'))
-                l.chop(1);
-            linie.append(l);
-            p = k + 1;
-        }
-    }
+    QList<QByteArrayView> linie = linieVcard(dane);
     linie[0] = bezBomUtf8(linie[0]);
 
+    // A card is read whole; one that breaks the structure is left out with the line at
+    // fault and what could be read of its name, and reading goes on after it.
     bool wKarcie = false, base64 = false;
-    int liniaPoczatku = 0;
+    int liniaPoczatku = 0, liniaBledu = 0, ostatniaPoza = -2;
+    QString bladKarty;
     QList<Wlasciwosc> karta;
+    const auto pomin = [&](int linia, const QString &powod, const QList<Wlasciwosc> &wlasciwosci) {
+        BladKarty nic;
+        QStringList nie;
+        QString nazwa;
+        if (const auto k = kontaktZKarty(wlasciwosci, m_nazwyPol, nic)) {
+            const TekstyWiersza t = klientZKontaktu(*k, m_rodzaje, nie);
+            nazwa = t[Nazwa1].isEmpty() ? t[Nazwa2] : t[Nazwa1];
+        }
+        wynik.pominiete.append({linia, QStringLiteral("Linia %1: %2").arg(linia).arg(powod), nazwa});
+    };
+    const auto bladWKarcie = [&](int linia, const QString &powod) {
+        if (bladKarty.isEmpty()) {
+            bladKarty = powod;
+            liniaBledu = linia;
+        }
+    };
+    const auto poza = [&](int linia, const QString &powod) {
+        if (linia != ostatniaPoza + 1)
+            pomin(linia, powod, {});
+        ostatniaPoza = linia;
+    };
     for (qsizetype i = 0; i < linie.size(); ++i) {
         const int nr = int(i) + 1;
-        QByteArray l = linie[i].toByteArray();
-        if (l.trimmed().isEmpty()) {
+        // The line's own bytes, copied only when something is added to it.
+        QByteArray l = QByteArray::fromRawData(linie[i].data(), linie[i].size());
+        if (QByteArrayView(l).trimmed().isEmpty()) {
             base64 = false;
             continue;
         }
-        if (l[0] == ' ' || l[0] == '\t') {
+        if (l.at(0) == ' ' || l.at(0) == '\t') {
             if (wKarcie && base64)
                 continue;
-            return bladVcard(QStringLiteral("Linia %1: wiersz kontynuacji bez właściwości").arg(nr));
+            if (wKarcie)
+                bladWKarcie(nr, QStringLiteral("wiersz kontynuacji bez właściwości"));
+            else
+                poza(nr, QStringLiteral("wiersz kontynuacji bez właściwości"));
+            continue;
         }
         // Unfold: following lines that begin with a blank.
         while (i + 1 < linie.size() && !linie[i + 1].isEmpty() && (linie[i + 1][0] == ' ' || linie[i + 1][0] == '\t')) {
@@ -393,11 +587,11 @@ WynikWczytania CzytnikVcard::czytajDane(const QByteArray &wejscie) const
         QList<qsizetype> srednik;
         bool cudzyslow = false;
         for (qsizetype j = 0; j < l.size(); ++j) {
-            if (l[j] == '"')
+            if (l.at(j) == '"')
                 cudzyslow = !cudzyslow;
-            else if (!cudzyslow && l[j] == ';')
+            else if (!cudzyslow && l.at(j) == ';')
                 srednik.append(j);
-            else if (!cudzyslow && l[j] == ':') {
+            else if (!cudzyslow && l.at(j) == ':') {
                 dwukropek = j;
                 break;
             }
@@ -405,27 +599,31 @@ WynikWczytania CzytnikVcard::czytajDane(const QByteArray &wejscie) const
         if (dwukropek < 0) {
             if (wKarcie && base64)
                 continue;
-            return bladVcard(QStringLiteral("Linia %1: brak dwukropka, to nie jest wiersz vCard").arg(nr));
+            if (wKarcie)
+                bladWKarcie(nr, QStringLiteral("brak dwukropka, to nie jest wiersz vCard"));
+            else
+                poza(nr, QStringLiteral("brak dwukropka, to nie jest wiersz vCard"));
+            continue;
         }
         Wlasciwosc w;
         w.linia = nr;
-        QList<QByteArray> czesci;
         srednik.append(dwukropek);
-        qsizetype od = 0;
-        for (qsizetype j : srednik) {
-            czesci.append(l.mid(od, j - od));
-            od = j + 1;
-        }
-        w.nazwa = czesci.takeFirst().trimmed().toUpper();
-        if (const qsizetype kropka = w.nazwa.lastIndexOf('.'); kropka >= 0)
-            w.nazwa = w.nazwa.mid(kropka + 1);
-        for (QByteArray &c : czesci) {
-            c = c.trimmed();
+        QByteArrayView nazwa = QByteArrayView(l).first(srednik.first()).trimmed();
+        if (const qsizetype kropka = nazwa.lastIndexOf('.'); kropka >= 0)
+            nazwa = nazwa.sliced(kropka + 1);
+        w.nazwa = nazwa.toByteArray().toUpper();
+        w.parametry.reserve(srednik.size() - 1);
+        for (qsizetype j = 1; j < srednik.size(); ++j) {
+            const QByteArrayView c =
+                QByteArrayView(l).sliced(srednik[j - 1] + 1, srednik[j] - srednik[j - 1] - 1).trimmed();
             const qsizetype r = c.indexOf('=');
-            c = r < 0 ? c.toUpper()
-                      : c.left(r).toUpper() + '='
-                            + (c.left(r).toUpper() == "CHARSET" ? c.mid(r + 1) : c.mid(r + 1).toUpper());
-            w.parametry.append(c);
+            QByteArray p = c.toByteArray();
+            // Names and values in capitals, but not the name of a character set.
+            if (r < 0 || c.first(r).compare("CHARSET", Qt::CaseInsensitive) != 0)
+                p = std::move(p).toUpper();
+            else
+                p.replace(0, r, "CHARSET");
+            w.parametry.append(std::move(p));
         }
         // vCard 2.1 quoted-printable: '=' at the end of a line is a soft line break.
         if (jestQp(w)) {
@@ -438,31 +636,50 @@ WynikWczytania CzytnikVcard::czytajDane(const QByteArray &wejscie) const
         base64 = maParametr(w, "ENCODING", "BASE64") || maParametr(w, "ENCODING", "B");
 
         if (w.nazwa == "BEGIN") {
-            if (w.wartosc.trimmed().toUpper() != "VCARD")
-                return bladVcard(QStringLiteral("Linia %1: nieznany blok BEGIN:%2")
-                                     .arg(nr)
-                                     .arg(QString::fromLatin1(w.wartosc.left(40))));
+            if (w.wartosc.trimmed().toUpper() != "VCARD") {
+                const QString powod =
+                    QStringLiteral("nieznany blok BEGIN:%1").arg(QString::fromLatin1(w.wartosc.left(40)));
+                wKarcie ? bladWKarcie(nr, powod) : poza(nr, powod);
+                continue;
+            }
             if (wKarcie)
-                return bladVcard(
-                    QStringLiteral("Linia %1: BEGIN:VCARD wewnątrz karty z linii %2").arg(nr).arg(liniaPoczatku));
+                pomin(nr, QStringLiteral("BEGIN:VCARD wewnątrz karty z linii %1").arg(liniaPoczatku), karta);
             wKarcie = true;
             liniaPoczatku = nr;
+            bladKarty.clear();
             karta.clear();
         } else if (w.nazwa == "END") {
-            if (!wKarcie)
-                return bladVcard(QStringLiteral("Linia %1: END bez BEGIN:VCARD").arg(nr));
+            if (!wKarcie) {
+                poza(nr, QStringLiteral("END bez BEGIN:VCARD"));
+                continue;
+            }
             wKarcie = false;
-            const TekstyWiersza t = klientZKarty(karta, m_nazwyPol);
-            if (!pustyKlient(t))
+            if (!bladKarty.isEmpty()) {
+                pomin(liniaBledu, bladKarty, karta);
+                continue;
+            }
+            BladKarty blad;
+            const std::optional<Kontakt> k = kontaktZKarty(karta, m_nazwyPol, blad);
+            if (!k) {
+                pomin(blad.linia, blad.powod, karta);
+                continue;
+            }
+            QStringList nie;
+            const TekstyWiersza t = klientZKontaktu(*k, m_rodzaje, nie);
+            if (!pustyKlient(t)) {
                 wynik.klienci.append(t);
+                wynik.nieprzeniesione.append(nie);
+            }
         } else if (!wKarcie) {
-            return bladVcard(QStringLiteral("Linia %1: tekst poza kartą (brak BEGIN:VCARD)").arg(nr));
+            poza(nr, QStringLiteral("tekst poza kartą (brak BEGIN:VCARD)"));
         } else {
             karta.append(std::move(w));
         }
     }
     if (wKarcie)
-        return bladVcard(QStringLiteral("Linia %1: karta bez END:VCARD").arg(liniaPoczatku));
+        pomin(liniaPoczatku, QStringLiteral("karta bez END:VCARD"), karta);
+    if (wynik.klienci.isEmpty() && !wynik.pominiete.isEmpty())
+        wynik.blad = wynik.pominiete.first().opis;
     return wynik;
 }
 

@@ -1,7 +1,7 @@
 // vCard files of clients: the writer and the reader.
 #pragma once
 
-#include "wymiana_wspolne.h"
+#include "wymiana_kontakt.h"
 
 class QIODevice;
 
@@ -12,10 +12,12 @@ namespace Wymiana {
 // or its name is taken.
 std::array<QString, PodpisyInfo::Liczba> nazwyPolVcard(const PodpisyPol &podpisy);
 
-// Writes vCard 3.0, one card per client: FN, N (empty), ORG from the two name lines, a
-// work ADR (a leading "NN-NNN " of the town becomes the postal code), X-NIP, NOTE
-// ("NIP: …" line, then the description), the free fields as nazwyPolVcard names them.
-// UTF-8, CRLF, lines folded at 75 octets.
+// Writes vCard 3.0, one card per client: FN (the contact person when a column says so,
+// else the two name lines), N (empty), ORG from the two name lines, a work ADR (a
+// leading "NN-NNN " of the town becomes the postal code), X-NIP, NOTE ("NIP: …" line,
+// then the description), the free columns whose captions say phone, mobile, fax, e-mail,
+// web page or notes also as TEL, EMAIL, URL, NOTE, and every free field as nazwyPolVcard
+// names it. UTF-8, CRLF, lines folded at 75 octets.
 class PisarzVcard
 {
 public:
@@ -27,6 +29,7 @@ public:
 
 private:
     std::array<QString, PodpisyInfo::Liczba> m_nazwyPol;
+    RodzajePol m_rodzaje;
     QString m_blad;
 };
 
@@ -35,10 +38,13 @@ QByteArray eksportVcard(const ListaKlientow &lista, const QList<int> &wiersze, c
 QByteArray eksportVcard(const QList<Klienci::TekstyWiersza> &klienci, const PodpisyPol &podpisy);
 
 // Reads vCard 2.1, 3.0 and 4.0: folded lines, quoted-printable with soft line breaks,
-// CHARSET=, escapes, groups, several cards; UTF-16 with a byte-order mark. ORG gives the
-// name lines, FN (or N) the person, the work ADR (else the first) street and town, X-NIP
-// the NIP, NOTE the description, the X- names of nazwyPolVcard(podpisy) (or X-INFO<n>) the
-// free fields. A line that breaks the card structure is named by its number.
+// CHARSET= through Qt's codecs, escapes, groups, several cards, any line ends; UTF-16
+// with a byte-order mark. ORG gives the name lines, FN (or N) the person, ADR the address
+// (klientZKontaktu chooses one), X-NIP the NIP, the first NOTE the description, TEL,
+// EMAIL, URL and further NOTEs the free columns of their kind, the X- names of
+// nazwyPolVcard(podpisy) (or X-INFO<n>) the free fields, other X- names the column of
+// their kind. A card that breaks the structure or holds text that cannot be decoded is
+// left out, named by the line at fault; the rest is read.
 class CzytnikVcard
 {
 public:
@@ -49,7 +55,8 @@ public:
 private:
     WynikWczytania czytajDane(const QByteArray &dane) const;
 
-    std::array<QString, PodpisyInfo::Liczba> m_nazwyPol;
+    std::array<QByteArray, PodpisyInfo::Liczba> m_nazwyPol; // X- names, as nazwyPolVcard gives them
+    RodzajePol m_rodzaje;
 };
 
 } // namespace Wymiana

@@ -1,7 +1,12 @@
-// The column mapping of a CSV file whose header holds names the program does not know:
-// one choice of target per file column ("kolumna1", "kolumna2", …), preset with the
-// automatic mapping. The layout is oknomapowania.ui.
+// The columns of a CSV file and where each goes: one row per file column with its name
+// (unrecognised ones marked *), its text in the first rows and a choice of target
+// ("kolumna1", "kolumna2", …) naming the list's columns by their captions, preset with
+// what was recognised. A long header scrolls; the buttons stay in view. A file whose
+// first row names nothing known is shown as data, to be mapped from its first rows. The
+// layout is oknomapowania.ui.
 #pragma once
+
+#include "wymiana.h"
 
 #include <QDialog>
 #include <QList>
@@ -18,7 +23,7 @@ class OknoMapowania : public QDialog
 {
     Q_OBJECT
 public:
-    OknoMapowania(const QStringList &naglowek, const QList<int> &mapowanie, const QList<int> &nierozpoznane,
+    OknoMapowania(const Wymiana::WynikWczytania &wczytane, const Wymiana::PodpisyPol &podpisy,
                   QWidget *rodzic = nullptr);
     ~OknoMapowania() override;
 

@@ -1,9 +1,25 @@
 #include "polenip.h"
 
 #include "listaklientow.h"
+#include "nip.h"
 
+#include <QAction>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QStyle>
+
+PoleNip::PoleNip(QWidget *rodzic)
+    : QLineEdit(rodzic)
+    , m_zlaCyfra(new QAction(style()->standardIcon(QStyle::SP_MessageBoxWarning),
+                             QStringLiteral("Zła cyfra kontrolna NIP (numer zostanie zapisany tak, jak jest)"), this))
+{
+    m_zlaCyfra->setObjectName(QStringLiteral("zlaCyfraNip"));
+    m_zlaCyfra->setToolTip(m_zlaCyfra->text());
+    addAction(m_zlaCyfra, QLineEdit::TrailingPosition);
+    m_zlaCyfra->setVisible(false);
+    connect(this, &QLineEdit::textChanged, this,
+            [this](const QString &tekst) { m_zlaCyfra->setVisible(Klienci::zlaCyfraKontrolnaNip(tekst)); });
+}
 
 void PoleNip::keyPressEvent(QKeyEvent *zdarzenie)
 {

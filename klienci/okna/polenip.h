@@ -1,4 +1,6 @@
-// The tax number edit field: typed characters pass the key filter `nipKeyPress`.
+// The tax number edit field: typed characters pass the key filter `nipKeyPress`, and a
+// ten-digit number whose check digit is wrong gets a warning mark at the field's end
+// (the action "zlaCyfraNip"); it is never refused.
 #pragma once
 
 #include <QLineEdit>
@@ -7,7 +9,7 @@ class PoleNip : public QLineEdit
 {
     Q_OBJECT
 public:
-    using QLineEdit::QLineEdit;
+    explicit PoleNip(QWidget *rodzic = nullptr);
 
 protected:
     void keyPressEvent(QKeyEvent *zdarzenie) override;
@@ -16,4 +18,6 @@ protected:
 private:
     // Passes, converts (a comma to a full stop) or drops one typed key.
     void nipKeyPress(QKeyEvent *zdarzenie);
+
+    QAction *m_zlaCyfra;
 };

@@ -7,6 +7,7 @@
 #include "ikony.h"
 #include "kontekst.h"
 #include "liczby.h"
+#include "nip.h"
 #include "obserwatorpliku.h"
 #include "sciezki.h"
 #include "tekst.h"
@@ -615,6 +616,8 @@ bool Tdokumenty::dodajDoListy()
                                           QStringLiteral("Wiersz %1 zawiera: %2. Zastąpić go danymi z pól edycji?")
                                               .arg(numerWiersza(wiersz), widziany[Nazwa1])))
         return false;
+    if (!potwierdzNip(wiersz, teksty))
+        return false;
     return zapiszWiersz(wiersz, teksty, widziany, QStringLiteral("Zastąpić go danymi z pól edycji?"))
            == ZapisWiersza::Zapisany;
 }
@@ -653,6 +656,21 @@ Tdokumenty::ZapisWiersza Tdokumenty::zapiszWiersz(int wiersz, const TekstyWiersz
             return ZapisWiersza::Niezapisany;
         widziany = obcy;
     }
+}
+
+bool Tdokumenty::potwierdzNip(int wiersz, const TekstyWiersza &teksty)
+{
+    // Only a NIP new to this row: one the row already held was shared before.
+    const ListaKlientow &lista = m_otwarta.lista();
+    if (kluczNip(teksty[Nip]) == kluczNip(lista.tekst(Nip, wiersz)))
+        return true;
+    const int inny = wierszZTymSamymNip(lista, teksty[Nip], wiersz);
+    if (inny < 0)
+        return true;
+    return m_dialogi.pytanieDomyslnieNie(
+        this, QStringLiteral("NIP %1 ma już wiersz %2: %3. Narzędzia klienta rozpoznają klienta po NIP, więc oba "
+                             "wiersze miałyby wspólne komentarze i dokumenty. Zapisać mimo to?")
+                  .arg(teksty[Nip], numerWiersza(inny), lista.tekst(Nazwa1, inny)));
 }
 
 void Tdokumenty::usunWpis()
@@ -936,7 +954,7 @@ void Tdokumenty::pokazKoperte()
 
 void Tdokumenty::eksportujKlientow()
 {
-    ::eksportujKlientow(this, m_dialogi, oknaWymiany, m_otwarta.lista(), m_otwarta.biezacaLista(),
+    ::eksportujKlientow(this, m_dialogi, oknaWymiany, m_katalogWymiany, m_otwarta.lista(), m_otwarta.biezacaLista(),
                         m_ui->lista->currentRow(), czytajPodpisyInfo(m_katalogDanych).teksty,
                         {m_katalogDanych, m_kontekst.katalogStartowy()});
 }
@@ -945,8 +963,8 @@ void Tdokumenty::importujKlientow()
 {
     // A change of the open list: the window shows what was saved, and "Cofnij" takes it back.
     const ImportZOkna w =
-        ::importujKlientow(this, m_dialogi, oknaWymiany, m_otwarta, czytajPodpisyInfo(m_katalogDanych).teksty,
-                           {m_katalogDanych, m_kontekst.katalogStartowy()});
+        ::importujKlientow(this, m_dialogi, oknaWymiany, m_katalogWymiany, m_otwarta,
+                           czytajPodpisyInfo(m_katalogDanych).teksty, {m_katalogDanych, m_kontekst.katalogStartowy()});
     if (w.wiersz >= 0)
         pokazPoZapisie(w.wynik, w.wiersz);
 }

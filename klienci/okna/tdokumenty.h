@@ -163,6 +163,9 @@ private:
     ZapisWiersza zapiszWiersz(int wiersz, const Klienci::TekstyWiersza &teksty, Klienci::TekstyWiersza widziany,
                               const QString &pytanie);
     bool dodajDoListy();
+    // Before "Dodaj do listy" stores a NIP that another row holds: the client tools key
+    // their notes and documents by NIP, so the user is asked (default "Nie").
+    bool potwierdzNip(int wiersz, const Klienci::TekstyWiersza &teksty);
     void usunWpis();
     void szukajMiejsca();
     void szukajDanych();
@@ -189,6 +192,7 @@ private:
     QString m_katalogOtwierania;
     QString m_ostatniOtwarty;
     QString m_ostatniZapisany;
+    KatalogWymiany m_katalogWymiany;
     bool m_zaznaczanie = false;
     ObserwatorPliku *m_obserwator = nullptr;
     // The row last put into the edit fields, and its texts as the fields showed them.

@@ -13,11 +13,15 @@ inline const Wymiana::PodpisyPol &podpisyWymiany()
     return p;
 }
 
-// Clients hold one-line texts and no empty client; written out again in the format
-// they came in and read back, they are the same; planned into a new list they fit or
-// are counted, and the list keeps its row numbers.
+// Clients hold one-line texts and no empty client; what is left out is named by its
+// line; written out again in the format they came in and read back, the clients are the
+// same; planned into a new list they fit, repeat or are counted, and the list keeps its
+// row numbers.
 inline void sprawdzWczytanie(const Wymiana::WynikWczytania &w)
 {
+    LK_WYMAGAJ(w.nieprzeniesione.size() == w.klienci.size());
+    for (const Wymiana::Pominiety &p : w.pominiete)
+        LK_WYMAGAJ(p.opis.startsWith(QStringLiteral("Linia ")) || p.opis.startsWith(QStringLiteral("Wiersz ")));
     if (!w.ok()) {
         LK_WYMAGAJ(w.klienci.isEmpty());
         LK_WYMAGAJ(w.blad.startsWith(QStringLiteral("Linia ")) || w.blad.startsWith(QStringLiteral("Wiersz ")));
@@ -42,7 +46,7 @@ inline void sprawdzWczytanie(const Wymiana::WynikWczytania &w)
     }
     ListaKlientow lista = ListaKlientow::nowa();
     const Wymiana::PlanImportu plan = Wymiana::zaplanujImport(lista, w.klienci);
-    LK_WYMAGAJ(plan.umieszczone() + plan.niemieszczace.size() == w.klienci.size());
+    LK_WYMAGAJ(plan.umieszczone() + plan.niemieszczace.size() + plan.pominieci() == w.klienci.size());
     Wymiana::zastosujPlan(lista, plan);
     for (int r = 0; r < Klienci::LiczbaWierszy; ++r)
         LK_WYMAGAJ(lista.tekst(Klienci::Lp, r) == Klienci::numerWiersza(r));

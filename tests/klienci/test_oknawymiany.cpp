@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -44,6 +45,37 @@ const QByteArray Csv = "\xEF\xBB\xBF"
                              .arg(DlugaNazwa)
                              .toUtf8();
 
+// The captions file holding the example data root's captions.
+QByteArray podpisyPrzykladu()
+{
+    QByteArray r(PodpisyInfo::Rozmiar, '\0');
+    const char *p[] = {"Telefon", "E-mail", "Osoba", "Bank", "P\xb3\x61tno\x9c\xe6", "Uwagi"};
+    for (int i = 0; i < PodpisyInfo::Liczba; ++i) {
+        r[i * 11] = char(qstrlen(p[i]));
+        memcpy(r.data() + i * 11 + 1, p[i], qstrlen(p[i]));
+    }
+    return r;
+}
+
+// Builds the real preview, lets `sprawdz` look and click, then answers as its buttons say.
+auto podgladZ(std::function<void(OknoImportu &)> sprawdz)
+{
+    return [sprawdz](QWidget *rodzic, const WynikWczytania &w, const PlanImportu &plan, const ZaplanujPonownie &z,
+                     const PodpisyPol &podpisy) -> std::optional<WyborImportu> {
+        OknoImportu okno(w, plan, z, podpisy, rodzic);
+        sprawdz(okno);
+        if (okno.result() != QDialog::Accepted)
+            return std::nullopt;
+        return okno.wybor();
+    };
+}
+
+QString komorka(OknoImportu &okno, int wiersz, int kolumna)
+{
+    const QTableWidgetItem *p = kontrolka<QTableWidget>(&okno, "tabela")->item(wiersz, kolumna);
+    return p ? p->text() : QStringLiteral("(brak)");
+}
+
 } // namespace
 
 class TestOknaWymiany : public QObject
@@ -54,7 +86,12 @@ private slots:
     void cleanup() { m_okno.reset(), m_katalog.reset(), sprawdzSkrypt(m_skrypt); }
     void import_data();
     void import();
+    void mapowanieKolumn_data();
     void mapowanieKolumn();
+    void powtorzenia();
+    void katalogiPlikow();
+    void naEkranie_data();
+    void naEkranie();
     void innyProgramZajalWiersz();
     void eksport_data();
     void eksport();
@@ -88,7 +125,9 @@ void TestOknaWymiany::init()
     o->oknaWymiany.mapowanie = [](auto &&...) {
         return QTest::qFail("mapowanie", __FILE__, __LINE__), std::optional<QList<int>>();
     };
-    o->oknaWymiany.podglad = [](auto &&...) { return QTest::qFail("podgląd", __FILE__, __LINE__), false; };
+    o->oknaWymiany.podglad = [](auto &&...) {
+        return QTest::qFail("podgląd", __FILE__, __LINE__), std::optional<WyborImportu>();
+    };
 }
 
 QString TestOknaWymiany::otworz(const ListaKlientow &l, const QByteArray &csv)
@@ -126,9 +165,10 @@ void TestOknaWymiany::import()
 
     const auto sprawdz = [&](OknoImportu &okno) {
         // Rows 4 to 6 (row 3 holds a street), names as stored.
-        const auto tekst = [&](int w, int k) { return kontrolka<QTableWidget>(&okno, "tabela")->item(w, k)->text(); };
-        QStringList tabela{tekst(0, 0), tekst(2, 0), tekst(0, 1), tekst(0, 3), tekst(2, 1)};
-        QCOMPARE(tabela, (QStringList{"4", "6", "Żółć Sp. z o.o.", "00-950 Łódź", "???? Kowalczyk"}));
+        QStringList tabela{komorka(okno, 0, 1), komorka(okno, 2, 1), komorka(okno, 0, 2),
+                           komorka(okno, 0, 3), komorka(okno, 2, 2), komorka(okno, 1, 6)};
+        QCOMPARE(tabela,
+                 (QStringList{"4", "6", "Żółć Sp. z o.o.", "00-950 Łódź", "???? Kowalczyk", "skrócone: Nazwa 1"}));
         QVERIFY(kontrolka<QLabel>(&okno, "podsumowanie")->text().contains(QStringLiteral("wierszach: 4-6.")));
         QCOMPARE(kontrolka<QPlainTextEdit>(&okno, "uwagi")->toPlainText(),
                  "Wiersz 5, Nazwa 1: skrócone do „" + DlugaNazwa.left(80)
@@ -139,14 +179,10 @@ void TestOknaWymiany::import()
             QVERIFY(QTest::qWaitForWindowExposed(&okno));
             okno.grab().save(qEnvironmentVariable("LK_ZRZUT_PODGLADU"));
         }
+        kontrolka<QPushButton>(&okno, importuj ? "importuj" : "anuluj")->click();
     };
     if (informacje.isEmpty())
-        o->oknaWymiany.podglad = [&](QWidget *rodzic, const PlanImportu &plan, const PodpisyPol &podpisy) {
-            OknoImportu okno(plan, podpisy, rodzic);
-            sprawdz(okno);
-            kontrolka<QPushButton>(&okno, importuj ? "importuj" : "anuluj")->click();
-            return okno.result() == QDialog::Accepted;
-        };
+        o->oknaWymiany.podglad = podgladZ(sprawdz);
     kliknij("SpeedButton20");
 
     QCOMPARE(m_skrypt.teksty("informacja"), informacje);
@@ -157,25 +193,105 @@ void TestOknaWymiany::import()
     QCOMPARE(kontrolka<QListWidget>(o, "lista")->item(3)->text().contains(QStringLiteral("Żółć")), zapisano);
 }
 
+void TestOknaWymiany::mapowanieKolumn_data()
+{
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<QStringList>("proponowane"); // the choices preset, by their names
+    QTest::addColumn<int>("zmien");               // a column set to the "E-mail" column by the user
+    QTest::addColumn<QStringList>("wiersz4");     // nazwa1, info1 (Telefon), info2 (E-mail), miejscowosc
+    // A header with a column nothing recognises: the phone goes to the captioned column.
+    QTest::newRow("nieznana kolumna") << QByteArray("Firma,Komórka,Kolor\r\nAlfa,600100200,x@alfa.pl\r\n")
+                                      << QStringList{"Nazwa 1", "Telefon", "(pomiń)"} << 3
+                                      << QStringList{"Alfa", "600100200", "x@alfa.pl", ""};
+    // No header: the first row is data, not lost as a header.
+    QTest::newRow("bez nagłówka") << QByteArray("Alfa;600100200;Opole\r\nBeta;;Nysa\r\n")
+                                  << QStringList{"(pomiń)", "(pomiń)", "(pomiń)"} << -1
+                                  << QStringList{"Alfa", "600100200", "", "Opole"};
+}
+
 void TestOknaWymiany::mapowanieKolumn()
 {
-    const QString plikListy = otworz(lista(), "Firma,Komorka,Miasto\r\nAlfa,600100200,Opole\r\n");
-    o->oknaWymiany.mapowanie = [&](QWidget *rodzic, const WynikWczytania &w) {
-        OknoMapowania okno(w.naglowek, w.mapowanie, w.nierozpoznane, rodzic);
-        // Preset with the automatic mapping; the unknown column marked and skipped.
-        auto *komorka = kontrolka<QComboBox>(&okno, "kolumna2");
-        if (okno.mapowanie() != QList<int>{Nazwa1, Pomin, Miejscowosc} || komorka->accessibleName() != "Komorka *")
-            return std::optional<QList<int>>();
-        komorka->setCurrentIndex(komorka->findData(int(Info2)));
+    QFETCH(QByteArray, csv);
+    QFETCH(QStringList, proponowane);
+    QFETCH(int, zmien);
+    QFETCH(QStringList, wiersz4);
+    QVERIFY(m_katalog->zapisz(QStringLiteral("Admini/info.dat"), podpisyPrzykladu()));
+    const QString plikListy = otworz(lista(), csv);
+    o->oknaWymiany.mapowanie = [&](QWidget *rodzic, const WynikWczytania &w, const PodpisyPol &podpisy) {
+        OknoMapowania okno(w, podpisy, rodzic);
+        QStringList nazwy;
+        for (int k = 1; k <= 3; ++k)
+            nazwy << kontrolka<QComboBox>(&okno, qPrintable(QStringLiteral("kolumna%1").arg(k)))->currentText();
+        if (nazwy != proponowane)
+            return QTest::qFail(qPrintable(nazwy.join(u'|')), __FILE__, __LINE__), std::optional<QList<int>>();
+        const auto wybor = [&](int k) {
+            return kontrolka<QComboBox>(&okno, qPrintable(QStringLiteral("kolumna%1").arg(k)));
+        };
+        if (zmien > 0)
+            wybor(zmien)->setCurrentIndex(wybor(zmien)->findText(u"E-mail"_qs));
+        else
+            for (int k : {1, 2, 3})
+                wybor(k)->setCurrentIndex(wybor(k)->findData(QList<int>{Nazwa1, Info1, Miejscowosc}[k - 1]));
         return std::optional(okno.mapowanie());
     };
-    o->oknaWymiany.podglad = [](auto &&...) { return true; };
+    o->oknaWymiany.podglad = podgladZ([](OknoImportu &okno) { okno.accept(); });
     kliknij("SpeedButton20");
 
     ListaKlientow zapisana;
     QVERIFY(zapisana.wczytaj(plikListy).ok());
-    const QStringList wiersz4{zapisana.tekst(Nazwa1, 3), zapisana.tekst(Info2, 3), zapisana.tekst(Miejscowosc, 3)};
-    QCOMPARE(wiersz4, (QStringList{"Alfa", "600100200", "Opole"}));
+    const QStringList jest{zapisana.tekst(Nazwa1, 3), zapisana.tekst(Info1, 3), zapisana.tekst(Info2, 3),
+                           zapisana.tekst(Miejscowosc, 3)};
+    QCOMPARE(jest, wiersz4);
+}
+
+void TestOknaWymiany::powtorzenia()
+{
+    // The file's first client is on the list already (row 1, written another way): the
+    // preview leaves it out and marks it; ticked, it is imported all the same.
+    ListaKlientow l = lista();
+    l.ustawTekst(Nazwa1, 0, QStringLiteral("ŻÓŁĆ sp. z o.o."));
+    l.ustawTekst(Miejscowosc, 0, QStringLiteral("Łódź"));
+    const QString plikListy = otworz(l);
+    QStringList widziane;
+    o->oknaWymiany.podglad = podgladZ([&](OknoImportu &okno) {
+        auto *tabela = kontrolka<QTableWidget>(&okno, "tabela");
+        auto *przycisk = kontrolka<QPushButton>(&okno, "importuj");
+        const auto stan = [&] {
+            widziane << QStringLiteral("%1 %2 %3 %4")
+                            .arg(tabela->item(0, 0)->checkState() == Qt::Checked ? "tak" : "nie", komorka(okno, 0, 1),
+                                 komorka(okno, 1, 1), przycisk->isEnabled() ? "+" : "-");
+        };
+        stan();
+        widziane << komorka(okno, 0, tabela->columnCount() - 1);
+        tabela->item(0, 0)->setCheckState(Qt::Checked);
+        stan();
+        przycisk->click();
+    });
+    kliknij("SpeedButton20");
+    QCOMPARE(widziane,
+             (QStringList{"nie — 4 +", "już na liście w wierszu 1 (ta sama nazwa i miejscowość)", "tak 4 5 +"}));
+    ListaKlientow zapisana;
+    QVERIFY(zapisana.wczytaj(plikListy).ok());
+    QCOMPARE(zapisana.tekst(Nazwa1, 3), QStringLiteral("Żółć Sp. z o.o."));
+}
+
+void TestOknaWymiany::katalogiPlikow()
+{
+    // The user's documents folder the first time, then where the user last was.
+    const QByteArray dom = qgetenv("HOME"), konfiguracja = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", m_katalog->korzen().toUtf8());
+    qputenv("XDG_CONFIG_HOME", m_katalog->sciezka(u".config"_qs).toUtf8());
+    QVERIFY(QDir(m_katalog->korzen()).mkpath(u"Documents"_qs) && QDir(m_katalog->korzen()).mkpath(u"inny"_qs));
+    otworz(lista());
+    o->oknaWymiany.eksport = [](QWidget *, int, const QList<int> &z) { return std::optional(OpcjeEksportu{z}); };
+    m_skrypt.wyczysc();
+    m_skrypt.plik(m_katalog->sciezka(u"inny/k.csv"_qs)).anuluj();
+    kliknij("SpeedButton19");
+    kliknij("SpeedButton20");
+    qputenv("HOME", dom);
+    qputenv("XDG_CONFIG_HOME", konfiguracja);
+    QCOMPARE(m_skrypt.wywolania.value(0).plik.katalog, m_katalog->sciezka(u"Documents"_qs));
+    QCOMPARE(m_skrypt.wywolania.value(2).plik.katalog, m_katalog->sciezka(u"inny"_qs));
 }
 
 void TestOknaWymiany::innyProgramZajalWiersz()
@@ -189,11 +305,11 @@ void TestOknaWymiany::innyProgramZajalWiersz()
     const QString plikListy = otworz(l);
     l.ustawTekst(Nazwa1, 3, QStringLiteral("Inny program"));
     QStringList pokazane;
-    o->oknaWymiany.podglad = [&](QWidget *rodzic, const PlanImportu &plan, const PodpisyPol &podpisy) {
-        const OknoImportu okno(plan, podpisy, rodzic);
+    o->oknaWymiany.podglad = podgladZ([&](OknoImportu &okno) {
         pokazane.append(kontrolka<QLabel>(&okno, "podsumowanie")->text());
-        return pokazane.size() > 1 || zapiszPlik(plikListy, l.dane());
-    };
+        if (pokazane.size() > 1 || zapiszPlik(plikListy, l.dane()))
+            okno.accept();
+    });
     const QString reszta = m_katalog->sciezka(QStringLiteral("reszta.csv"));
     m_skrypt.tak().plik(reszta);
     kliknij("SpeedButton20");
@@ -208,6 +324,34 @@ void TestOknaWymiany::innyProgramZajalWiersz()
     QCOMPARE(wiersze, (QStringList{"Inny program", "Żółć Sp. z o.o."}));
     QCOMPARE(kontrolka<QListWidget>(o, "lista")->currentRow(), 4);
     QCOMPARE(wczytajPlikKlientow(reszta, {}).klienci.value(0)[Nazwa1], QStringLiteral("Иван Kowalczyk"));
+}
+
+void TestOknaWymiany::naEkranie_data()
+{
+    QTest::addColumn<QString>("plik");
+    QTest::newRow("kolumny pliku Google") << "import-csv-google/plik.csv";
+    QTest::newRow("podgląd 498 kart") << "import-vcard21-telefon/plik.vcf";
+}
+
+void TestOknaWymiany::naEkranie()
+{
+    // However many columns or clients, the dialog fits a 1024 × 768 screen and its buttons
+    // are in view: the lists scroll.
+    QFETCH(QString, plik);
+    QFile f(QStringLiteral(LK_ZLOTE "/") + plik);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const WynikWczytania w = wczytajKlientow(f.readAll(), {});
+    std::unique_ptr<QDialog> okno;
+    if (w.format == Format::Csv)
+        okno = std::make_unique<OknoMapowania>(w, PodpisyPol{});
+    else
+        okno = std::make_unique<OknoImportu>(w, zaplanujImport(lista(), w.klienci), ZaplanujPonownie(), PodpisyPol{});
+    okno->show();
+    QVERIFY(QTest::qWaitForWindowExposed(okno.get()));
+    QVERIFY2(okno->width() <= 1024 && okno->height() <= 768,
+             qPrintable(QStringLiteral("%1 × %2").arg(okno->width()).arg(okno->height())));
+    auto *przycisk = kontrolka<QPushButton>(okno.get(), "anuluj");
+    QVERIFY(okno->rect().contains(QRect(przycisk->mapTo(okno.get(), QPoint()), przycisk->size())));
 }
 
 void TestOknaWymiany::eksport_data()
@@ -279,7 +423,8 @@ void TestOknaWymiany::prawdziweOkna()
     odpowiedz(true);
     QCOMPARE(prawdziwe.eksport(o, 0, {0, 2}).value_or(OpcjeEksportu{}).wiersze, (QList<int>{0, 2}));
     odpowiedz(false);
-    QVERIFY(!prawdziwe.podglad(o, zaplanujImport(lista(), wczytajKlientow(Csv, {}).klienci), {}));
+    const WynikWczytania w = wczytajKlientow(Csv, {});
+    QVERIFY(!prawdziwe.podglad(o, w, zaplanujImport(lista(), w.klienci), {}, {}));
 }
 
 QTEST_MAIN(TestOknaWymiany)

@@ -207,7 +207,9 @@ void TestOtwartaLista::cofnijPoObcejZmianie()
                                        {"dodaj", sciezka, "7", QString::number(n.toInt() - 1), n}),
                      0);
         else if (krok[0] == u'i')
-            QVERIFY(Wymiana::importujDoListy(o, {ab[0], ab[1]}, [](auto &&...) { return true; }).zapis.ok());
+            QVERIFY(Wymiana::importujDoListy(o, {ab[0], ab[1]}, {}, [](const Wymiana::PlanImportu &plan, bool, auto &) {
+                        return std::optional(plan.wybor);
+                    }).zapis.ok());
         else if (krok[0] == u's')
             QVERIFY(o.sortuj(Kierunek::OdADoZ).ok());
         else if (krok[0] == u'u')
@@ -286,17 +288,17 @@ void TestOtwartaLista::importuj()
     };
 
     QStringList zadane;
-    const Wymiana::ImportDoListy w =
-        Wymiana::importujDoListy(o, {{QString(), QStringLiteral("A")}, {QString(), QStringLiteral("B")}},
-                                 [&](const Wymiana::PlanImportu &plan, bool ponownie) {
-                                     QStringList wiersze;
-                                     for (int r : plan.wiersze)
-                                         wiersze << QString::number(r + 1);
-                                     zadane << wiersze.join(u' ') + (ponownie ? QStringLiteral(" +") : QString());
-                                     if (obcy == 1 && zadane.size() == 1)
-                                         inny.ustawWiersz(plan.wiersze.first(), obcyWiersz);
-                                     return odpowiedzi.value(zadane.size() - 1);
-                                 });
+    const Wymiana::ImportDoListy w = Wymiana::importujDoListy(
+        o, {{QString(), QStringLiteral("A")}, {QString(), QStringLiteral("B")}}, {},
+        [&](const Wymiana::PlanImportu &plan, bool ponownie, auto &) {
+            QStringList wiersze;
+            for (int r : plan.wiersze)
+                wiersze << QString::number(r + 1);
+            zadane << wiersze.join(u' ') + (ponownie ? QStringLiteral(" +") : QString());
+            if (obcy == 1 && zadane.size() == 1)
+                inny.ustawWiersz(plan.wiersze.first(), obcyWiersz);
+            return odpowiedzi.value(zadane.size() - 1) ? std::optional(plan.wybor) : std::nullopt;
+        });
     QCOMPARE(zadane.join(u'|'), pytania);
     QCOMPARE(int(w.koniec), koniec);
     QCOMPARE(wPliku(), nazwy);

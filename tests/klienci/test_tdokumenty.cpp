@@ -8,6 +8,7 @@
 #include "polenip.h"
 #include "tdokumenty.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -102,6 +103,8 @@ private slots:
     void nadpisanie();
     void zmienionyWiersz_data();
     void zmienionyWiersz();
+    void nipInnegoWiersza_data();
+    void nipInnegoWiersza();
     void niedodanePola_data();
     void niedodanePola();
     void pojemnoscIZnaki();
@@ -468,6 +471,7 @@ void TestTdokumenty::otwarcieNieudane()
 
     pole("lp")->setText(QStringLiteral("3"));
     pole("nazwa1")->setText(QStringLiteral("Trzeci"));
+    pole("nip")->clear(); // row 1's NIP would be asked about
     kliknij(polecenie("SpeedButton6"));
     QCOMPARE(czytajPlik(zla), zawartosc);
     ListaKlientow zapisana;
@@ -795,6 +799,7 @@ void TestTdokumenty::nadpisanie()
     const QString sciezka = otworz(przykladowaLista());
     QTest::keyClick(lista(), Qt::Key_Down);
     const QByteArray przed = czytajPlik(sciezka);
+    pole("nip")->clear(); // row 2's NIP would be asked about
     for (bool tak : {false, true}) {
         pole("lp")->setText(QStringLiteral("4"));
         pole("nazwa1")->setText(QStringLiteral("Nowy"));
@@ -865,6 +870,44 @@ void TestTdokumenty::zmienionyWiersz()
     // On Nie the list box shows what the row holds now, the fields keep the typing.
     QVERIFY(odpowiedz != 0 || lista()->item(wiersz)->text().contains(teraz));
     QVERIFY(odpowiedz != 0 || pole("nazwa1")->text() == QStringLiteral("Mój klient"));
+}
+
+void TestTdokumenty::nipInnegoWiersza_data()
+{
+    QTest::addColumn<QString>("nip");   // put into row 6 with "Dodaj do listy"
+    QTest::addColumn<int>("odpowiedz"); // to the question: 1 Yes, 0 No, -1 none is asked
+    QTest::addColumn<bool>("znak");     // the mark of a wrong check digit beside the field
+    QTest::newRow("row 1's NIP, No") << "1230" << 0 << false;
+    QTest::newRow("row 1's NIP with full stops, Yes") << "1.23.0" << 1 << false;
+    QTest::newRow("a NIP of its own") << "5830001126" << -1 << false;
+    QTest::newRow("a wrong check digit: marked, saved") << "583.000.11.22" << -1 << true;
+}
+
+void TestTdokumenty::nipInnegoWiersza()
+{
+    // The client tools key notes and documents by NIP: a NIP another row holds is asked
+    // about (default No); a ten-digit one with a wrong check digit is only marked.
+    QFETCH(QString, nip);
+    QFETCH(int, odpowiedz);
+    QFETCH(bool, znak);
+    QVERIFY(utworz());
+    const QString sciezka = otworz(przykladowaLista());
+    pole("lp")->setText(QStringLiteral("6"));
+    pole("nazwa1")->setText(QStringLiteral("Nowy"));
+    pole("nip")->setText(nip);
+    QCOMPARE(pole("nip")->findChild<QAction *>(QStringLiteral("zlaCyfraNip"))->isVisible(), znak);
+    if (odpowiedz >= 0)
+        odpowiedz ? m_skrypt.tak() : m_skrypt.nie();
+    kliknij(polecenie("SpeedButton6"));
+    QCOMPARE(m_skrypt.teksty(QStringLiteral("pytanie")),
+             odpowiedz < 0 ? QStringList()
+                           : QStringList{"NIP " + nip
+                                         + " ma już wiersz 01: Żuraw Sp. z o.o.. Narzędzia klienta rozpoznają "
+                                           "klienta po NIP, więc oba wiersze miałyby wspólne komentarze i "
+                                           "dokumenty. Zapisać mimo to?"});
+    ListaKlientow zapisana;
+    QVERIFY(!zapisana.wczytaj(sciezka));
+    QCOMPARE(zapisana.tekst(Nip, 5), odpowiedz == 0 ? QString() : nip);
 }
 
 void TestTdokumenty::niedodanePola_data()

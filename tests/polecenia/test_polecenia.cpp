@@ -90,6 +90,7 @@ void TestPolecenia::initTestCase()
     QVERIFY(zapiszPlik(m_dane.filePath(QStringLiteral("Koperty/x.pro")), QByteArray(726, '\0')));
     QVERIFY(zapiszPlik(m_dane.filePath(QStringLiteral("wejscie.csv")),
                        "Nazwa 1\n" + QByteArray(600, 'K').replace("K", "K\n")));
+    QVERIFY(zapiszPlik(m_dane.filePath(QStringLiteral("bez_naglowka.csv")), "Alfa;ul. Polna 1;Opole\r\n"));
 }
 
 void TestPolecenia::bledy_data()
@@ -136,6 +137,8 @@ void TestPolecenia::bledy_data()
     QTest::newRow("export, two outputs") << QStringList{"eksport", lista, "--csv=a.csv", "--vcard=a.vcf"} << 2
                                          << "--csv <plik>, --vcard <plik>";
     QTest::newRow("import, not a client file") << QStringList{"import", lista, "Firmy/lista.dat"} << 1 << "lista.dat";
+    QTest::newRow("import, no header") << QStringList{"import", lista, "bez_naglowka.csv"} << 1
+                                       << "Wiersz 1: nie rozpoznano nagłówka. Pierwszy wiersz musi nazywać kolumny";
 }
 
 void TestPolecenia::bledy()
@@ -288,6 +291,27 @@ void TestPolecenia::kopertyIWymiana()
     QCOMPARE(nowa.tekst(Nazwa1, 3), QStringLiteral("Kowalczyk Anna"));
     QCOMPARE(nowa.tekst(Miejscowosc, 2), QStringLiteral("Miasto 3"));
     QCOMPARE(nowa.tekst(Miejscowosc, 1), QStringLiteral("Miasto 2"));
+
+    // The same file again: the three clients with a name are there already (the row with
+    // only a town is no repeat); asked to, the repeats are added.
+    w = uruchom({"import", "--lista=Firmy/nowa.dat", "klienci.csv"});
+    QVERIFY2(w.status == 0 && w.bledy.contains(QStringLiteral("już są na liście albo wcześniej w pliku: 3"))
+                 && w.wyjscie.startsWith(QStringLiteral("Zaimportowano klientów: 1, wiersze 05–05")),
+             qPrintable(w.bledy + w.wyjscie));
+    w = uruchom({"import", "--lista=Firmy/nowa.dat", "--takze-powtorzone", "klienci.csv"});
+    QVERIFY2(w.status == 0 && w.wyjscie.startsWith(QStringLiteral("Zaimportowano klientów: 4, wiersze 06–09")),
+             qPrintable(w.bledy + w.wyjscie));
+
+    // A card that cannot be read is named, the rest is saved, and the status tells a script.
+    QVERIFY(zapiszPlik(m_dane.filePath(QStringLiteral("k.vcf")),
+                       "BEGIN:VCARD\r\nFN:Dobra\r\nEND:VCARD\r\n"
+                       "BEGIN:VCARD\r\nFN:Zepsuta\r\nbzdura\r\nEND:VCARD\r\n"));
+    w = uruchom({"import", "--lista=Firmy/nowa.dat", "k.vcf"});
+    QCOMPARE(w.status, 1);
+    QVERIFY2(w.bledy.contains(QStringLiteral("Linia 6: brak dwukropka, to nie jest wiersz vCard (\"Zepsuta\")")),
+             qPrintable(w.bledy));
+    QVERIFY(nowa.wczytaj(m_dane.filePath(QStringLiteral("Firmy/nowa.dat"))).ok());
+    QCOMPARE(nowa.tekst(Nazwa1, 9), QStringLiteral("Dobra"));
 }
 
 // Run as another user: commands that only read need no write permission, and no command

@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QRegularExpression>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QTemporaryDir>
@@ -73,6 +74,23 @@ struct Model
     {
         for (int w = 0; w < Wiersze; ++w)
             if (wiersze[w][1].isEmpty())
+                return w;
+        return -1;
+    }
+    // Another row whose NIP is the same number (separators, a leading "PL" and letter
+    // case aside); -1 when none.
+    static QString kluczNip(QString nip)
+    {
+        nip = nip.toUpper().remove(QRegularExpression(QStringLiteral("[ ./-]")));
+        if (nip.startsWith(QLatin1String("PL")))
+            nip.remove(0, 2);
+        return nip.contains(QRegularExpression(QStringLiteral("\\d"))) ? nip : QString();
+    }
+    int tenSamNip(const QString &nip, int pomin) const
+    {
+        const QString klucz = kluczNip(nip);
+        for (int w = 0; w < Wiersze && !klucz.isEmpty(); ++w)
+            if (w != pomin && kluczNip(wiersze[w][5]) == klucz)
                 return w;
         return -1;
     }
@@ -412,6 +430,10 @@ void TestSoak::losoweOperacje()
                 // Another client's row is replaced after a question; the run says Yes.
                 if (n - 1 != m_pokazany && !m.wiersze[n - 1][1].isEmpty()
                     && !std::equal(m_pola.begin() + 1, m_pola.end(), m.wiersze[n - 1].begin() + 1))
+                    m_skrypt.tak();
+                // A NIP new to the row that another row holds: asked too; Yes.
+                if (Model::kluczNip(m_pola[5]) != Model::kluczNip(m.wiersze[n - 1][5])
+                    && m.tenSamNip(m_pola[5], int(n - 1)) >= 0)
                     m_skrypt.tak();
                 for (int k = 1; k < Kolumny; ++k)
                     m.wiersze[n - 1][k] = zapisany(m_pola[k], k);

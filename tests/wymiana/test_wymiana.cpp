@@ -128,6 +128,16 @@ PodpisyPol podpisyZJson(const QJsonObject &o)
     return p;
 }
 
+// Clients of a JSON array put into a new list from its first row on (cut as the list cuts).
+ListaKlientow listaZJson(const QJsonArray &klienci)
+{
+    ListaKlientow l = ListaKlientow::nowa();
+    for (int w = 0; w < klienci.size(); ++w)
+        for (int k = Nazwa1; k < LiczbaKolumn; ++k)
+            l.ustawTekst(k, w, klienci[w].toObject()[QLatin1String(NazwyKolumn[k])].toString());
+    return l;
+}
+
 QJsonArray klienciDoJson(const QList<TekstyWiersza> &klienci)
 {
     QJsonArray a;
@@ -241,11 +251,7 @@ private slots:
         QFETCH(QString, katalog);
         const QJsonObject o = QJsonDocument::fromJson(czytaj(katalog + QStringLiteral("/lista.json"))).object();
         QVERIFY(!o.isEmpty());
-        ListaKlientow l = ListaKlientow::nowa();
-        const QJsonArray klienci = o[u"klienci"].toArray();
-        for (int w = 0; w < klienci.size(); ++w)
-            for (int k = Nazwa1; k < LiczbaKolumn; ++k)
-                l.ustawTekst(k, w, klienci[w].toObject()[QLatin1String(NazwyKolumn[k])].toString());
+        const ListaKlientow l = listaZJson(o[u"klienci"].toArray());
         const QString plik = plikPrzypadku(katalog);
         const bool vcard = plik.endsWith(u".vcf");
         QVERIFY2(vcard || plik.endsWith(u".csv"), qPrintable(katalog));
@@ -263,21 +269,50 @@ private slots:
             QTest::newRow(qPrintable(p)) << QStringLiteral(LK_ZLOTE "/") + p;
     }
 
-    // plik.csv or plik.vcf read with the captions of lista.json: the clients, and for CSV
-    // the encoding and the columns not recognised, are those of lista.json.
+    // plik.csv or plik.vcf read with the captions of lista.json: the clients, what no
+    // column takes, the cards or records left out, and for CSV the encoding and the columns
+    // not recognised, are those of lista.json; with "naLiscie" (clients already on the
+    // list, from its first row on) also where the import puts each client.
     void zloteImporty()
     {
         QFETCH(QString, katalog);
         QJsonObject o = QJsonDocument::fromJson(czytaj(katalog + QStringLiteral("/lista.json"))).object();
         const WynikWczytania w = wczytajKlientow(czytaj(plikPrzypadku(katalog)), podpisyZJson(o));
         QVERIFY2(w.ok(), qPrintable(w.blad));
-        o[u"klienci"] = klienciDoJson(w.klienci);
+        const int pokaz = o.value(u"pokaz").toInt(int(w.klienci.size()));
+        o[u"klienci"] = klienciDoJson(w.klienci.mid(0, pokaz));
+        if (pokaz < w.klienci.size())
+            o[u"liczbaKlientow"] = int(w.klienci.size());
+        QJsonArray nie, pominiete, plan;
+        for (const QStringList &n : w.nieprzeniesione.mid(0, pokaz))
+            nie.append(QJsonArray::fromStringList(n));
+        for (const Pominiety &p : w.pominiete)
+            pominiete.append(p.opis + QStringLiteral(" | ") + p.nazwa);
+        if (std::any_of(w.nieprzeniesione.cbegin(), w.nieprzeniesione.cend(), [](auto &n) { return !n.isEmpty(); }))
+            o[u"nieprzeniesione"] = nie;
+        if (!pominiete.isEmpty())
+            o[u"pominiete"] = pominiete;
         if (w.format == Format::Csv) {
             o[u"kodowanie"] = w.kodowanie;
             QJsonArray nierozpoznane;
             for (int k : w.nierozpoznane)
                 nierozpoznane.append(w.naglowek[k]);
             o[u"nierozpoznane"] = nierozpoznane;
+        }
+        if (o.contains(u"naLiscie")) {
+            const PlanImportu p = zaplanujImport(listaZJson(o[u"naLiscie"].toArray()), w.klienci);
+            for (const StanKlienta &s : p.stany) {
+                QString t = s.wiersz >= 0 ? QStringLiteral("wiersz %1").arg(s.wiersz + 1) : QStringLiteral("pominięty");
+                if (s.powtorzony())
+                    t += QStringLiteral(": jak %1 %2 (%3)")
+                             .arg(s.powtorzonyWiersz >= 0 ? u"wiersz"_qs : u"klient"_qs)
+                             .arg(std::max(s.powtorzonyWiersz, s.powtorzonyKlient) + 1)
+                             .arg(s.poNip ? u"NIP"_qs : u"nazwa i miejscowość"_qs);
+                if (s.zlyNip)
+                    t += QStringLiteral(", zła cyfra kontrolna NIP");
+                plan.append(t);
+            }
+            o[u"plan"] = plan;
         }
         const QString roznica = porownajZPlikiem(QJsonDocument(o).toJson(), katalog + QStringLiteral("/lista.json"));
         QVERIFY2(roznica.isEmpty(), qPrintable(roznica));
@@ -287,10 +322,10 @@ private slots:
     // automatic one.
     void mapowanie()
     {
-        const QByteArray dane = "Nazwa;Telefon kom.;XYZ\nA;601;z\n";
+        const QByteArray dane = "Nazwa;Kolor;XYZ\nA;601;z\n";
         WynikWczytania w = wczytajKlientow(dane, kPodpisy);
         QVERIFY(w.ok());
-        QCOMPARE(w.naglowek, (QStringList{"Nazwa", "Telefon kom.", "XYZ"}));
+        QCOMPARE(w.naglowek, (QStringList{"Nazwa", "Kolor", "XYZ"}));
         QCOMPARE(w.mapowanie, (QList<int>{Nazwa1, Pomin, Pomin}));
         QCOMPARE(w.nierozpoznane, (QList<int>{1, 2}));
         w = wczytajKlientow(dane, kPodpisy, QList<int>{Nazwa1, Info2, Pomin});
@@ -363,8 +398,14 @@ private slots:
                                          << "Linia 3: brak dwukropka";
         QTest::newRow("poza kartą") << QByteArray("BEGIN:VCARD\nEND:VCARD\nFN:B\n") << "Linia 3: tekst poza kartą";
         QTest::newRow("END bez BEGIN") << QByteArray("BEGIN:VCARD\nEND:VCARD\nEND:VCARD\n") << "Linia 3: END bez";
-        QTest::newRow("otwarty cudzysłów") << QByteArray("Nazwa;Ulica\nA;B\n\"C;D\n") << "Wiersz 3: cudzysłów";
-        QTest::newRow("za dużo pól") << QByteArray("Nazwa;Ulica\nA;B\nC;D;E\n") << "Wiersz 3: więcej pól";
+        QTest::newRow("otwarty cudzysłów") << QByteArray("Nazwa;Ulica\n\"C;D\n") << "Wiersz 2: cudzysłów";
+        QTest::newRow("za dużo pól") << QByteArray("Nazwa;Ulica\nC;D;E\n") << "Wiersz 2: więcej pól";
+        QTest::newRow("bez nagłówka") << QByteArray("Alfa;ul. Polna 1;Opole\nBeta;;Nysa\n")
+                                      << "Wiersz 1: nie rozpoznano nagłówka";
+        QTest::newRow("nieznany zestaw znaków")
+            << QByteArray("BEGIN:VCARD\nFN;CHARSET=XYZ:a\nEND:VCARD\n") << "Linia 2: nieznany zestaw znaków „XYZ”";
+        QTest::newRow("UTF-7 bez pary") << QByteArray("BEGIN:VCARD\r\nN;CHARSET=UTF7:+windIW\nEND:")
+                                        << "Linia 2: tekst w zestawie znaków „UTF7” jest niepoprawny";
         QTest::newRow("zwykły tekst") << QByteArray("Drogi Panie,\nzałączam.\n") << "Wiersz 1: to nie jest plik CSV";
         QTest::newRow("za duży") << QByteArray(MaksRozmiarPliku + 1, 'a') << "Plik jest za duży";
     }
