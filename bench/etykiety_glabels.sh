@@ -14,6 +14,7 @@ kotwica=${LK_KOTWICA_GLABELS:-$root/../shared/anchors/glabels}
 [ -x "$program" ] || { echo "missing $program" >&2; exit 1; }
 [ -f "$kotwica/clients501.csv" ] || { echo "missing the glabels fixture in $kotwica" >&2; exit 1; }
 
+"$root/skrypty/install-deps.sh" pakiety-program.txt pakiety-bench.txt || exit 1
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 mkdir -p "$tmp/dane/Admini" "$tmp/dane/Firmy" "$tmp/wyniki"

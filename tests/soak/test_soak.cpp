@@ -29,7 +29,9 @@
 #include <memory>
 #include <random>
 
-namespace {
+// A named namespace: the test class below holds these types, and a class of a unity build
+// may not hold a type of an anonymous namespace.
+namespace soak {
 
 constexpr int Wiersze = 501;
 constexpr int Kolumny = 13;
@@ -207,7 +209,9 @@ const QStringList Slowa{QStringLiteral("Łódź"),
                         QStringLiteral("\"cudzysłów\""),
                         QStringLiteral("  ")};
 
-} // namespace
+} // namespace soak
+
+using namespace soak;
 
 class TestSoak : public QObject
 {

@@ -1,0 +1,1 @@
+// Compiles only the precompiled header that the test programs reuse.
