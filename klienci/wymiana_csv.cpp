@@ -217,8 +217,8 @@ const NazwyCelu InneNazwyKolumn[] = {
     {Nip, {"nip", "vat", "vatid", "vatnumber", "taxid", "taxnumber", "nipue", "numernip"}},
     {Opis, {"opis", "uwagi", "notatki", "notatka", "notes", "note", "description", "comments", "komentarz"}},
     {Osoba, {"name", "fullname", "displayname", "imieinazwisko", "osoba", "kontakt", "contact", "osobakontaktowa"}},
-    {Imie, {"firstname", "givenname", "imie", "middlename", "additionalname", "drugieimie"}},
-    {Nazwisko, {"lastname", "familyname", "surname", "nazwisko"}},
+    {Imie, {"firstname", "givenname", "imie", "middlename", "additionalname", "drugieimie", "first", "middle"}},
+    {Nazwisko, {"lastname", "familyname", "surname", "nazwisko", "last"}},
     {Info1, {"info1"}},
     {Info2, {"info2"}},
     {Info3, {"info3"}},
@@ -226,7 +226,7 @@ const NazwyCelu InneNazwyKolumn[] = {
     {Info5, {"info5"}},
     {Info6, {"info6"}},
     // Known, but no column takes them: their text is listed as not imported.
-    {Pomin, {"title",       "tytul",       "suffix",     "sufiks",
+    {Pomin, {"title",       "tytul",       "suffix",     "sufiks",      "prefix",
              "nameprefix",  "namesuffix",  "jobtitle",   "organizationtitle",
              "stanowisko",  "birthday",    "urodziny",   "birthyear",
              "birthmonth",  "anniversary", "rocznica",   "nickname",
@@ -235,7 +235,8 @@ const NazwyCelu InneNazwyKolumn[] = {
 };
 
 // Parts of an address, each name with a group word before it ("Business Street", "Work
-// ZipCode", "HOMECITY") or after it ("Ulica (biuro)", "Kod pocztowy (dom)"), or alone.
+// ZipCode", "HOMECITY"), after it ("Ulica (biuro)", "Kod pocztowy (dom)"), between
+// "address" and the part (Apple's "address (work) street"), or alone.
 const NazwyCelu CzesciAdresu[] = {
     {Ulica, {"street", "address", "streetaddress", "addressline1", "ulica", "adres", "ulicainumer"}},
     {UlicaCd, {"street2", "street3", "address2", "address3", "addressline2", "addressline3", "ulica2", "ulica3"}},
@@ -285,8 +286,10 @@ const Slownik &slownik()
             for (const NazwyCelu &c : CzesciAdresu)
                 for (const char *czesc : c.nazwy) {
                     const OpisKolumny o{c.cel, g.grupa, g.ranga, false, true};
-                    for (const char *przed : g.przed)
+                    for (const char *przed : g.przed) {
                         w.nazwy.insert(QString::fromLatin1(przed) + QLatin1StringView(czesc), o);
+                        w.nazwy.insert(u"address"_qs + QLatin1StringView(przed) + QLatin1StringView(czesc), o);
+                    }
                     for (const char *po : g.po)
                         w.nazwy.insert(QLatin1StringView(czesc) + QString::fromLatin1(po), o);
                 }
