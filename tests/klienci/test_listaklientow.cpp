@@ -2,6 +2,7 @@
 // sort, the list file and the information captions file.
 #include "../wspolne/pliki.h"
 #include "listaklientow.h"
+#include "zakres_wierszy.h"
 
 #include <QProcess>
 #include <QStandardPaths>
@@ -45,6 +46,9 @@ private slots:
     void linia_data();
     void linia();
     void edycjaWiersza();
+    void wierszeZAdresem();
+    void zakresWierszy_data();
+    void zakresWierszy();
     void uszkodzonaDlugosc();
     void szukaj_data();
     void szukaj();
@@ -131,6 +135,68 @@ void TestListaKlientow::linia()
     l.ustawTekst(Ulica, wiersz, QStringLiteral("not in the line"));
     QCOMPARE(l.linie().size(), 501);
     QCOMPARE(l.linie().at(wiersz), linia);
+}
+
+// Which rows get an envelope or a label: the chooser, "Etykiety", `koperty` and `etykiety`
+// all ask the list. A row counts when any of the four lines an envelope prints holds text.
+void TestListaKlientow::wierszeZAdresem()
+{
+    struct Przypadek
+    {
+        int kolumna; // the one column given text (-1: none)
+        bool maAdres;
+    };
+    const Przypadek przypadki[] = {{Nazwa1, true}, {Nazwa2, true}, {Ulica, true}, {Miejscowosc, true},
+                                   {Nip, false},   {Opis, false},  {Info1, false}, {Info6, false},
+                                   {Lp, false},    {-1, false}};
+    ListaKlientow l = ListaKlientow::nowa();
+    QList<int> oczekiwane;
+    for (int w = 0; w < int(std::size(przypadki)); ++w) {
+        const int k = przypadki[w].kolumna;
+        if (k >= 0)
+            l.ustawTekst(k, 2 * w + 1, QStringLiteral("x"));
+        if (przypadki[w].maAdres)
+            oczekiwane.append(2 * w + 1);
+    }
+    for (int w = 0; w < int(std::size(przypadki)); ++w)
+        QVERIFY2(l.maAdres(2 * w + 1) == przypadki[w].maAdres, qPrintable(QString::number(przypadki[w].kolumna)));
+    QCOMPARE(l.wierszeZAdresem(), oczekiwane);
+}
+
+// Rows typed as "1-40,57": the export dialog, `koperty`, `etykiety` and `eksport` take them
+// and show these messages.
+void TestListaKlientow::zakresWierszy_data()
+{
+    QTest::addColumn<QString>("tekst");
+    QTest::addColumn<QList<int>>("wiersze"); // 0-based
+    QTest::addColumn<QString>("blad");
+    QTest::newRow("ranges and rows") << "1-3,5" << QList<int>{0, 1, 2, 4} << "";
+    QTest::newRow("spaces, any order") << " 7 , 2 - 3 " << QList<int>{1, 2, 6} << "";
+    QTest::newRow("each row once") << "4,4,3-4" << QList<int>{2, 3} << "";
+    QTest::newRow("the last row") << "501" << QList<int>{500} << "";
+    const QString poza = QStringLiteral("wiersze %1 są poza listą (numery od 1 do 501)");
+    const QString niezrozumialy = QStringLiteral("niezrozumiały zakres wierszy \"%1\" (przykład: 1-40,57)");
+    QTest::newRow("row 0") << "0" << QList<int>{} << poza.arg("0");
+    QTest::newRow("past the list") << "500-502" << QList<int>{} << poza.arg("500-502");
+    QTest::newRow("backwards") << "5-3" << QList<int>{} << poza.arg("5-3");
+    QTest::newRow("six digits") << "000007" << QList<int>{6} << "";
+    QTest::newRow("seven digits") << "1000000" << QList<int>{} << niezrozumialy.arg("1000000");
+    QTest::newRow("a letter") << "1-x" << QList<int>{} << niezrozumialy.arg("1-x");
+    QTest::newRow("empty part") << "1,,2" << QList<int>{} << niezrozumialy.arg("");
+    QTest::newRow("nothing") << "" << QList<int>{} << niezrozumialy.arg("");
+}
+
+void TestListaKlientow::zakresWierszy()
+{
+    QFETCH(QString, tekst);
+    QFETCH(QList<int>, wiersze);
+    QFETCH(QString, blad);
+    QString komunikat;
+    const std::optional<QList<int>> w = parsujWiersze(tekst, LiczbaWierszy, &komunikat);
+    QCOMPARE(komunikat, blad);
+    QCOMPARE(w.has_value(), blad.isEmpty());
+    if (w)
+        QCOMPARE(*w, wiersze);
 }
 
 void TestListaKlientow::edycjaWiersza()
