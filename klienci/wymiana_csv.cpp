@@ -226,12 +226,15 @@ const NazwyCelu InneNazwyKolumn[] = {
     {Info5, {"info5"}},
     {Info6, {"info6"}},
     // Known, but no column takes them: their text is listed as not imported.
-    {Pomin, {"title",       "tytul",       "suffix",     "sufiks",      "prefix",
-             "nameprefix",  "namesuffix",  "jobtitle",   "organizationtitle",
-             "stanowisko",  "birthday",    "urodziny",   "birthyear",
-             "birthmonth",  "anniversary", "rocznica",   "nickname",
-             "pseudonim",   "shortname",   "maidenname", "pager",
-             "pagernumber", "categories",  "kategorie",  "screenname"}},
+    {Pomin, {"title",       "tytul",      "suffix",
+             "sufiks",      "prefix",     "nameprefix",
+             "namesuffix",  "jobtitle",   "organizationtitle",
+             "stanowisko",  "birthday",   "urodziny",
+             "birthyear",   "birthmonth", "anniversary",
+             "rocznica",    "nickname",   "pseudonim",
+             "shortname",   "maidenname", "pager",
+             "pagernumber", "categories", "kategorie",
+             "screenname"}},
 };
 
 // Parts of an address, each name with a group word before it ("Business Street", "Work

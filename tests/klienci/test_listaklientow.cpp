@@ -146,9 +146,8 @@ void TestListaKlientow::wierszeZAdresem()
         int kolumna; // the one column given text (-1: none)
         bool maAdres;
     };
-    const Przypadek przypadki[] = {{Nazwa1, true}, {Nazwa2, true}, {Ulica, true}, {Miejscowosc, true},
-                                   {Nip, false},   {Opis, false},  {Info1, false}, {Info6, false},
-                                   {Lp, false},    {-1, false}};
+    const Przypadek przypadki[] = {{Nazwa1, true}, {Nazwa2, true}, {Ulica, true},  {Miejscowosc, true}, {Nip, false},
+                                   {Opis, false},  {Info1, false}, {Info6, false}, {Lp, false},         {-1, false}};
     ListaKlientow l = ListaKlientow::nowa();
     QList<int> oczekiwane;
     for (int w = 0; w < int(std::size(przypadki)); ++w) {
