@@ -4,12 +4,12 @@
 #include "dialogi.h"
 #include "etykiety_klientow.h"
 #include "podglad.h"
+#include "postep.h"
 #include "wyjscie.h"
 
 #include <QDir>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QProgressDialog>
 
 namespace {
 
@@ -358,21 +358,9 @@ bool OknoEtykiet::wydrukuj(ZadanieEtykiet z)
     m_drukarka.setDocName(QStringLiteral("Etykiety"));
     const qsizetype strony = DrukEtykiet::liczbaStron(z);
     // A job of many pages shows its progress and can be cancelled.
-    std::unique_ptr<QProgressDialog> postep;
-    if (strony > 1) {
-        postep = std::make_unique<QProgressDialog>(QStringLiteral("Drukowanie etykiet..."), QStringLiteral("Anuluj"), 0,
-                                                   int(strony), this);
-        postep->setObjectName(QStringLiteral("postepDruku"));
-        postep->setWindowModality(Qt::WindowModal);
-        postep->setMinimumDuration(0);
-    }
-    const WynikDruku wynik = DrukEtykiet::drukuj(m_drukarka, z, [&postep](qsizetype s) {
-        if (!postep)
-            return true;
-        postep->setValue(int(s));
-        return !postep->wasCanceled();
-    });
-    postep.reset();
+    OknoPostepu postep(QStringLiteral("Drukowanie etykiet..."), strony, this, strony > 1);
+    const WynikDruku wynik = DrukEtykiet::drukuj(m_drukarka, z, [&postep](qsizetype s) { return postep(s); });
+    postep.zamknij();
     if (wynik.blad) {
         m_dialogi.blad(this, *wynik.blad);
         return false;

@@ -5,6 +5,7 @@
 #include "drukowanie.h"
 #include "ikony.h"
 #include "kontekst.h"
+#include "postep.h"
 #include "ui_tkoperta_f.h"
 
 #include <QCheckBox>
@@ -21,7 +22,6 @@
 #include <QPainterPath>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QProgressDialog>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTextEdit>
@@ -600,21 +600,10 @@ bool Tkoperta_f::drukujDlaKlientow(QWidget *rodzic, const std::array<QString, 4>
 
     const auto drukuj = [this, rodzic, &dr, &koperty] {
         // A long job shows its progress and can be cancelled.
-        std::unique_ptr<QProgressDialog> postep;
-        if (koperty.size() > MaleZadanie) {
-            postep = std::make_unique<QProgressDialog>(QStringLiteral("Drukowanie kopert..."), QStringLiteral("Anuluj"),
-                                                       0, int(koperty.size()), rodzic);
-            postep->setObjectName(QStringLiteral("postepDruku"));
-            postep->setWindowModality(Qt::WindowModal);
-            postep->setMinimumDuration(0);
-        }
-        const WynikDruku wynik = drukujZadanie(dr, koperty, [&postep](qsizetype strony) {
-            if (!postep)
-                return true;
-            postep->setValue(int(strony));
-            return !postep->wasCanceled();
-        });
-        postep.reset();
+        OknoPostepu postep(QStringLiteral("Drukowanie kopert..."), koperty.size(), rodzic,
+                           koperty.size() > MaleZadanie);
+        const WynikDruku wynik = drukujZadanie(dr, koperty, [&postep](qsizetype strony) { return postep(strony); });
+        postep.zamknij();
         if (wynik.blad) {
             m_dialogi.blad(rodzic, *wynik.blad);
             return false;
