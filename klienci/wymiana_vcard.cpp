@@ -560,6 +560,10 @@ WynikWczytania CzytnikVcard::czytajDane(const QByteArray &wejscie) const
             pomin(linia, powod, {});
         ostatniaPoza = linia;
     };
+    // A line that cannot be read: inside a card the card is left out, outside it the line.
+    const auto zlaLinia = [&](int linia, const QString &powod) {
+        wKarcie ? bladWKarcie(linia, powod) : poza(linia, powod);
+    };
     for (qsizetype i = 0; i < linie.size(); ++i) {
         const int nr = int(i) + 1;
         // The line's own bytes, copied only when something is added to it.
@@ -571,10 +575,7 @@ WynikWczytania CzytnikVcard::czytajDane(const QByteArray &wejscie) const
         if (l.at(0) == ' ' || l.at(0) == '\t') {
             if (wKarcie && base64)
                 continue;
-            if (wKarcie)
-                bladWKarcie(nr, QStringLiteral("wiersz kontynuacji bez właściwości"));
-            else
-                poza(nr, QStringLiteral("wiersz kontynuacji bez właściwości"));
+            zlaLinia(nr, QStringLiteral("wiersz kontynuacji bez właściwości"));
             continue;
         }
         // Unfold: following lines that begin with a blank.
@@ -599,10 +600,7 @@ WynikWczytania CzytnikVcard::czytajDane(const QByteArray &wejscie) const
         if (dwukropek < 0) {
             if (wKarcie && base64)
                 continue;
-            if (wKarcie)
-                bladWKarcie(nr, QStringLiteral("brak dwukropka, to nie jest wiersz vCard"));
-            else
-                poza(nr, QStringLiteral("brak dwukropka, to nie jest wiersz vCard"));
+            zlaLinia(nr, QStringLiteral("brak dwukropka, to nie jest wiersz vCard"));
             continue;
         }
         Wlasciwosc w;
@@ -639,7 +637,7 @@ WynikWczytania CzytnikVcard::czytajDane(const QByteArray &wejscie) const
             if (w.wartosc.trimmed().toUpper() != "VCARD") {
                 const QString powod =
                     QStringLiteral("nieznany blok BEGIN:%1").arg(QString::fromLatin1(w.wartosc.left(40)));
-                wKarcie ? bladWKarcie(nr, powod) : poza(nr, powod);
+                zlaLinia(nr, powod);
                 continue;
             }
             if (wKarcie)
